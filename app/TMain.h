@@ -1,0 +1,72 @@
+#pragma once
+// The main window: the page control with the four law pages, the main menu, the three
+// pop-up menus and the actions behind every menu entry.
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTabWidget>
+
+#include "laws/LawPages.h"
+#include "platform/Controls.h"
+
+namespace pelbrix {
+
+class TMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  TMain();
+
+  QTabWidget* PageControl1;
+  TBoylePage* TabSheet1;
+  TCharlesPage* TabSheet2;
+  TComboPage* TabSheet4;
+  TIdealPage* TabSheet5;
+
+  // ActionList1
+  QAction* Exit;
+  QAction* Restore;
+  EditActions* Edit;  // EditCopy1, EditCut1, EditPaste1
+  QAction* CtoK;
+  QAction* Options;
+  QAction* BoyleRate;
+  QAction* CharlesRate;
+  QAction* ComboRate;
+  QAction* ADlog;
+  QAction* IdealRate;
+
+  // MainMenu1's drop-down menus; "Options" and "About" are commands on the bar itself.
+  QMenu* Exit2;         // "File"
+  QMenu* Edit20;        // "Edit"
+  QMenu* Conversions3;  // "Conversions"
+  QMenu* Rates1;        // "Rates"
+  QAction* GLRate1;     // "GL Rates": bound to nothing
+
+  QMenu* PopupMenu1;  // the notification-area icon's menu
+  QMenu* PopupMenu2;  // the law pages' edit fields
+  QMenu* PopupMenu3;  // the page control, its pages, group boxes and radio buttons
+
+  void FormCreate();
+  void FormActivate();
+  void FormClose();
+
+  void ExitExecute();
+  void RestoreExecute();
+  void CtoKExecute();
+  void OptionsExecute();
+  void BoyleRateExecute();
+  void CharlesRateExecute();
+  void ADlogExecute();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QAction* addAction(const QString& caption, const char* name, void (TMain::*handler)());
+  void buildMenus();
+  bool closing_ = false;
+};
+
+extern TMain* Main;
+
+}  // namespace pelbrix

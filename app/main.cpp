@@ -1,0 +1,39 @@
+// Pelbrix: gas-law calculator.
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "app/Forms.h"
+#include "app/TMain.h"
+#include "platform/TApplication.h"
+
+namespace {
+
+// Normal use prints nothing on the console. When no display can be reached, Qt ends the
+// process with a fatal message and an abort; say so in one line and exit instead.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) return;
+  if (message.contains(QLatin1String("platform plugin")))
+    std::fputs("pelbrix: cannot open a window: no graphical display is available\n", stderr);
+  else
+    std::fprintf(stderr, "pelbrix: %s\n", qPrintable(message));
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qInstallMessageHandler(quietMessages);
+  pelbrix::TApplication app(argc, argv);
+  try {
+    app.SetTitle(QStringLiteral("Pelbrix"));
+    pelbrix::CreateForms(app);
+    pelbrix::Main->show();
+    app.exec();
+  } catch (const std::exception& e) {
+    pelbrix::TApplication::ShowException(QString::fromUtf8(e.what()));
+  }
+  return 0;
+}

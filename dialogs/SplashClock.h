@@ -1,0 +1,2 @@
+#pragma once
+// The splash screen's clock and the rule that picks its message.

@@ -1,0 +1,2 @@
+#pragma once
+// Celsius <-> Kelvin on single-precision values.

@@ -1,0 +1,258 @@
+#include "laws/LawPages.h"
+
+#include "laws/GasLaws.h"
+#include "platform/Controls.h"
+
+namespace pelbrix {
+namespace {
+
+constexpr int kTitlePixels = 32;  // 24 pt at 96 dpi
+constexpr int kLawPrecision = 5;
+constexpr int kLawExponentDigits = 4;
+
+// A field with its label as buddy, so screen readers name the field by the label's text,
+// which follows the page's mode.
+QLineEdit* makeField(QWidget* page, const LawPageMenus& menus, QLabel* label, const char* name,
+                     int left, int top) {
+  auto* edit = new QLineEdit(page);
+  edit->setObjectName(QLatin1String(name));
+  place(edit, left, top, 121, 21);
+  label->setBuddy(edit);
+  menus.editActions->attach(edit, menus.fieldMenu);
+  return edit;
+}
+
+QLabel* makeLabel(QWidget* page, const QString& text, const char* name, int left, int top) {
+  auto* label = new QLabel(text, page);
+  label->setObjectName(QLatin1String(name));
+  place(label, left, top);
+  return label;
+}
+
+QPushButton* makeButton(QWidget* page, const QString& text, const char* name, int left, int top) {
+  auto* button = new QPushButton(text, page);
+  button->setObjectName(QLatin1String(name));
+  place(button, left, top, 75, 25);
+  return button;
+}
+
+// The group box grows to its title where the desktop's font is wider than the design's.
+QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name, int left, int top,
+                     int width, int height) {
+  auto* group = new QGroupBox(QObject::tr("Select What to Find"), page);
+  group->setObjectName(QLatin1String(name));
+  const int titleWidth = group->fontMetrics().horizontalAdvance(group->title()) + 24;
+  place(group, left, top, std::max(width, titleWidth), height);
+  group->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(group, &QWidget::customContextMenuRequested, group, [group, menus](const QPoint& p) {
+    menus.pageMenu->exec(group->mapToGlobal(p));
+  });
+  return group;
+}
+
+QRadioButton* makeRadio(QGroupBox* group, const QString& text, const char* name, int top) {
+  auto* radio = new QRadioButton(text, group);
+  radio->setObjectName(QLatin1String(name));
+  place(radio, 8, top, 0, 17);
+  return radio;
+}
+
+void setResult(QLineEdit* target, const Outcome& outcome) {
+  if (!outcome.ok()) {
+    showErrorDialog(outcome.error);
+    return;
+  }
+  target->setText(resultText(outcome.value, kLawPrecision, kLawExponentDigits));
+}
+
+void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
+  for (const auto& [label, text] : captions) {
+    label->setText(QObject::tr(text));
+    label->adjustSize();
+  }
+}
+
+void pageMenuOn(QWidget* page, const LawPageMenus& menus) {
+  page->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(page, &QWidget::customContextMenuRequested, page, [page, menus](const QPoint& p) {
+    menus.pageMenu->exec(page->mapToGlobal(p));
+  });
+}
+
+}  // namespace
+
+TBoylePage::TBoylePage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheet1"));
+  pageMenuOn(this, menus);
+  Label19 = makeTitleLabel(this, tr("Boyle's Law"), kTitlePixels, 0, 0);
+  Label19->setObjectName(QStringLiteral("Label19"));
+  Label1 = makeLabel(this, tr("Volume 1:"), "Label1", 48, 128);
+  Edit1 = makeField(this, menus, Label1, "Edit1", 48, 144);
+  Label2 = makeLabel(this, tr("Pressure 1:"), "Label2", 48, 168);
+  Edit2 = makeField(this, menus, Label2, "Edit2", 48, 184);
+  Label3 = makeLabel(this, tr("Pressure 2:"), "Label3", 48, 208);
+  Edit3 = makeField(this, menus, Label3, "Edit3", 48, 224);
+  Label4 = makeLabel(this, tr("Calculated:"), "Label4", 184, 208);
+  Edit4 = makeField(this, menus, Label4, "Edit4", 184, 224);
+  Button1 = makeButton(this, tr("Calculate"), "Button1", 64, 256);
+  Button2 = makeButton(this, tr("Clear"), "Button2", 208, 256);
+  GroupBox1 = makeGroup(this, menus, "GroupBox1", 200, 72, 113, 65);
+  RadioButton1 = makeRadio(GroupBox1, tr("Find Volume"), "RadioButton1", 16);
+  RadioButton2 = makeRadio(GroupBox1, tr("Find Pressure"), "RadioButton2", 40);
+  RadioButton1->setChecked(true);
+  chainTabOrder({Edit1, Edit2, Edit3, Button1, Edit4, RadioButton1, RadioButton2, Button2});
+
+  onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
+  onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
+  connect(Button1, &QPushButton::clicked, this, &TBoylePage::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TBoylePage::Button2Click);
+}
+
+void TBoylePage::RadioButton1Click() {
+  setLabels({{Label1, "Volume 1:"}, {Label2, "Pressure 1:"}, {Label3, "Pressure 2:"}});
+}
+
+void TBoylePage::RadioButton2Click() {
+  setLabels({{Label1, "Pressure 1:"}, {Label2, "Volume 1:"}, {Label3, "Volume 2:"}});
+}
+
+void TBoylePage::Button1Click() {
+  // Both modes share one formula: the sought quantity always stands in the same place.
+  setResult(Edit4, solveBoyle({fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}));
+}
+
+void TBoylePage::Button2Click() {
+  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4}) e->setText(QString());
+}
+
+TCharlesPage::TCharlesPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheet2"));
+  pageMenuOn(this, menus);
+  Label20 = makeTitleLabel(this, tr("Charles' Law"), kTitlePixels, 0, 0);
+  Label20->setObjectName(QStringLiteral("Label20"));
+  Label5 = makeLabel(this, tr("Volume 1:"), "Label5", 48, 128);
+  Edit5 = makeField(this, menus, Label5, "Edit5", 48, 144);
+  Label6 = makeLabel(this, tr("Temperature 1:"), "Label6", 48, 168);
+  Edit6 = makeField(this, menus, Label6, "Edit6", 48, 184);
+  Label7 = makeLabel(this, tr("Temperature 2:"), "Label7", 48, 208);
+  Edit7 = makeField(this, menus, Label7, "Edit7", 48, 224);
+  Label8 = makeLabel(this, tr("Calculated:"), "Label8", 184, 208);
+  Edit8 = makeField(this, menus, Label8, "Edit8", 184, 224);
+  Button3 = makeButton(this, tr("Calculate"), "Button3", 64, 256);
+  Button4 = makeButton(this, tr("Clear"), "Button4", 208, 256);
+  GroupBox2 = makeGroup(this, menus, "GroupBox2", 200, 72, 129, 65);
+  RadioButton3 = makeRadio(GroupBox2, tr("Find Volume"), "RadioButton3", 16);
+  RadioButton4 = makeRadio(GroupBox2, tr("Find Temperature"), "RadioButton4", 40);
+  RadioButton3->setChecked(true);
+  chainTabOrder({Edit5, Edit6, Edit7, Button3, Edit8, RadioButton3, RadioButton4, Button4});
+
+  onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
+  onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
+  connect(Button3, &QPushButton::clicked, this, &TCharlesPage::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TCharlesPage::Button4Click);
+}
+
+void TCharlesPage::RadioButton3Click() {
+  setLabels({{Label5, "Volume 1:"}, {Label6, "Temperature 1:"}, {Label7, "Temperature 2:"}});
+}
+
+void TCharlesPage::RadioButton4Click() {
+  setLabels({{Label5, "Temperature 1:"}, {Label6, "Volume 1:"}, {Label7, "Volume 2:"}});
+}
+
+void TCharlesPage::Button3Click() {
+  setResult(Edit8, solveCharles({fieldText(Edit5), fieldText(Edit6), fieldText(Edit7)}));
+}
+
+void TCharlesPage::Button4Click() {
+  for (QLineEdit* e : {Edit5, Edit6, Edit7, Edit8}) e->setText(QString());
+}
+
+TComboPage::TComboPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheet4"));
+  pageMenuOn(this, menus);
+  Label22 = makeTitleLabel(this, tr("Combined Gas Law"), kTitlePixels, 0, 0);
+  Label22->setObjectName(QStringLiteral("Label22"));
+  Label13 = makeLabel(this, tr("Volume 1:"), "Label13", 48, 48);
+  Edit13 = makeField(this, menus, Label13, "Edit13", 48, 64);
+  Label14 = makeLabel(this, tr("Pressure 1:"), "Label14", 48, 88);
+  Edit14 = makeField(this, menus, Label14, "Edit14", 48, 104);
+  Label15 = makeLabel(this, tr("Pressure 2:"), "Label15", 48, 128);
+  Edit15 = makeField(this, menus, Label15, "Edit15", 48, 144);
+  Label16 = makeLabel(this, tr("Temperature 1:"), "Label16", 48, 168);
+  Edit16 = makeField(this, menus, Label16, "Edit16", 48, 184);
+  // The design caption has no colon; the first click of a mode button gives it one.
+  Label17 = makeLabel(this, tr("Temperature 2"), "Label17", 48, 208);
+  Edit17 = makeField(this, menus, Label17, "Edit17", 48, 224);
+  Label18 = makeLabel(this, tr("Calculated:"), "Label18", 184, 208);
+  Edit18 = makeField(this, menus, Label18, "Edit18", 184, 224);
+  Button7 = makeButton(this, tr("Calculate"), "Button7", 64, 256);
+  Button8 = makeButton(this, tr("Clear"), "Button8", 208, 256);
+  GroupBox4 = makeGroup(this, menus, "GroupBox4", 200, 72, 121, 89);
+  RadioButton7 = makeRadio(GroupBox4, tr("Find Volume"), "RadioButton7", 16);
+  RadioButton8 = makeRadio(GroupBox4, tr("Find Pressure"), "RadioButton8", 40);
+  RadioButton9 = makeRadio(GroupBox4, tr("Find Temperature"), "RadioButton9", 64);
+  RadioButton7->setChecked(true);
+  chainTabOrder({Edit13, Edit14, Edit15, Edit16, Edit17, Button7, Edit18, RadioButton7, RadioButton8,
+                 RadioButton9, Button8});
+
+  onRadioClick(RadioButton7, [this] { RadioButton7Click(); });
+  onRadioClick(RadioButton8, [this] { RadioButton8Click(); });
+  onRadioClick(RadioButton9, [this] { RadioButton9Click(); });
+  connect(Button7, &QPushButton::clicked, this, &TComboPage::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TComboPage::Button8Click);
+}
+
+void TComboPage::RadioButton7Click() {
+  setLabels({{Label13, "Volume 1:"},
+             {Label14, "Pressure 1:"},
+             {Label15, "Pressure 2:"},
+             {Label16, "Temperature 1:"},
+             {Label17, "Temperature 2:"}});
+}
+
+void TComboPage::RadioButton8Click() {
+  setLabels({{Label13, "Pressure 1:"},
+             {Label14, "Volume 1:"},
+             {Label15, "Volume 2:"},
+             {Label16, "Temperature 1:"},
+             {Label17, "Temperature 2:"}});
+}
+
+void TComboPage::RadioButton9Click() {
+  setLabels({{Label13, "Temperature 1:"},
+             {Label14, "Volume 1:"},
+             {Label15, "Volume 2:"},
+             {Label16, "Pressure 1:"},
+             {Label17, "Pressure 2:"}});
+}
+
+void TComboPage::Button7Click() {
+  // With no button checked the page computes in temperature mode.
+  const ComboMode mode = RadioButton7->isChecked()   ? ComboMode::FindVolume
+                         : RadioButton8->isChecked() ? ComboMode::FindPressure
+                                                     : ComboMode::FindTemperature;
+  setResult(Edit18, solveCombined(mode, {fieldText(Edit13), fieldText(Edit14), fieldText(Edit15),
+                                         fieldText(Edit16), fieldText(Edit17)}));
+}
+
+void TComboPage::Button8Click() {
+  for (QLineEdit* e : {Edit13, Edit14, Edit15, Edit16, Edit17, Edit18}) e->setText(QString());
+}
+
+TIdealPage::TIdealPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("TabSheet5"));
+  pageMenuOn(this, menus);
+  Label23 = makeTitleLabel(this, tr("Ideal Gas Law"), kTitlePixels, 0, 0);
+  Label23->setObjectName(QStringLiteral("Label23"));
+  Button9 = makeButton(this, tr("Calculate"), "Button9", 64, 256);
+  Button10 = makeButton(this, tr("Clear"), "Button10", 208, 256);
+  chainTabOrder({Button9, Button10});
+  connect(Button9, &QPushButton::clicked, this, &TIdealPage::Button9Click);
+}
+
+void TIdealPage::Button9Click() {
+  // The ideal gas law is not calculated yet; the button is the page's placeholder.
+}
+
+}  // namespace pelbrix

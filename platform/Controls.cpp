@@ -1,0 +1,144 @@
+#include "platform/Controls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLocale>
+#include <QMimeData>
+
+#include "platform/NumberText.h"
+
+namespace pelbrix {
+
+void onRadioClick(QRadioButton* button, std::function<void()> handler) {
+  QObject::connect(button, &QRadioButton::toggled, button, [handler = std::move(handler)](bool on) {
+    if (on) handler();
+  });
+}
+
+void setRadioChecked(QRadioButton* button, bool checked) {
+  if (checked) {
+    button->setChecked(true);  // emits toggled(true) only when it was not checked
+    return;
+  }
+  if (!button->isChecked()) return;
+  // An auto-exclusive group refuses to uncheck its checked button.
+  const bool exclusive = button->autoExclusive();
+  const QSignalBlocker quiet(button);
+  button->setAutoExclusive(false);
+  button->setChecked(false);
+  button->setAutoExclusive(exclusive);
+}
+
+void onCheckBoxClick(QCheckBox* box, std::function<void()> handler) {
+  QObject::connect(box, &QCheckBox::toggled, box, [handler = std::move(handler)](bool) { handler(); });
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+  const QSize natural = widget->sizeHint();
+  widget->setGeometry(left, top, width > 0 ? width : natural.width(),
+                      height > 0 ? height : natural.height());
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> widgets) {
+  QWidget* previous = nullptr;
+  for (QWidget* w : widgets) {
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(pixelHeight);
+  font.setBold(true);
+  label->setFont(font);
+  label->setAutoFillBackground(true);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  pal.setColor(QPalette::WindowText, Qt::red);
+  label->setPalette(pal);
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+std::string fieldText(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+QString resultText(long double value, int precision, int minExponentDigits) {
+  QString text = QString::fromStdString(formatGeneral(value, precision, minExponentDigits));
+  const QString separator = QLocale::system().decimalPoint();
+  if (separator != QLatin1String(".")) text.replace(QLatin1Char('.'), separator);
+  return text;
+}
+
+EditActions::EditActions(QWidget* window)
+    : QObject(window),
+      EditCopy1(new QAction(tr("&Copy"), window)),
+      EditCut1(new QAction(tr("Cu&t"), window)),
+      EditPaste1(new QAction(tr("&Paste"), window)),
+      window_(window) {
+  EditCopy1->setObjectName(QStringLiteral("EditCopy1"));
+  EditCut1->setObjectName(QStringLiteral("EditCut1"));
+  EditPaste1->setObjectName(QStringLiteral("EditPaste1"));
+  EditCopy1->setToolTip(tr("Copy"));
+  EditCut1->setToolTip(tr("Cut"));
+  EditPaste1->setToolTip(tr("Paste"));
+  EditCopy1->setStatusTip(tr("Copy"));
+  EditCut1->setStatusTip(tr("Cut"));
+  EditPaste1->setStatusTip(tr("Paste"));
+  EditCopy1->setShortcut(QKeySequence::Copy);
+  EditCut1->setShortcut(QKeySequence::Cut);
+  EditPaste1->setShortcut(QKeySequence::Paste);
+  for (QAction* a : {EditCopy1, EditCut1, EditPaste1}) window->addAction(a);
+
+  connect(EditCopy1, &QAction::triggered, this, [this] {
+    if (QLineEdit* e = target()) e->copy();
+  });
+  connect(EditCut1, &QAction::triggered, this, [this] {
+    if (QLineEdit* e = target()) e->cut();
+  });
+  connect(EditPaste1, &QAction::triggered, this, [this] {
+    if (QLineEdit* e = target()) e->paste();
+  });
+  connect(qApp, &QApplication::focusChanged, this, [this] { updateEnabled(); });
+  if (QClipboard* cb = QGuiApplication::clipboard())
+    connect(cb, &QClipboard::dataChanged, this, [this] { updateEnabled(); });
+  updateEnabled();
+}
+
+QLineEdit* EditActions::target() const {
+  auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (focused && focused->window() == window_) return focused;
+  // While a menu is open it may hold the focus; the field that had it is still the one meant.
+  return QApplication::activePopupWidget() ? lastEdit_ : nullptr;
+}
+
+void EditActions::attach(QLineEdit* edit, QMenu* menu) {
+  edit->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit, menu](const QPoint& pos) {
+    edit->setFocus(Qt::MouseFocusReason);
+    lastEdit_ = edit;
+    updateEnabled();
+    menu->exec(edit->mapToGlobal(pos));
+  });
+  connect(edit, &QLineEdit::selectionChanged, this, [this] { updateEnabled(); });
+  connect(edit, &QObject::destroyed, this, [this, edit] {
+    if (lastEdit_ == edit) lastEdit_ = nullptr;
+  });
+}
+
+void EditActions::updateEnabled() {
+  auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (focused && focused->window() == window_) lastEdit_ = focused;
+  QLineEdit* e = target();
+  const bool selection = e && e->hasSelectedText();
+  const QClipboard* cb = QGuiApplication::clipboard();
+  const QMimeData* data = cb ? cb->mimeData() : nullptr;
+  const bool clipboardText = data && data->hasText() && !data->text().isEmpty();
+  EditCopy1->setEnabled(selection && e->echoMode() == QLineEdit::Normal);
+  EditCut1->setEnabled(selection && !e->isReadOnly() && e->echoMode() == QLineEdit::Normal);
+  EditPaste1->setEnabled(e && !e->isReadOnly() && clipboardText);
+}
+
+}  // namespace pelbrix

@@ -1,0 +1,67 @@
+#pragma once
+// How the forms' controls behave, the same for every form:
+// - a radio button set to checked from code, when it was not checked, unchecks its
+//   group and runs its click handler as a user's click does; setting the checked
+//   button again, or setting a button to unchecked, runs nothing;
+// - a check box's click handler runs whenever its checked state changes, by the user
+//   or by code, and never when code assigns the value it already has;
+// - copy, cut and paste act on the focused edit field and are enabled only when they apply.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <functional>
+#include <string>
+
+namespace pelbrix {
+
+// Runs `handler` whenever `button` becomes checked, by a click or from code.
+void onRadioClick(QRadioButton* button, std::function<void()> handler);
+// Sets the checked state as described above; unchecking leaves no button of the group checked.
+void setRadioChecked(QRadioButton* button, bool checked);
+
+// Runs `handler` whenever the box's checked state changes.
+void onCheckBoxClick(QCheckBox* box, std::function<void()> handler);
+
+// setGeometry in design pixels; a zero width or height keeps the widget's natural size.
+void place(QWidget* widget, int left, int top, int width = 0, int height = 0);
+
+// Keyboard focus moves through `widgets` in the order given.
+void chainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// A page title: bold red "Times New Roman" on a black rectangle, sized to its text.
+QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);
+
+// The field's text as the calculators read it (UTF-8).
+std::string fieldText(const QLineEdit* edit);
+
+// A result in the general format, with the desktop's decimal separator.
+QString resultText(long double value, int precision, int minExponentDigits);
+
+// The standard edit actions of a window: "&Copy", "Cu&t" and "&Paste" with their hints and
+// shortcuts, acting on whichever attached field has the focus, enabled only when they apply.
+class EditActions : public QObject {
+  Q_OBJECT
+ public:
+  explicit EditActions(QWidget* window);
+
+  QAction* EditCopy1;
+  QAction* EditCut1;
+  QAction* EditPaste1;
+
+  // Gives `edit` the pop-up menu `menu` (which should hold the three actions) and keeps
+  // the actions' enabled state up to date for it.
+  void attach(QLineEdit* edit, QMenu* menu);
+
+  // Recomputes the enabled states from the focused field, its selection and the clipboard.
+  void updateEnabled();
+
+ private:
+  QLineEdit* target() const;
+  QWidget* window_;
+  QLineEdit* lastEdit_ = nullptr;
+};
+
+}  // namespace pelbrix

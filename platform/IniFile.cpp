@@ -1,0 +1,294 @@
+#include "platform/IniFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace pelbrix {
+namespace {
+
+IniWriteFailureHandler& failureHandler() {
+  static IniWriteFailureHandler handler;
+  return handler;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// One line of the file: where it starts, where its text ends (before "\r\n" or "\n"),
+// and where the next line starts.
+struct Line {
+  std::size_t begin, textEnd, next;
+};
+
+std::vector<Line> splitLines(std::string_view content) {
+  std::vector<Line> lines;
+  std::size_t pos = 0;
+  // A UTF-8 byte-order mark belongs to no line's text.
+  if (content.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;
+  while (pos < content.size()) {
+    std::size_t nl = content.find('\n', pos);
+    std::size_t next = nl == std::string_view::npos ? content.size() : nl + 1;
+    std::size_t textEnd = nl == std::string_view::npos ? content.size() : nl;
+    if (textEnd > pos && content[textEnd - 1] == '\r') --textEnd;
+    lines.push_back({pos, textEnd, next});
+    pos = next;
+  }
+  return lines;
+}
+
+bool sectionName(std::string_view text, std::string_view& name) {
+  std::string_view t = trim(text);
+  if (t.empty() || t.front() != '[') return false;
+  t.remove_prefix(1);
+  const auto close = t.find(']');
+  name = trim(close == std::string_view::npos ? t : t.substr(0, close));
+  return true;
+}
+
+bool keyOf(std::string_view text, std::string_view& key, std::size_t& equals) {
+  equals = text.find('=');
+  if (equals == std::string_view::npos) return false;
+  key = trim(text.substr(0, equals));
+  return true;
+}
+
+// Lines [first, last) of the first section named `section`; first is the header line.
+bool findSection(std::string_view content, const std::vector<Line>& lines, std::string_view section,
+                 std::size_t& first, std::size_t& last) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view name;
+    const std::string_view text = content.substr(lines[i].begin, lines[i].textEnd - lines[i].begin);
+    if (!sectionName(text, name) || !sameName(name, section)) continue;
+    first = i;
+    last = i + 1;
+    std::string_view other;
+    while (last < lines.size() &&
+           !sectionName(content.substr(lines[last].begin, lines[last].textEnd - lines[last].begin), other))
+      ++last;
+    return true;
+  }
+  return false;
+}
+
+std::string lineEndOf(std::string_view content) {
+  const auto nl = content.find('\n');
+  return (nl != std::string_view::npos && nl > 0 && content[nl - 1] == '\r') ? "\r\n" : "\n";
+}
+
+bool readFile(const std::string& path, std::string& content) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  content = std::move(buffer).str();
+  return true;
+}
+
+std::string errnoText(int err) { return std::strerror(err); }
+
+// Writes `content` to a temporary file beside `path`, flushes it to disk and renames it
+// over `path`, so the file is always either the old one or the new one, never a mix.
+bool replaceFile(const std::string& path, const std::string& content, std::string& reason) {
+  struct stat st {};
+  mode_t mode = 0644;
+  if (::stat(path.c_str(), &st) == 0) {
+    // A file without write permission stays as it is, even for a user who could
+    // replace it anyway.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+      reason = "the file is read-only";
+      return false;
+    }
+    mode = st.st_mode & 07777;
+  }
+  std::string tmp = path + ".XXXXXX";
+  std::vector<char> name(tmp.begin(), tmp.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
+    reason = errnoText(errno);
+    return false;
+  }
+  auto fail = [&](int err) {
+    ::close(fd);
+    ::unlink(name.data());
+    reason = errnoText(err);
+    return false;
+  };
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(name.data());
+    reason = errnoText(err);
+    return false;
+  }
+  if (::rename(name.data(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(name.data());
+    reason = errnoText(err);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+namespace ini {
+
+bool lookup(std::string_view content, std::string_view section, std::string_view key,
+            std::string& value) {
+  const auto lines = splitLines(content);
+  std::size_t first = 0, last = 0;
+  if (!findSection(content, lines, section, first, last)) return false;
+  for (std::size_t i = first + 1; i < last; ++i) {
+    const std::string_view text = content.substr(lines[i].begin, lines[i].textEnd - lines[i].begin);
+    std::string_view name;
+    std::size_t equals = 0;
+    if (keyOf(text, name, equals) && sameName(name, key)) {
+      value = std::string(trim(text.substr(equals + 1)));
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string update(std::string_view content, std::string_view section, std::string_view key,
+                   std::string_view value) {
+  const auto lines = splitLines(content);
+  const std::string eol = lineEndOf(content);
+  std::string out;
+  std::size_t first = 0, last = 0;
+  if (!findSection(content, lines, section, first, last)) {
+    out = std::string(content);
+    if (!out.empty() && out.back() != '\n') out += eol;
+    out.append("[").append(section).append("]").append(eol);
+    out.append(key).append("=").append(value).append(eol);
+    return out;
+  }
+  for (std::size_t i = first + 1; i < last; ++i) {
+    const std::string_view text = content.substr(lines[i].begin, lines[i].textEnd - lines[i].begin);
+    std::string_view name;
+    std::size_t equals = 0;
+    if (keyOf(text, name, equals) && sameName(name, key)) {
+      const std::size_t valueStart = lines[i].begin + equals + 1;
+      out.append(content.substr(0, valueStart)).append(value);
+      out.append(content.substr(lines[i].textEnd));
+      return out;
+    }
+  }
+  // A new key goes after the section's last non-blank line.
+  std::size_t after = first;
+  for (std::size_t i = first + 1; i < last; ++i)
+    if (!trim(content.substr(lines[i].begin, lines[i].textEnd - lines[i].begin)).empty()) after = i;
+  const Line& anchor = lines[after];
+  out.append(content.substr(0, anchor.next));
+  if (anchor.next == anchor.textEnd) out += eol;  // the anchor was the last line, unterminated
+  out.append(key).append("=").append(value).append(eol);
+  out.append(content.substr(anchor.next));
+  return out;
+}
+
+bool parseInt32(std::string_view text, int& out) {
+  text = trim(text);
+  if (text.empty()) return false;
+  bool negative = false;
+  if (text.front() == '+' || text.front() == '-') {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return false;
+  long long v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+    if (v > 2147483648LL) return false;
+  }
+  if (negative) v = -v;
+  if (v > 2147483647LL || v < -2147483648LL) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace ini
+
+IniWriteFailureHandler setIniWriteFailureHandler(IniWriteFailureHandler handler) {
+  std::swap(failureHandler(), handler);
+  return handler;
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  std::string content, value;
+  int result = def;
+  if (readFile(path_, content) && ini::lookup(content, section, key, value) &&
+      ini::parseInt32(value, result))
+    return result;
+  return def;
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+  std::string content, value;
+  if (readFile(path_, content) && ini::lookup(content, section, key, value)) return value;
+  return std::string(def);
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  std::string content, reason;
+  struct stat st {};
+  // A missing file is an empty one, which the write creates; one that exists but cannot
+  // be read is never replaced by a file that would lack its other lines.
+  if (!readFile(path_, content) && ::stat(path_.c_str(), &st) == 0) {
+    reason = "the file cannot be read";
+  } else {
+    // A line break in a value would forge lines of its own.
+    std::string clean(value);
+    for (char& c : clean)
+      if (c == '\r' || c == '\n') c = ' ';
+    if (replaceFile(path_, ini::update(content, section, key, clean), reason)) return true;
+  }
+  if (failureHandler()) failureHandler()(path_, reason);
+  return false;
+}
+
+}  // namespace pelbrix

@@ -1,0 +1,2 @@
+#pragma once
+// The desktop's notification-area service.

@@ -1,0 +1,38 @@
+#include "platform/SettingsPath.h"
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <system_error>
+
+namespace pelbrix {
+namespace {
+std::optional<std::string>& overridePath() {
+  static std::optional<std::string> path;
+  return path;
+}
+
+std::string executablePath() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.string();
+  if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath().toStdString();
+  return "pelbrix";
+}
+}  // namespace
+
+std::string changeFileExt(std::string_view path, std::string_view ext) {
+  const auto slash = path.find_last_of('/');
+  const auto dot = path.find_last_of('.');
+  const bool hasExt = dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+  std::string out(hasExt ? path.substr(0, dot) : path);
+  return out.append(ext);
+}
+
+std::string settingsFilePath() {
+  if (overridePath()) return *overridePath();
+  return changeFileExt(executablePath(), ".INI");
+}
+
+void setSettingsFilePathOverride(std::optional<std::string> path) { overridePath() = std::move(path); }
+
+}  // namespace pelbrix

@@ -1,0 +1,28 @@
+#pragma once
+// A secondary window: created once and hidden; closing it, by any button, key or its
+// close box, runs FormClose and hides it, so its texts survive until it is shown again.
+#include <QDialog>
+
+namespace pelbrix {
+
+class TForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TForm(QWidget* parent = nullptr);
+
+  // Shows the form centred over the main window and waits until it is closed.
+  int ShowModal();
+  // Shows the form without blocking, or brings it to the front when already shown.
+  void Show();
+
+  // Places the form centred over the main window (the screen's centre when there is none).
+  void CentreOverMainForm();
+
+  void done(int result) override;
+
+ protected:
+  // Runs on every close, before the form is hidden.
+  virtual void FormClose() {}
+};
+
+}  // namespace pelbrix

@@ -1,0 +1,1 @@
+#include "rates/BoyleRates.h"

@@ -1,0 +1,72 @@
+#include "laws/GasLaws.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace pelbrix;
+
+namespace {
+int err(const Outcome& o) { return static_cast<int>(o.error); }
+}  // namespace
+
+TEST(Boyle, ComputesTheProductOverTheDivisor) {
+  EXPECT_DOUBLE_EQ(solveBoyle({"2", "3", "4"}).value, 1.5);
+  EXPECT_EQ(err(solveBoyle({"2", "3", "4"})), 0);
+  EXPECT_NEAR(solveBoyle({"1", "1", "3"}).value, 1.0 / 3.0, 1e-15);
+  EXPECT_DOUBLE_EQ(solveBoyle({"-2", "-3", "4"}).value, 1.5);  // two negatives, no complaint
+}
+
+TEST(Boyle, ChecksInTheirFixedOrder) {
+  EXPECT_EQ(err(solveBoyle({"", "x", "0"})), 1);     // empty beats everything after it
+  EXPECT_EQ(err(solveBoyle({"1", "2", ""})), 1);
+  EXPECT_EQ(err(solveBoyle({"1", "2", "0"})), 3);
+  EXPECT_EQ(err(solveBoyle({"1", "2", " "})), 3);    // a blank is filled and reads 0
+  EXPECT_EQ(err(solveBoyle({"1", "2", "abc"})), 3);  // letters are 0, not missing
+  EXPECT_EQ(err(solveBoyle({"0", "2", "4"})), 5);
+  EXPECT_EQ(err(solveBoyle({"-2", "3", "4"})), 4);
+  EXPECT_EQ(err(solveBoyle({"1e-200", "1e-200", "1e100"})), 5);  // underflows in double
+}
+
+TEST(Boyle, InfiniteInputsGiveNonFiniteResultsWithoutCrashing) {
+  const Outcome big = solveBoyle({"1e999", "2", "4"});
+  EXPECT_EQ(err(big), 0);
+  EXPECT_TRUE(std::isinf(big.value));
+  // 1e308 * 1e308 fits the extended intermediate; the quotient is rounded once.
+  EXPECT_DOUBLE_EQ(solveBoyle({"1e308", "1e308", "1e308"}).value, 1e308);
+}
+
+TEST(Charles, DividesByTheMiddleField) {
+  EXPECT_DOUBLE_EQ(solveCharles({"1", "300", "600"}).value, 2);
+  EXPECT_EQ(err(solveCharles({"1", "-10", "20"})), 4);
+  EXPECT_DOUBLE_EQ(solveCharles({"1", "-10", "-20"}).value, 2);
+  EXPECT_EQ(err(solveCharles({"1", "0", "20"})), 3);
+  EXPECT_EQ(err(solveCharles({"1", "10", "0"})), 5);
+  EXPECT_EQ(err(solveCharles({"1", "", "0"})), 1);
+}
+
+TEST(Combined, WorkedValuesOfEachMode) {
+  EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindVolume, {"2", "1", "2", "300", "600"}).value, 2);
+  EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindPressure, {"1", "2", "1", "300", "150"}).value, 1);
+  EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindTemperature, {"300", "1", "2", "1", "1"}).value, 600);
+  EXPECT_GT(solveCombined(ComboMode::FindVolume, {"-1", "-1", "2", "300", "600"}).value, 0);
+}
+
+TEST(Combined, TemperatureSignIsTestedBeforeTheDivisors) {
+  for (ComboMode m : {ComboMode::FindVolume, ComboMode::FindPressure})
+    EXPECT_EQ(err(solveCombined(m, {"1", "1", "0", "-1", "300"})), 2);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindVolume, {"1", "1", "1", "300", "-1"})), 2);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"-1", "0", "1", "0", "1"})), 2);
+  // In temperature mode the last two fields are pressures and are not sign-tested.
+  EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"300", "1", "2", "1", "-1"})), 4);
+}
+
+TEST(Combined, DivisorsAndZeroResults) {
+  EXPECT_EQ(err(solveCombined(ComboMode::FindVolume, {"1", "1", "1", "0", "300"})), 3);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindVolume, {"1", "1", "1", "300", "0"})), 5);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindVolume, {"1", "1", " ", "300", "300"})), 3);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"0", "1", "1", "1", "1"})), 5);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"300", "1", "1", "0", "1"})), 3);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"300", "0", "1", "1", "1"})), 3);
+  EXPECT_EQ(err(solveCombined(ComboMode::FindPressure, {"1", "1", "1", "1", ""})), 1);
+}

@@ -1,0 +1,146 @@
+// The law pages as a user drives them: typing, mode buttons, Calculate and Clear.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+
+using namespace pelbrix;
+
+class LawPages : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::ensureForms();
+    errors_ = std::make_unique<test::ErrorRecorder>();
+    boyle = Main->TabSheet1;
+    charles = Main->TabSheet2;
+    combo = Main->TabSheet4;
+    boyle->Button2Click();
+    charles->Button4Click();
+    combo->Button8Click();
+  }
+  static void type(QLineEdit* e, const QString& text) {
+    e->clear();
+    QTest::keyClicks(e, text);
+  }
+  std::unique_ptr<test::ErrorRecorder> errors_;
+  std::vector<int>& shown() { return errors_->shown; }
+  TBoylePage* boyle = nullptr;
+  TCharlesPage* charles = nullptr;
+  TComboPage* combo = nullptr;
+};
+
+TEST_F(LawPages, BoyleCalculatesFromTypedText) {
+  type(boyle->Edit1, "2");
+  type(boyle->Edit2, "3");
+  type(boyle->Edit3, "4");
+  QTest::mouseClick(boyle->Button1, Qt::LeftButton);
+  EXPECT_EQ(boyle->Edit4->text(), "1.5");
+  type(boyle->Edit2, "1");
+  type(boyle->Edit1, "1");
+  type(boyle->Edit3, "3");
+  QTest::mouseClick(boyle->Button1, Qt::LeftButton);
+  EXPECT_EQ(boyle->Edit4->text(), "0.33333");
+  EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(LawPages, OneDialogAndNoChangeOnError) {
+  type(boyle->Edit1, "2");
+  type(boyle->Edit2, "3");
+  type(boyle->Edit3, "4");
+  boyle->Button1Click();
+  ASSERT_EQ(boyle->Edit4->text(), "1.5");
+  type(boyle->Edit3, "0");
+  boyle->Button1Click();
+  EXPECT_EQ(shown(), std::vector<int>({3}));
+  EXPECT_EQ(boyle->Edit4->text(), "1.5");  // the earlier result stays
+  EXPECT_EQ(boyle->Edit3->text(), "0");
+  boyle->Edit2->clear();
+  boyle->Button1Click();
+  EXPECT_EQ(shown(), std::vector<int>({3, 1}));
+}
+
+TEST_F(LawPages, ModeButtonsOnlyRelabel) {
+  type(boyle->Edit1, "2");
+  boyle->Edit4->setText(QStringLiteral("9"));
+  QTest::mouseClick(boyle->RadioButton2, Qt::LeftButton);
+  EXPECT_TRUE(boyle->RadioButton2->isChecked());
+  EXPECT_EQ(boyle->Label1->text(), "Pressure 1:");
+  EXPECT_EQ(boyle->Label2->text(), "Volume 1:");
+  EXPECT_EQ(boyle->Label3->text(), "Volume 2:");
+  EXPECT_EQ(boyle->Edit1->text(), "2");
+  EXPECT_EQ(boyle->Edit4->text(), "9");
+  EXPECT_EQ(charles->Label5->text(), "Volume 1:");  // the other page is untouched
+  QTest::mouseClick(boyle->RadioButton1, Qt::LeftButton);
+  EXPECT_EQ(boyle->Label1->text(), "Volume 1:");
+  EXPECT_EQ(boyle->Label3->text(), "Pressure 2:");
+
+  charles->RadioButton4->click();
+  EXPECT_EQ(charles->Label5->text(), "Temperature 1:");
+  EXPECT_EQ(charles->Label6->text(), "Volume 1:");
+  EXPECT_EQ(charles->Label7->text(), "Volume 2:");
+  charles->RadioButton3->click();
+  EXPECT_EQ(charles->Label7->text(), "Temperature 2:");
+}
+
+TEST_F(LawPages, LabelsNameTheirFields) {
+  EXPECT_EQ(boyle->Label1->buddy(), boyle->Edit1);
+  EXPECT_EQ(charles->Label7->buddy(), charles->Edit7);
+  EXPECT_EQ(combo->Label17->buddy(), combo->Edit17);
+}
+
+TEST_F(LawPages, ClearEmptiesAllFourAndKeepsTheMode) {
+  charles->RadioButton4->click();
+  for (QLineEdit* e : {charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8}) e->setText("1");
+  QTest::mouseClick(charles->Button4, Qt::LeftButton);
+  for (QLineEdit* e : {charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8})
+    EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_TRUE(charles->RadioButton4->isChecked());
+  EXPECT_EQ(charles->Label5->text(), "Temperature 1:");
+  charles->RadioButton3->click();
+}
+
+TEST_F(LawPages, CharlesAndInfiniteResults) {
+  type(charles->Edit5, "1");
+  type(charles->Edit6, "300");
+  type(charles->Edit7, "600");
+  charles->Button3Click();
+  EXPECT_EQ(charles->Edit8->text(), "2");
+  type(charles->Edit5, "1e999");
+  charles->Button3Click();
+  EXPECT_EQ(charles->Edit8->text(), "INF");
+  type(charles->Edit5, "1e200");
+  type(charles->Edit6, "1e-200");
+  type(charles->Edit7, "1e200");
+  charles->Button3Click();
+  EXPECT_EQ(charles->Edit8->text(), "INF");  // overflows double when rounded
+  EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(LawPages, CombinedPageModesAndChecks) {
+  EXPECT_EQ(combo->Label17->text().left(13), "Temperature 2");
+  const char* inputs[] = {"300", "1", "2", "1", "1"};
+  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
+  combo->RadioButton9->click();
+  EXPECT_EQ(combo->Label13->text(), "Temperature 1:");
+  EXPECT_EQ(combo->Label17->text(), "Pressure 2:");
+  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
+  combo->Button7Click();
+  EXPECT_EQ(combo->Edit18->text(), "600");
+  type(combo->Edit13, "-1");
+  combo->Button7Click();
+  EXPECT_EQ(shown(), std::vector<int>({2}));
+  combo->Button8Click();
+  for (QLineEdit* e : fields) EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_TRUE(combo->Edit18->text().isEmpty());
+  combo->RadioButton7->click();
+  EXPECT_EQ(combo->Label17->text(), "Temperature 2:");
+}
+
+TEST_F(LawPages, IdealPageChangesNothing) {
+  Main->TabSheet5->Button9->click();
+  Main->TabSheet5->Button10->click();
+  EXPECT_TRUE(shown().empty());
+}

@@ -1,0 +1,121 @@
+// The main window's frame: caption, pages, menus, actions and the windows they open.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+#include "dialogs/TTempConv.h"
+
+using namespace pelbrix;
+
+namespace {
+QStringList texts(const QList<QAction*>& actions) {
+  QStringList out;
+  for (QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return out;
+}
+}  // namespace
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override { test::ensureForms(); }
+};
+
+TEST_F(MainWindow, FrameAsDesigned) {
+  EXPECT_EQ(Main->windowTitle(), "Pelbrix v4.0");
+  EXPECT_EQ(QCoreApplication::applicationName(), "Pelbrix");
+  ASSERT_EQ(Main->PageControl1->count(), 4);
+  EXPECT_EQ(Main->PageControl1->tabText(0), "Boyle's Law");
+  EXPECT_EQ(Main->PageControl1->tabText(1), "Charles' Law");
+  EXPECT_EQ(Main->PageControl1->tabText(2), "Combined Gas Law");
+  EXPECT_EQ(Main->PageControl1->tabText(3), "Ideal Gas Law");
+  EXPECT_EQ(Main->PageControl1->widget(2), Main->TabSheet4);
+  EXPECT_GE(Main->PageControl1->width(), 329);
+  EXPECT_GE(Main->PageControl1->height(), 323);
+  EXPECT_FALSE(Main->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(Main->TabSheet1->Label19->text(), "Boyle's Law");
+  EXPECT_EQ(Main->TabSheet5->Label23->text(), "Ideal Gas Law");
+}
+
+TEST_F(MainWindow, MenusInTheirOrder) {
+  EXPECT_EQ(texts(Main->menuBar()->actions()),
+            QStringList({"File", "Edit", "Conversions", "Options", "Rates", "About"}));
+  EXPECT_EQ(texts(Main->Exit2->actions()), QStringList({"Exit"}));
+  EXPECT_EQ(texts(Main->Edit20->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
+  EXPECT_EQ(texts(Main->Conversions3->actions()), QStringList({"Celsius to Kelvin"}));
+  EXPECT_EQ(texts(Main->Rates1->actions()),
+            QStringList({"Boyle Rates", "Charles' Rate", "GL Rates", "Combo Rates", "Ideal Rates"}));
+  EXPECT_EQ(texts(Main->PopupMenu1->actions()), QStringList({"Restore", "Conversions", "-", "Exit"}));
+  EXPECT_EQ(texts(Main->PopupMenu2->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
+  EXPECT_EQ(texts(Main->PopupMenu3->actions()), QStringList({"Conversions", "-", "Exit"}));
+  EXPECT_EQ(texts(Main->PopupMenu1->actions()[1]->menu()->actions()), QStringList({"Celsius to Kelvin"}));
+  EXPECT_EQ(texts(Main->PopupMenu3->actions()[0]->menu()->actions()), QStringList({"Celsius to Kelvin"}));
+  EXPECT_EQ(Main->Edit->EditCopy1->shortcut(), QKeySequence(QKeySequence::Copy));
+  EXPECT_EQ(Main->Edit->EditCut1->shortcut(), QKeySequence(QKeySequence::Cut));
+  EXPECT_EQ(Main->Edit->EditPaste1->shortcut(), QKeySequence(QKeySequence::Paste));
+  EXPECT_EQ(Main->Edit->EditCopy1->toolTip(), "Copy");
+}
+
+TEST_F(MainWindow, RateEntriesWithoutHandlersChangeNothing) {
+  Main->TabSheet1->Edit1->setText(QStringLiteral("7"));
+  const int page = Main->PageControl1->currentIndex();
+  Main->GLRate1->trigger();
+  Main->ComboRate->trigger();
+  Main->IdealRate->trigger();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(Main->TabSheet1->Edit1->text(), "7");
+  EXPECT_EQ(Main->PageControl1->currentIndex(), page);
+  EXPECT_TRUE(Main->GLRate1->isEnabled());
+}
+
+TEST_F(MainWindow, ModalWindowsOpenAndReturn) {
+  EXPECT_EQ(test::runModal([] { Main->Options->trigger(); }), "Optxion");
+  EXPECT_EQ(test::runModal([] { Main->BoyleRate->trigger(); }), "BRate");
+  EXPECT_EQ(test::runModal([] { Main->CharlesRate->trigger(); }), "CHRate");
+  EXPECT_EQ(test::runModal([] { Main->ADlog->trigger(); }), "Aboxt");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindow, ConverterOpensWithoutBlocking) {
+  Main->CtoK->trigger();
+  EXPECT_TRUE(TempConv->isVisible());
+  EXPECT_FALSE(TempConv->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  TempConv->close();
+  EXPECT_FALSE(TempConv->isVisible());
+}
+
+TEST_F(MainWindow, EditActionsFollowFocusSelectionAndClipboard) {
+  Main->show();
+  Main->activateWindow();
+  QApplication::setActiveWindow(Main);
+  Main->PageControl1->setCurrentIndex(0);
+  QLineEdit* edit = Main->TabSheet1->Edit2;
+  edit->setText(QStringLiteral("12.5"));
+  edit->setFocus();
+  QApplication::processEvents();
+  edit->deselect();
+  Main->Edit->updateEnabled();
+  EXPECT_FALSE(Main->Edit->EditCopy1->isEnabled());
+  EXPECT_FALSE(Main->Edit->EditCut1->isEnabled());
+
+  edit->selectAll();
+  EXPECT_TRUE(Main->Edit->EditCopy1->isEnabled());
+  Main->Edit->EditCut1->trigger();
+  EXPECT_EQ(edit->text(), "");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "12.5");
+  EXPECT_TRUE(Main->Edit->EditPaste1->isEnabled());
+
+  QLineEdit* other = Main->TabSheet1->Edit3;
+  other->setFocus();
+  QApplication::processEvents();
+  Main->Edit->EditPaste1->trigger();
+  EXPECT_EQ(other->text(), "12.5");
+  EXPECT_EQ(edit->text(), "");
+  other->clear();
+  Main->hide();
+}

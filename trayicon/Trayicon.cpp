@@ -1,0 +1,1 @@
+#include "trayicon/Trayicon.h"
