@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTabBar>
 
 #include "dialogs/TAboxt.h"
 #include "dialogs/TOptxion.h"
@@ -61,6 +62,8 @@ TMain::TMain() {
   PageControl1->addTab(TabSheet2, tr("Charles' Law"));
   PageControl1->addTab(TabSheet4, tr("Combined Gas Law"));
   PageControl1->addTab(TabSheet5, tr("Ideal Gas Law"));
+  // All four tabs stay in view; the window widens if the desktop's font needs it.
+  PageControl1->tabBar()->setUsesScrollButtons(false);
   PageControl1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(PageControl1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupMenu3->exec(PageControl1->mapToGlobal(p)); });
@@ -153,7 +156,9 @@ void TMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
-void TMain::ExitExecute() { close(); }
+void TMain::ExitExecute() {
+  close();
+}
 
 void TMain::RestoreExecute() {
   showNormal();
@@ -161,10 +166,20 @@ void TMain::RestoreExecute() {
   activateWindow();
 }
 
-void TMain::CtoKExecute() { TempConv->Show(); }
-void TMain::OptionsExecute() { Optxion->ShowModal(); }
-void TMain::BoyleRateExecute() { BRate->ShowModal(); }
-void TMain::CharlesRateExecute() { CHRate->ShowModal(); }
-void TMain::ADlogExecute() { Aboxt->ShowModal(); }
+void TMain::CtoKExecute() {
+  TempConv->Show();
+}
+void TMain::OptionsExecute() {
+  Optxion->ShowModal();
+}
+void TMain::BoyleRateExecute() {
+  BRate->ShowModal();
+}
+void TMain::CharlesRateExecute() {
+  CHRate->ShowModal();
+}
+void TMain::ADlogExecute() {
+  Aboxt->ShowModal();
+}
 
 }  // namespace pelbrix

@@ -36,24 +36,30 @@ QPushButton* makeButton(QWidget* page, const QString& text, const char* name, in
   return button;
 }
 
+// How far the desktop's group-box title reaches below the design's 16 pixels; the
+// buttons move down by that much so the title never covers them.
+int titleOverhang(const QGroupBox* group) {
+  return std::max(0, group->fontMetrics().height() + 6 - 16);
+}
+
 // The group box grows to its title where the desktop's font is wider than the design's.
 QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name, int left, int top,
                      int width, int height) {
   auto* group = new QGroupBox(QObject::tr("Select What to Find"), page);
   group->setObjectName(QLatin1String(name));
   const int titleWidth = group->fontMetrics().horizontalAdvance(group->title()) + 24;
-  place(group, left, top, std::max(width, titleWidth), height);
+  place(group, left, top, std::max(width, titleWidth), height + titleOverhang(group));
   group->setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(group, &QWidget::customContextMenuRequested, group, [group, menus](const QPoint& p) {
-    menus.pageMenu->exec(group->mapToGlobal(p));
-  });
+  QObject::connect(
+      group, &QWidget::customContextMenuRequested, group,
+      [group, menus](const QPoint& p) { menus.pageMenu->exec(group->mapToGlobal(p)); });
   return group;
 }
 
 QRadioButton* makeRadio(QGroupBox* group, const QString& text, const char* name, int top) {
   auto* radio = new QRadioButton(text, group);
   radio->setObjectName(QLatin1String(name));
-  place(radio, 8, top, 0, 17);
+  place(radio, 8, top + titleOverhang(group), 0, 17);
   return radio;
 }
 
@@ -74,9 +80,8 @@ void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) 
 
 void pageMenuOn(QWidget* page, const LawPageMenus& menus) {
   page->setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(page, &QWidget::customContextMenuRequested, page, [page, menus](const QPoint& p) {
-    menus.pageMenu->exec(page->mapToGlobal(p));
-  });
+  QObject::connect(page, &QWidget::customContextMenuRequested, page,
+                   [page, menus](const QPoint& p) { menus.pageMenu->exec(page->mapToGlobal(p)); });
 }
 
 }  // namespace
@@ -193,8 +198,8 @@ TComboPage::TComboPage(const LawPageMenus& menus, QWidget* parent) : QWidget(par
   RadioButton8 = makeRadio(GroupBox4, tr("Find Pressure"), "RadioButton8", 40);
   RadioButton9 = makeRadio(GroupBox4, tr("Find Temperature"), "RadioButton9", 64);
   RadioButton7->setChecked(true);
-  chainTabOrder({Edit13, Edit14, Edit15, Edit16, Edit17, Button7, Edit18, RadioButton7, RadioButton8,
-                 RadioButton9, Button8});
+  chainTabOrder({Edit13, Edit14, Edit15, Edit16, Edit17, Button7, Edit18, RadioButton7,
+                 RadioButton8, RadioButton9, Button8});
 
   onRadioClick(RadioButton7, [this] { RadioButton7Click(); });
   onRadioClick(RadioButton8, [this] { RadioButton8Click(); });

@@ -44,7 +44,9 @@ TErroBase::TErroBase(const QString& caption, const QString& heading, const QStri
   connect(Button1, &QPushButton::clicked, this, &TErroBase::Button1Click);
 }
 
-void TErroBase::Button1Click() { close(); }
+void TErroBase::Button1Click() {
+  close();
+}
 
 void TErroBase::showEvent(QShowEvent* event) {
   TForm::showEvent(event);
@@ -53,10 +55,11 @@ void TErroBase::showEvent(QShowEvent* event) {
 
 // The texts are the dialogs' own, spacing and spelling included.
 TErro1::TErro1()
-    : TErroBase(QStringLiteral("Error #1 - Not Enough Data Input"),
-                QStringLiteral("Error #1 - Not Enough Data Input"),
-                {QStringLiteral("You did not enter enough data to complete the specified operation."),
-                 QStringLiteral("Make sure all data fields except the calculated field are filled.")}) {
+    : TErroBase(
+          QStringLiteral("Error #1 - Not Enough Data Input"),
+          QStringLiteral("Error #1 - Not Enough Data Input"),
+          {QStringLiteral("You did not enter enough data to complete the specified operation."),
+           QStringLiteral("Make sure all data fields except the calculated field are filled.")}) {
   setObjectName(QStringLiteral("Erro1"));
 }
 
@@ -64,42 +67,53 @@ TErro2::TErro2()
     : TErroBase(
           QStringLiteral("Error #2 - Negative Temperature Values"),
           QStringLiteral("Error # 2 - Negative Temperature Values"),
-          {QStringLiteral("You entered a negative temperature value.  This either signifies that you"),
-           QStringLiteral("are not using Kelvins or entered a number that is out of logical scope."),
-           QStringLiteral("Entering a negavtive value which results in negative pressures and volumes"),
+          {QStringLiteral(
+               "You entered a negative temperature value.  This either signifies that you"),
+           QStringLiteral(
+               "are not using Kelvins or entered a number that is out of logical scope."),
+           QStringLiteral(
+               "Entering a negavtive value which results in negative pressures and volumes"),
            QStringLiteral("which cannot happen in any reasonable circumstance.  Also there can be"),
-           QStringLiteral("no Kelvin value less that 0 (zero) since that would be out of logical scope.")}) {
+           QStringLiteral(
+               "no Kelvin value less that 0 (zero) since that would be out of logical scope.")}) {
   setObjectName(QStringLiteral("Erro2"));
 }
 
 TErro3::TErro3()
-    : TErroBase(
-          QStringLiteral("Error #3 - Divide by Zero"), QStringLiteral("Error #3 - Divide by Zero"),
-          {QStringLiteral("You are attempting to divide by sero.  One of the  values entered caused"),
-           QStringLiteral("the denominator to be a zero value.  This may have been caused by input-"),
-           QStringLiteral("ing a non-Kelvin value, missing decimal place, entering absolute zero. or"),
-           QStringLiteral("entering some value that is not a number")}) {
+    : TErroBase(QStringLiteral("Error #3 - Divide by Zero"),
+                QStringLiteral("Error #3 - Divide by Zero"),
+                {QStringLiteral(
+                     "You are attempting to divide by sero.  One of the  values entered caused"),
+                 QStringLiteral(
+                     "the denominator to be a zero value.  This may have been caused by input-"),
+                 QStringLiteral(
+                     "ing a non-Kelvin value, missing decimal place, entering absolute zero. or"),
+                 QStringLiteral("entering some value that is not a number")}) {
   setObjectName(QStringLiteral("Erro3"));
 }
 
 TErro4::TErro4()
-    : TErroBase(
-          QStringLiteral("Error #4 - Negative Value Entered."),
-          QStringLiteral("Error #4 - Negative Value Entered"),
-          {QStringLiteral("You have entered a negative volume ore= pressure value.  These are out of "),
-           QStringLiteral("scope since pressure and volume are positive units.  Make sure all values"),
-           QStringLiteral("entered are positives.")}) {
+    : TErroBase(QStringLiteral("Error #4 - Negative Value Entered."),
+                QStringLiteral("Error #4 - Negative Value Entered"),
+                {QStringLiteral(
+                     "You have entered a negative volume ore= pressure value.  These are out of "),
+                 QStringLiteral(
+                     "scope since pressure and volume are positive units.  Make sure all values"),
+                 QStringLiteral("entered are positives.")}) {
   setObjectName(QStringLiteral("Erro4"));
 }
 
 TErro5::TErro5()
-    : TErroBase(
-          QStringLiteral("Error #5 - Zero Value Entered"), QStringLiteral("Error #5 - Zero Value Entered"),
-          {QStringLiteral("Some value entered was of zero value.  This is impossible since absolute"),
-           QStringLiteral("zero can never be reached, only approached, and matter cannot be"),
-           QStringLiteral("destroyed under normal circumstances, so all zero values are out of scope."),
-           QStringLiteral("Also some value that was entered evaluated to zero.  The expression may"),
-           QStringLiteral("also have evaluted to zero.")}) {
+    : TErroBase(QStringLiteral("Error #5 - Zero Value Entered"),
+                QStringLiteral("Error #5 - Zero Value Entered"),
+                {QStringLiteral(
+                     "Some value entered was of zero value.  This is impossible since absolute"),
+                 QStringLiteral("zero can never be reached, only approached, and matter cannot be"),
+                 QStringLiteral(
+                     "destroyed under normal circumstances, so all zero values are out of scope."),
+                 QStringLiteral(
+                     "Also some value that was entered evaluated to zero.  The expression may"),
+                 QStringLiteral("also have evaluted to zero.")}) {
   setObjectName(QStringLiteral("Erro5"));
 }
 
@@ -107,12 +121,23 @@ void installErrorDialogs() {
   setErrorDialogHandler([](ErrorDialog which) {
     TForm* dialog = nullptr;
     switch (which) {
-      case ErrorDialog::None: break;
-      case ErrorDialog::NotEnoughData: dialog = Erro1; break;
-      case ErrorDialog::NegativeTemperature: dialog = Erro2; break;
-      case ErrorDialog::DivideByZero: dialog = Erro3; break;
-      case ErrorDialog::NegativeValue: dialog = Erro4; break;
-      case ErrorDialog::ZeroValue: dialog = Erro5; break;
+      case ErrorDialog::None:
+        break;
+      case ErrorDialog::NotEnoughData:
+        dialog = Erro1;
+        break;
+      case ErrorDialog::NegativeTemperature:
+        dialog = Erro2;
+        break;
+      case ErrorDialog::DivideByZero:
+        dialog = Erro3;
+        break;
+      case ErrorDialog::NegativeValue:
+        dialog = Erro4;
+        break;
+      case ErrorDialog::ZeroValue:
+        dialog = Erro5;
+        break;
     }
     if (dialog) dialog->ShowModal();
   });

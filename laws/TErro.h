@@ -12,9 +12,9 @@ namespace pelbrix {
 class TErroBase : public TForm {
   Q_OBJECT
  public:
-  QLabel* Label1;                // the heading
-  std::vector<QLabel*> Lines;    // Label2 onwards
-  QPushButton* Button1;          // "&Ok"
+  QLabel* Label1;              // the heading
+  std::vector<QLabel*> Lines;  // Label2 onwards
+  QPushButton* Button1;        // "&Ok"
 
   void Button1Click();
 

@@ -30,7 +30,8 @@ void setRadioChecked(QRadioButton* button, bool checked) {
 }
 
 void onCheckBoxClick(QCheckBox* box, std::function<void()> handler) {
-  QObject::connect(box, &QCheckBox::toggled, box, [handler = std::move(handler)](bool) { handler(); });
+  QObject::connect(box, &QCheckBox::toggled, box,
+                   [handler = std::move(handler)](bool) { handler(); });
 }
 
 void place(QWidget* widget, int left, int top, int width, int height) {
@@ -63,7 +64,9 @@ QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, in
   return label;
 }
 
-std::string fieldText(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string fieldText(const QLineEdit* edit) {
+  return edit->text().toStdString();
+}
 
 QString resultText(long double value, int precision, int minExponentDigits) {
   QString text = QString::fromStdString(formatGeneral(value, precision, minExponentDigits));
@@ -116,12 +119,13 @@ QLineEdit* EditActions::target() const {
 
 void EditActions::attach(QLineEdit* edit, QMenu* menu) {
   edit->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit, menu](const QPoint& pos) {
-    edit->setFocus(Qt::MouseFocusReason);
-    lastEdit_ = edit;
-    updateEnabled();
-    menu->exec(edit->mapToGlobal(pos));
-  });
+  connect(edit, &QLineEdit::customContextMenuRequested, this,
+          [this, edit, menu](const QPoint& pos) {
+            edit->setFocus(Qt::MouseFocusReason);
+            lastEdit_ = edit;
+            updateEnabled();
+            menu->exec(edit->mapToGlobal(pos));
+          });
   connect(edit, &QLineEdit::selectionChanged, this, [this] { updateEnabled(); });
   connect(edit, &QObject::destroyed, this, [this, edit] {
     if (lastEdit_ == edit) lastEdit_ = nullptr;

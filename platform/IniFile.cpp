@@ -18,7 +18,9 @@ IniWriteFailureHandler& failureHandler() {
   return handler;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -29,7 +31,9 @@ std::string_view trim(std::string_view s) {
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto lower = [](char c) {
+      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
@@ -84,7 +88,8 @@ bool findSection(std::string_view content, const std::vector<Line>& lines, std::
     last = i + 1;
     std::string_view other;
     while (last < lines.size() &&
-           !sectionName(content.substr(lines[last].begin, lines[last].textEnd - lines[last].begin), other))
+           !sectionName(content.substr(lines[last].begin, lines[last].textEnd - lines[last].begin),
+                        other))
       ++last;
     return true;
   }
@@ -105,7 +110,9 @@ bool readFile(const std::string& path, std::string& content) {
   return true;
 }
 
-std::string errnoText(int err) { return std::strerror(err); }
+std::string errnoText(int err) {
+  return std::strerror(err);
+}
 
 // Writes `content` to a temporary file beside `path`, flushes it to disk and renames it
 // over `path`, so the file is always either the old one or the new one, never a mix.

@@ -51,7 +51,8 @@ bool parseInt32(std::string_view text, int& out);
 }  // namespace ini
 
 // Told once for every write that fails, with the file's path and the system's reason.
-using IniWriteFailureHandler = std::function<void(const std::string& path, const std::string& reason)>;
+using IniWriteFailureHandler =
+    std::function<void(const std::string& path, const std::string& reason)>;
 // Installs `handler` and returns the one it replaces.
 IniWriteFailureHandler setIniWriteFailureHandler(IniWriteFailureHandler handler);
 

@@ -14,7 +14,9 @@ namespace {
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The "C" locale, so that strtod reads '.' whatever the desktop's regional setting is.
 locale_t cLocale() {
@@ -107,7 +109,8 @@ Decimal roundToDigits(long double magnitude, int precision) {
   d.exponent = exp10 + 1;
   if (roundUp) {
     int k = precision - 1;
-    while (k >= 0 && d.digits[static_cast<std::size_t>(k)] == '9') d.digits[static_cast<std::size_t>(k--)] = '0';
+    while (k >= 0 && d.digits[static_cast<std::size_t>(k)] == '9')
+      d.digits[static_cast<std::size_t>(k--)] = '0';
     if (k >= 0) {
       ++d.digits[static_cast<std::size_t>(k)];
     } else {

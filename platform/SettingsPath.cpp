@@ -23,7 +23,8 @@ std::string executablePath() {
 std::string changeFileExt(std::string_view path, std::string_view ext) {
   const auto slash = path.find_last_of('/');
   const auto dot = path.find_last_of('.');
-  const bool hasExt = dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+  const bool hasExt =
+      dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
   std::string out(hasExt ? path.substr(0, dot) : path);
   return out.append(ext);
 }
@@ -33,6 +34,8 @@ std::string settingsFilePath() {
   return changeFileExt(executablePath(), ".INI");
 }
 
-void setSettingsFilePathOverride(std::optional<std::string> path) { overridePath() = std::move(path); }
+void setSettingsFilePathOverride(std::optional<std::string> path) {
+  overridePath() = std::move(path);
+}
 
 }  // namespace pelbrix

@@ -7,7 +7,9 @@
 using namespace pelbrix;
 
 namespace {
-int err(const Outcome& o) { return static_cast<int>(o.error); }
+int err(const Outcome& o) {
+  return static_cast<int>(o.error);
+}
 }  // namespace
 
 TEST(Boyle, ComputesTheProductOverTheDivisor) {
@@ -18,7 +20,7 @@ TEST(Boyle, ComputesTheProductOverTheDivisor) {
 }
 
 TEST(Boyle, ChecksInTheirFixedOrder) {
-  EXPECT_EQ(err(solveBoyle({"", "x", "0"})), 1);     // empty beats everything after it
+  EXPECT_EQ(err(solveBoyle({"", "x", "0"})), 1);  // empty beats everything after it
   EXPECT_EQ(err(solveBoyle({"1", "2", ""})), 1);
   EXPECT_EQ(err(solveBoyle({"1", "2", "0"})), 3);
   EXPECT_EQ(err(solveBoyle({"1", "2", " "})), 3);    // a blank is filled and reads 0
@@ -48,7 +50,8 @@ TEST(Charles, DividesByTheMiddleField) {
 TEST(Combined, WorkedValuesOfEachMode) {
   EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindVolume, {"2", "1", "2", "300", "600"}).value, 2);
   EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindPressure, {"1", "2", "1", "300", "150"}).value, 1);
-  EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindTemperature, {"300", "1", "2", "1", "1"}).value, 600);
+  EXPECT_DOUBLE_EQ(solveCombined(ComboMode::FindTemperature, {"300", "1", "2", "1", "1"}).value,
+                   600);
   EXPECT_GT(solveCombined(ComboMode::FindVolume, {"-1", "-1", "2", "300", "600"}).value, 0);
 }
 

@@ -10,14 +10,25 @@
 namespace pelbrix::test {
 
 ErrorRecorder::ErrorRecorder() {
-  previous_ = setErrorDialogHandler([this](ErrorDialog d) { shown.push_back(static_cast<int>(d)); });
+  previous_ =
+      setErrorDialogHandler([this](ErrorDialog d) { shown.push_back(static_cast<int>(d)); });
 }
-ErrorRecorder::~ErrorRecorder() { setErrorDialogHandler(previous_); }
+ErrorRecorder::~ErrorRecorder() {
+  setErrorDialogHandler(previous_);
+}
 
-TempSettings::TempSettings() { setSettingsFilePathOverride(path()); }
-TempSettings::~TempSettings() { setSettingsFilePathOverride(std::nullopt); }
-std::string TempSettings::path() const { return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString(); }
-bool TempSettings::exists() const { return QFile::exists(QString::fromStdString(path())); }
+TempSettings::TempSettings() {
+  setSettingsFilePathOverride(path());
+}
+TempSettings::~TempSettings() {
+  setSettingsFilePathOverride(std::nullopt);
+}
+std::string TempSettings::path() const {
+  return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString();
+}
+bool TempSettings::exists() const {
+  return QFile::exists(QString::fromStdString(path()));
+}
 
 std::string TempSettings::read() const {
   QFile f(QString::fromStdString(path()));

@@ -28,7 +28,7 @@ class TempSettings {
   TempSettings();
   ~TempSettings();
   std::string path() const;
-  std::string read() const;                 // the file's bytes, "" when missing
+  std::string read() const;  // the file's bytes, "" when missing
   void write(const std::string& content) const;
   bool exists() const;
 

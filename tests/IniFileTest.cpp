@@ -21,7 +21,8 @@ TEST(IniText, IntegersAreThirtyTwoBitDecimal) {
   EXPECT_TRUE(ini::parseInt32("2147483647", v));
   EXPECT_TRUE(ini::parseInt32("-2147483648", v));
   EXPECT_EQ(v, -2147483648LL);
-  for (const char* bad : {"", "yes", "true", "1.5", "99999999999", "2147483648", "0x10", "-", "1 2"})
+  for (const char* bad :
+       {"", "yes", "true", "1.5", "99999999999", "2147483648", "0x10", "-", "1 2"})
     EXPECT_FALSE(ini::parseInt32(bad, v)) << bad;
 }
 

@@ -93,7 +93,8 @@ TEST_F(LawPages, LabelsNameTheirFields) {
 
 TEST_F(LawPages, ClearEmptiesAllFourAndKeepsTheMode) {
   charles->RadioButton4->click();
-  for (QLineEdit* e : {charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8}) e->setText("1");
+  for (QLineEdit* e : {charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8})
+    e->setText("1");
   QTest::mouseClick(charles->Button4, Qt::LeftButton);
   for (QLineEdit* e : {charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8})
     EXPECT_TRUE(e->text().isEmpty());

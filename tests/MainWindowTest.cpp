@@ -47,13 +47,16 @@ TEST_F(MainWindow, MenusInTheirOrder) {
   EXPECT_EQ(texts(Main->Exit2->actions()), QStringList({"Exit"}));
   EXPECT_EQ(texts(Main->Edit20->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
   EXPECT_EQ(texts(Main->Conversions3->actions()), QStringList({"Celsius to Kelvin"}));
-  EXPECT_EQ(texts(Main->Rates1->actions()),
-            QStringList({"Boyle Rates", "Charles' Rate", "GL Rates", "Combo Rates", "Ideal Rates"}));
-  EXPECT_EQ(texts(Main->PopupMenu1->actions()), QStringList({"Restore", "Conversions", "-", "Exit"}));
+  EXPECT_EQ(texts(Main->Rates1->actions()), QStringList({"Boyle Rates", "Charles' Rate", "GL Rates",
+                                                         "Combo Rates", "Ideal Rates"}));
+  EXPECT_EQ(texts(Main->PopupMenu1->actions()),
+            QStringList({"Restore", "Conversions", "-", "Exit"}));
   EXPECT_EQ(texts(Main->PopupMenu2->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
   EXPECT_EQ(texts(Main->PopupMenu3->actions()), QStringList({"Conversions", "-", "Exit"}));
-  EXPECT_EQ(texts(Main->PopupMenu1->actions()[1]->menu()->actions()), QStringList({"Celsius to Kelvin"}));
-  EXPECT_EQ(texts(Main->PopupMenu3->actions()[0]->menu()->actions()), QStringList({"Celsius to Kelvin"}));
+  EXPECT_EQ(texts(Main->PopupMenu1->actions()[1]->menu()->actions()),
+            QStringList({"Celsius to Kelvin"}));
+  EXPECT_EQ(texts(Main->PopupMenu3->actions()[0]->menu()->actions()),
+            QStringList({"Celsius to Kelvin"}));
   EXPECT_EQ(Main->Edit->EditCopy1->shortcut(), QKeySequence(QKeySequence::Copy));
   EXPECT_EQ(Main->Edit->EditCut1->shortcut(), QKeySequence(QKeySequence::Cut));
   EXPECT_EQ(Main->Edit->EditPaste1->shortcut(), QKeySequence(QKeySequence::Paste));

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 using pelbrix::formatGeneral;
 using pelbrix::parseLeadingInteger;
@@ -15,13 +16,12 @@ TEST(ParseNumber, ReadsTheNumericPrefix) {
     const char* text;
     double value;
   } cases[] = {
-      {"1.5", 1.5},       {"  \t42", 42},     {"-3", -3},        {"+7", 7},
-      {"2.", 2},          {".5", 0.5},        {"1e3", 1000},     {"1E-2", 0.01},
-      {"2e+2", 200},      {"12abc", 12},      {"1.2.3", 1.2},    {"3e", 3},
-      {"3e+", 3},         {"5 6", 5},         {"1,5", 1},        {"-.25x", -0.25},
-      {"", 0},            {" ", 0},           {"abc", 0},        {"-", 0},
-      {".", 0},           {"+.", 0},          {"e5", 0},         {"inf", 0},
-      {"-infinity", 0},   {"nan", 0},         {"0x1A", 0},       {"\n\v\f\r8", 8},
+      {"1.5", 1.5},     {"  \t42", 42}, {"-3", -3},       {"+7", 7},     {"2.", 2},
+      {".5", 0.5},      {"1e3", 1000},  {"1E-2", 0.01},   {"2e+2", 200}, {"12abc", 12},
+      {"1.2.3", 1.2},   {"3e", 3},      {"3e+", 3},       {"5 6", 5},    {"1,5", 1},
+      {"-.25x", -0.25}, {"", 0},        {" ", 0},         {"abc", 0},    {"-", 0},
+      {".", 0},         {"+.", 0},      {"e5", 0},        {"inf", 0},    {"-infinity", 0},
+      {"nan", 0},       {"0x1A", 0},    {"\n\v\f\r8", 8},
   };
   for (const auto& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -31,6 +31,19 @@ TEST(ParseNumber, OutOfRangeExponentsSaturateOrVanish) {
   EXPECT_EQ(parseNumber("-1e999"), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(parseNumber("1e-999"), 0.0);
   EXPECT_EQ(parseNumber("0e999999"), 0.0);
+}
+
+TEST(ParseNumber, LongAndOddTextStaysSafe) {
+  EXPECT_EQ(parseNumber("1" + std::string(400, '0')), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(parseNumber("0." + std::string(100000, '0') + "1"), 0.0);
+  EXPECT_EQ(parseNumber(std::string("7\0"
+                                    "9",
+                                    3)),
+            7);
+  EXPECT_EQ(parseNumber("\xC2\xA0"
+                        "5"),
+            0);                               // a no-break space is not a blank
+  EXPECT_EQ(parseNumber("\xEF\xBC\x95"), 0);  // a full-width digit is not a digit
 }
 
 TEST(ParseNumber, IgnoresTheProcessLocale) {
@@ -82,7 +95,7 @@ TEST(FormatGeneral, LawPagePrecision) {
 }
 
 TEST(FormatGeneral, TiesRoundAwayFromZeroOnTheExactBinaryValue) {
-  EXPECT_EQ(formatGeneral(1.03125L, 5, 4), "1.0313");    // exactly representable tie
+  EXPECT_EQ(formatGeneral(1.03125L, 5, 4), "1.0313");  // exactly representable tie
   EXPECT_EQ(formatGeneral(-1.03125L, 5, 4), "-1.0313");
   EXPECT_EQ(formatGeneral(2.5L, 1, 0), "3");
   // 1.0005 as a double lies just below the tie, so it rounds down.
