@@ -5,6 +5,10 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "platform/TApplication.h"
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
@@ -121,4 +125,16 @@ TEST_F(MainWindow, EditActionsFollowFocusSelectionAndClipboard) {
   EXPECT_EQ(edit->text(), "");
   other->clear();
   Main->hide();
+}
+
+TEST_F(MainWindow, ExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
+  QStringList shown;
+  auto previous = TApplication::SetExceptionDisplay([&](const QString& m) { shown << m; });
+  bool later = false;
+  QTimer::singleShot(
+      0, Main, [] { throw std::runtime_error("Cannot Create System Shell Notification Icon"); });
+  QTimer::singleShot(5, Main, [&] { later = true; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return later; }, 2000));
+  TApplication::SetExceptionDisplay(previous);
+  EXPECT_EQ(shown, QStringList({"Cannot Create System Shell Notification Icon"}));
 }
