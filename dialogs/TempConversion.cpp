@@ -28,7 +28,7 @@ float kelvinToCelsius(std::string_view kelvinText) {
 }
 
 std::string temperatureText(float value, char decimalSeparator) {
-  return formatGeneral(value, 15, 0, decimalSeparator);
+  return formatGeneral(value, kTemperatureDigits, 0, decimalSeparator);
 }
 
 }  // namespace pelbrix

@@ -20,6 +20,8 @@ float roundToSingle(long double value);
 float celsiusToKelvin(std::string_view celsiusText);
 float kelvinToCelsius(std::string_view kelvinText);
 
+inline constexpr int kTemperatureDigits = 15;
+
 // The converter's result text: up to 15 significant digits, no minimum exponent width.
 std::string temperatureText(float value, char decimalSeparator = '.');
 
