@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <memory>
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
@@ -14,7 +15,8 @@ using namespace pelbrix;
 class TempConverter : public testing::Test {
  protected:
   void SetUp() override {
-    test::ensureForms();
+    test::ensureForms();  // installs the real dialogs, so the recorder comes after it
+    errors = std::make_unique<test::ErrorRecorder>();
     f = TempConv;
     f->RadioButton1->click();
     f->Edit1->clear();
@@ -25,8 +27,8 @@ class TempConverter : public testing::Test {
     e->clear();
     QTest::keyClicks(e, text);
   }
-  std::vector<int>& shown() { return errors.shown; }
-  test::ErrorRecorder errors;
+  std::vector<int>& shown() { return errors->shown; }
+  std::unique_ptr<test::ErrorRecorder> errors;
   TTempConv* f = nullptr;
 };
 
