@@ -225,7 +225,8 @@ TEST_F(BoyleRate, PageIndexOutOfRangeOpensTheFirstPage) {
   for (const char* stored : {"2", "-1", "99999"}) {
     TBRate& f = open(std::string("[BoyleTrend]\nLastPage=") + stored + "\n");
     EXPECT_EQ(f.PageControl1->currentIndex(), 0) << stored;
-    EXPECT_TRUE(f.TabSheet1->isVisibleTo(&f) || !f.TabSheet2->isVisibleTo(&f));
+    test::runModal([&] { f.ShowModal(); });
+    EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend")[0], "LastPage=0") << stored;
   }
 }
 
