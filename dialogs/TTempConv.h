@@ -1,12 +1,38 @@
 #pragma once
+// The Celsius/Kelvin converter: a small window shown beside the main window. The left
+// field is always Celsius and the right one Kelvin; the mode only decides which is read.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include "platform/TForm.h"
 
 namespace pelbrix {
+
+class EditActions;
 
 class TTempConv : public TForm {
   Q_OBJECT
  public:
   TTempConv();
+
+  QGroupBox* GroupBox1;
+  QRadioButton *RadioButton1, *RadioButton2;
+  QLineEdit *Edit1, *Edit2;
+  QPushButton* Button1;
+  QLabel *Label1, *Label2;
+  EditActions* ActionList1;  // EditCopy1, EditCut1, EditPaste1
+  QMenu* PopupMenu1;
+
+  void RadioButton1Click();
+  void RadioButton2Click();
+  void Button1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 extern TTempConv* TempConv;

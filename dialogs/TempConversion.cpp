@@ -1,1 +1,34 @@
 #include "dialogs/TempConversion.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/NumberText.h"
+
+namespace pelbrix {
+
+float roundToSingle(long double value) {
+  // Halfway between FLT_MAX and 2^128 rounds to even, which is the infinity.
+  constexpr long double kOverflow = 0x1.ffffffp127L;
+  if (std::isfinite(value) && std::fabs(value) >= kOverflow)
+    return value < 0 ? -std::numeric_limits<float>::infinity()
+                     : std::numeric_limits<float>::infinity();
+  return static_cast<float>(value);
+}
+
+float celsiusToKelvin(std::string_view celsiusText) {
+  const float celsius = roundToSingle(parseNumber(celsiusText));
+  // The sum is formed in extended precision and rounded to a float once.
+  return roundToSingle(static_cast<long double>(celsius) + kKelvinOffset);
+}
+
+float kelvinToCelsius(std::string_view kelvinText) {
+  const float kelvin = roundToSingle(parseNumber(kelvinText));
+  return roundToSingle(static_cast<long double>(kelvin) - kKelvinOffset);
+}
+
+std::string temperatureText(float value, char decimalSeparator) {
+  return formatGeneral(value, kTemperatureDigits, 0, decimalSeparator);
+}
+
+}  // namespace pelbrix

@@ -1,2 +1,28 @@
 #pragma once
 // Celsius <-> Kelvin on single-precision values.
+//
+// The typed text is parsed, rounded to a float, shifted by the double 273.15 and rounded
+// to a float again, so the result carries the float's rounding in its last digits
+// (25 C is 298.149993896484 K). A value beyond the float's range rounds to an infinity,
+// which the result text writes as "INF" or "-INF".
+#include <string>
+#include <string_view>
+
+namespace pelbrix {
+
+// The offset between the two scales, as a double.
+inline constexpr double kKelvinOffset = 273.15;
+
+// Rounds to the nearest float (ties to even); magnitudes beyond the float's range become
+// infinities rather than relying on an out-of-range conversion.
+float roundToSingle(long double value);
+
+float celsiusToKelvin(std::string_view celsiusText);
+float kelvinToCelsius(std::string_view kelvinText);
+
+inline constexpr int kTemperatureDigits = 15;
+
+// The converter's result text: up to 15 significant digits, no minimum exponent width.
+std::string temperatureText(float value, char decimalSeparator = '.');
+
+}  // namespace pelbrix

@@ -1,0 +1,89 @@
+#include "rates/BoyleRates.h"
+
+#include <gtest/gtest.h>
+
+using namespace pelbrix;
+
+namespace {
+using M = BoyleRateMode;
+int err(const RateOutcome& o) {
+  return static_cast<int>(o.error);
+}
+std::string single(M mode, const std::array<std::string, 3>& f) {
+  const RateOutcome o = solveSingleRate(mode, f);
+  return o.ok() ? rateText(o.value) : "error " + std::to_string(err(o));
+}
+std::string multiple(M mode, const std::array<std::string, 7>& f) {
+  const RateOutcome o = solveMultipleRate(mode, f);
+  return o.ok() ? rateText(o.value) : "error " + std::to_string(err(o));
+}
+}  // namespace
+
+TEST(BoyleSingleRate, EachModeReadsItsFieldsInLabelOrder) {
+  struct Case {
+    M mode;
+    std::array<std::string, 3> fields;
+    const char* text;
+  } cases[] = {
+      // Rate of pressure from volume, pressure, rate of volume.
+      {M::RateOfPressure, {"2", "3", "4"}, "-6"},
+      {M::RateOfPressure, {"3", "1", "1"}, "-0.333333"},
+      // Volume from pressure, rate of volume, rate of pressure.
+      {M::Volume, {"3", "4", "-6"}, "2"},
+      {M::Volume, {"2", "5", "10"}, "-1"},
+      // Pressure from volume, rate of volume, rate of pressure.
+      {M::Pressure, {"4", "2", "-1"}, "2"},
+      {M::Pressure, {"2", "3", "1"}, "-0.666667"},
+      // Rate of volume from volume, pressure, rate of pressure.
+      {M::RateOfVolume, {"2", "8", "4"}, "-1"},
+      {M::RateOfVolume, {"-2", "8", "4"}, "1"},  // negatives are accepted
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
+}
+
+TEST(BoyleMultipleRate, EachModeBalancesBothStates) {
+  // State 1 throughout: V1 = 2, P1 = 3, dV1/dt = 1, dP1/dt = 1, so P1 dV1 + V1 dP1 = 5,
+  // except the worked example with dP1/dt = -1.5.
+  struct Case {
+    M mode;
+    std::array<std::string, 7> fields;
+    const char* text;
+  } cases[] = {
+      // V1, V2, P1, P2, dV1, dV2, dP1 -> dP2
+      {M::RateOfPressure, {"2", "4", "3", "1.5", "1", "2", "-1.5"}, "-0.75"},
+      {M::RateOfPressure, {"2", "5", "3", "1", "1", "-5", "1"}, "2"},
+      // V1, P1, P2, dV1, dV2, dP1, dP2 -> V2
+      {M::Volume, {"2", "3", "1", "1", "1", "1", "2"}, "2"},
+      // V1, V2, P1, dV1, dV2, dP1, dP2 -> P2
+      {M::Pressure, {"2", "4", "3", "1", "2", "1", "0.5"}, "1.5"},
+      // V1, V2, P1, P2, dV1, dP1, dP2 -> dV2
+      {M::RateOfVolume, {"2", "4", "3", "2", "1", "1", "0.25"}, "2"},
+      {M::RateOfVolume, {"2", "4", "3", "3", "1", "1", "0.25"}, "1.33333"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(multiple(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
+}
+
+TEST(BoyleRates, EmptyFieldsAreFoundBeforeZeros) {
+  EXPECT_EQ(single(M::Volume, {"0", "", "1"}), "error 1");
+  EXPECT_EQ(single(M::Volume, {"1", "2", ""}), "error 1");
+  EXPECT_EQ(single(M::Volume, {"1", " ", "2"}), "error 5");  // a blank is filled, reads 0
+  EXPECT_EQ(single(M::Volume, {"1", "abc", "2"}), "error 5");
+  EXPECT_EQ(single(M::RateOfPressure, {"2", "3", "0"}), "error 5");  // a rate of 0 too
+  EXPECT_EQ(single(M::RateOfPressure, {"12abc", "1", "1"}), "-0.0833333");
+  EXPECT_EQ(multiple(M::Volume, {"0", "1", "1", "1", "1", "1", ""}), "error 1");
+  EXPECT_EQ(multiple(M::Volume, {"1", "1", "1", "1", "1", "1", "0"}), "error 5");
+  EXPECT_EQ(multiple(M::Volume, {"1", "1", "1", "1", "0.0", "1", "1"}), "error 5");
+}
+
+TEST(BoyleRates, HugeAndInfiniteValuesGiveTheFormattersText) {
+  // 1e308 * 1e308 stays finite in the extended intermediate and is written unrounded.
+  EXPECT_EQ(single(M::RateOfPressure, {"1", "1e308", "1e308"}), "-1E0616");
+  EXPECT_EQ(single(M::RateOfPressure, {"1e-308", "1e308", "1e308"}), "-1E0924");
+  EXPECT_EQ(single(M::Volume, {"1e999", "1", "1"}), "-INF");
+  EXPECT_EQ(single(M::RateOfPressure, {"1e999", "1", "1"}), "0");  // -1 / inf
+  EXPECT_EQ(multiple(M::Volume, {"1", "1e999", "1e999", "1", "1", "1", "1"}), "NAN");
+  EXPECT_EQ(rateText(0.00000123456), "1.23456E-0006");
+  EXPECT_EQ(rateText(-2.5, ','), "-2,5");
+}

@@ -1,0 +1,376 @@
+// The Boyle rate calculator and the Charles rate window as a user drives them, each test
+// on fresh windows over its own settings file.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "GuiTestSupport.h"
+#include "platform/SettingsPath.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+using namespace pelbrix;
+
+namespace {
+
+// A temporary settings file that hands the path back to whoever had it before.
+class ScopedSettings {
+ public:
+  ScopedSettings() : previous_(settingsFilePath()) { temp_.emplace(); }
+  ~ScopedSettings() {
+    temp_.reset();
+    setSettingsFilePathOverride(previous_);
+  }
+  test::TempSettings& operator*() { return *temp_; }
+  test::TempSettings* operator->() { return &*temp_; }
+
+ private:
+  std::string previous_;
+  std::optional<test::TempSettings> temp_;
+};
+
+void type(QLineEdit* e, const QString& text) {
+  e->clear();
+  QTest::keyClicks(e, text);
+}
+
+QStringList texts(std::initializer_list<const QLabel*> labels) {
+  QStringList out;
+  for (const QLabel* l : labels) out << l->text();
+  return out;
+}
+
+// The lines of `section` in the file, in order.
+std::vector<std::string> sectionLines(const std::string& content, const std::string& section) {
+  std::vector<std::string> out;
+  std::istringstream in(content);
+  bool inside = false;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line[0] == '[') {
+      inside = line == "[" + section + "]";
+      continue;
+    }
+    if (inside && !line.empty()) out.push_back(line);
+  }
+  return out;
+}
+
+}  // namespace
+
+class BoyleRate : public testing::Test {
+ protected:
+  // Creates the window over a settings file holding `content` (no file when empty).
+  TBRate& open(const std::string& content = {}) {
+    if (!content.empty()) settings->write(content);
+    form = std::make_unique<TBRate>();
+    return *form;
+  }
+  QStringList singleLabels() const {
+    return texts({form->Label1, form->Label2, form->Label3, form->Label4});
+  }
+  QStringList multipleLabels() const {
+    return texts({form->Label5, form->Label6, form->Label7, form->Label8, form->Label9,
+                  form->Label10, form->Label11, form->Label12});
+  }
+  void fillSingle(const QString& a, const QString& b, const QString& c) {
+    type(form->Edit1, a);
+    type(form->Edit2, b);
+    type(form->Edit3, c);
+  }
+  void fillMultiple(const QStringList& values) {
+    QLineEdit* const edits[] = {form->Edit5, form->Edit6,  form->Edit7, form->Edit8,
+                                form->Edit9, form->Edit10, form->Edit11};
+    for (int k = 0; k < 7; ++k) type(edits[k], values[k]);
+  }
+  std::vector<int>& shown() { return errors.shown; }
+
+  ScopedSettings settings;
+  test::ErrorRecorder errors;
+  std::unique_ptr<TBRate> form;
+
+  const QStringList designSingle{"Volume", "Pressure", "Rate of Volume",
+                                 "Calculated: Rate of Pressure"};
+  const QStringList designMultiple{"Volume 1",           "Volume 2",
+                                   "Pressure 1",         "Pressure 2",
+                                   "Rate of Volume 1",   "Rate of Volume 2",
+                                   "Rate of Pressure 1", "Calculated: Rate of Pressure 2"};
+};
+
+TEST_F(BoyleRate, FirstStartKeepsTheDesignUntilTheFirstCalculate) {
+  TBRate& f = open();
+  EXPECT_EQ(f.windowTitle(), "Boyle Rate");
+  EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+  EXPECT_EQ(f.PageControl1->tabText(0), "Single Rate");
+  EXPECT_EQ(f.PageControl1->tabText(1), "Multiple Rate");
+  EXPECT_EQ(f.Label13->text(), "Single Rate");
+  EXPECT_EQ(f.Label14->text(), "Multiple Rate");
+  EXPECT_EQ(f.GroupBox1->title(), "Solve For: ");
+  EXPECT_TRUE(f.RadioButton4->isChecked());
+  EXPECT_TRUE(f.RadioButton8->isChecked());
+  EXPECT_EQ(singleLabels(), designSingle);
+  EXPECT_EQ(multipleLabels(), designMultiple);
+  EXPECT_EQ(f.SingleMode, 0);
+  EXPECT_EQ(f.MultipleMode, 0);
+
+  fillSingle("2", "", "4");
+  f.Button1Click();  // a failed check leaves the mode unset
+  EXPECT_EQ(f.SingleMode, 0);
+  fillSingle("2", "3", "4");
+  QTest::mouseClick(f.Button1, Qt::LeftButton);
+  EXPECT_EQ(f.Edit4->text(), "-6");
+  EXPECT_EQ(f.SingleMode, 4);
+  EXPECT_EQ(f.MultipleMode, 0);
+
+  fillMultiple({"2", "4", "3", "1.5", "1", "2", "-1.5"});
+  f.Button3Click();
+  EXPECT_EQ(f.Edit12->text(), "-0.75");
+  EXPECT_EQ(f.MultipleMode, 4);
+  EXPECT_TRUE(shown() == std::vector<int>({1}));
+  EXPECT_FALSE(settings->exists());  // nothing is written before the first close
+}
+
+TEST_F(BoyleRate, ModeButtonsRelabelAndKeepTheValues) {
+  TBRate& f = open();
+  const QStringList single[4] = {
+      {"Pressure", "Rate of Volume", "Rate of Pressure", "Calculated: Volume"},
+      {"Volume", "Rate of Volume", "Rate of Pressure", "Calculated: Pressure"},
+      {"Volume", "Pressure", "Rate of Pressure", "Calculated: Rate of Volume"},
+      designSingle,
+  };
+  const QStringList multiple[4] = {
+      {"Volume 1", "Pressure 1", "Pressure 2", "Rate of Volume 1", "Rate of Volume 2",
+       "Rate of Pressure 1", "Rate of Pressure 2", "Calculated: Volume 2"},
+      {"Volume 1", "Volume 2", "Pressure 1", "Rate of Volume 1", "Rate of Volume 2",
+       "Rate of Pressure 1", "Rate of Pressure 2", "Calculated: Pressure 2"},
+      {"Volume 1", "Volume 2", "Pressure 1", "Pressure 2", "Rate of Volume 1", "Rate of Pressure 1",
+       "Rate of Pressure 2", "Calculated: Rate of Volume 2"},
+      designMultiple,
+  };
+  QRadioButton* const singleButtons[] = {f.RadioButton1, f.RadioButton2, f.RadioButton3,
+                                         f.RadioButton4};
+  QRadioButton* const multipleButtons[] = {f.RadioButton5, f.RadioButton6, f.RadioButton7,
+                                           f.RadioButton8};
+  fillSingle("3", "4", "-6");
+  f.Edit4->setText("typed");
+  fillMultiple({"1", "2", "3", "4", "5", "6", "7"});
+  for (int mode : {1, 2, 3, 4}) {
+    const QStringList otherPage = multipleLabels();
+    QTest::mouseClick(singleButtons[mode - 1], Qt::LeftButton);
+    EXPECT_EQ(singleLabels(), single[mode - 1]) << mode;
+    EXPECT_EQ(f.SingleMode, mode);
+    EXPECT_EQ(multipleLabels(), otherPage);  // the other page is untouched
+    QTest::mouseClick(multipleButtons[mode - 1], Qt::LeftButton);
+    EXPECT_EQ(multipleLabels(), multiple[mode - 1]) << mode;
+    EXPECT_EQ(f.MultipleMode, mode);
+  }
+  EXPECT_EQ(f.Edit1->text(), "3");
+  EXPECT_EQ(f.Edit4->text(), "typed");
+  EXPECT_EQ(f.Edit11->text(), "7");
+
+  // The kept values are read under the new meaning: pressure 3, rates 4 and -6 give V = 2.
+  f.RadioButton1->click();
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "2");
+  EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(BoyleRate, StoredChoicesRunTheButtonsHandlers) {
+  TBRate& f = open("[BoyleTrend]\nLastPage=1\nVolumeS=1\nRoPS=0\nPressureM=2\nRoVM=-1\nRoPM=0\n");
+  EXPECT_EQ(f.PageControl1->currentIndex(), 1);
+  EXPECT_TRUE(f.RadioButton1->isChecked());
+  EXPECT_EQ(f.SingleMode, 1);
+  EXPECT_EQ(singleLabels()[3], "Calculated: Volume");
+  // The last true key of a group wins.
+  EXPECT_TRUE(f.RadioButton7->isChecked());
+  EXPECT_FALSE(f.RadioButton6->isChecked());
+  EXPECT_EQ(f.MultipleMode, 3);
+  EXPECT_EQ(multipleLabels()[7], "Calculated: Rate of Volume 2");
+}
+
+TEST_F(BoyleRate, LaterTrueKeyWinsOverAnEarlierOne) {
+  TBRate& f = open("[BoyleTrend]\nVolumeS=1\nRoPS=1\n");
+  EXPECT_TRUE(f.RadioButton4->isChecked());
+  EXPECT_FALSE(f.RadioButton1->isChecked());
+  EXPECT_EQ(f.SingleMode, 4);  // set by the handler on the way back to Rate of Pressure
+  EXPECT_EQ(singleLabels(), designSingle);
+}
+
+TEST_F(BoyleRate, GroupWithNothingCheckedCalculatesVolume) {
+  TBRate& f = open("[BoyleTrend]\nRoPS=0\nRoPM=0\n");
+  for (QRadioButton* r : {f.RadioButton1, f.RadioButton2, f.RadioButton3, f.RadioButton4,
+                          f.RadioButton5, f.RadioButton6, f.RadioButton7, f.RadioButton8})
+    EXPECT_FALSE(r->isChecked()) << r->objectName().toStdString();
+  EXPECT_EQ(singleLabels(), designSingle);
+  EXPECT_EQ(f.SingleMode, 0);
+  fillSingle("3", "4", "-6");
+  f.Button1Click();
+  EXPECT_EQ(f.SingleMode, 1);
+  EXPECT_EQ(f.Edit4->text(), "2");  // -(4 * 3) / -6
+  fillMultiple({"2", "3", "1", "1", "1", "1", "2"});
+  f.Button3Click();
+  EXPECT_EQ(f.MultipleMode, 1);
+  EXPECT_EQ(f.Edit12->text(), "2");
+}
+
+TEST_F(BoyleRate, PageIndexOutOfRangeOpensTheFirstPage) {
+  for (const char* stored : {"2", "-1", "99999"}) {
+    TBRate& f = open(std::string("[BoyleTrend]\nLastPage=") + stored + "\n");
+    EXPECT_EQ(f.PageControl1->currentIndex(), 0) << stored;
+    test::runModal([&] { f.ShowModal(); });
+    EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend")[0], "LastPage=0") << stored;
+  }
+}
+
+TEST_F(BoyleRate, EveryCloseWritesTheNineKeysInOrder) {
+  TBRate& f = open("[Extra]\nNote=x\n[BoyleTrend]\nRoPM=1\nLastPage=0\n");
+  f.PageControl1->setCurrentIndex(1);
+  f.RadioButton2->click();
+  f.RadioButton5->click();
+  EXPECT_EQ(test::runModal([&] { f.ShowModal(); }), "BRate");
+  EXPECT_FALSE(f.isVisible());
+  // Keys already in the file keep their places; the missing ones follow in order.
+  EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend"),
+            std::vector<std::string>({"RoPM=0", "LastPage=1", "VolumeS=0", "PressureS=1", "RoVS=0",
+                                      "RoPS=0", "VolumeM=1", "PressureM=0", "RoVM=0"}));
+  EXPECT_EQ(sectionLines(settings->read(), "Extra"), std::vector<std::string>({"Note=x"}));
+
+  settings->write("");
+  f.PageControl1->setCurrentIndex(0);
+  test::runModal([&] { f.ShowModal(); });  // unchanged choices are written again
+  EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend"),
+            std::vector<std::string>({"LastPage=0", "VolumeS=0", "PressureS=1", "RoVS=0", "RoPS=0",
+                                      "VolumeM=1", "PressureM=0", "RoVM=0", "RoPM=0"}));
+  // A fresh window restores what was written.
+  TBRate& again = open();
+  EXPECT_TRUE(again.RadioButton2->isChecked());
+  EXPECT_TRUE(again.RadioButton5->isChecked());
+  EXPECT_EQ(again.SingleMode, 2);
+}
+
+TEST_F(BoyleRate, EmptyFieldsBeforeZerosAndNothingChangesOnError) {
+  TBRate& f = open();
+  f.Edit4->setText("earlier");
+  fillSingle("0", "", "1");
+  f.Button1Click();
+  EXPECT_EQ(shown(), std::vector<int>({1}));
+  fillSingle("1", " ", "2");  // a blank is filled and reads 0
+  f.Button1Click();
+  EXPECT_EQ(shown(), std::vector<int>({1, 5}));
+  EXPECT_EQ(f.Edit4->text(), "earlier");
+  EXPECT_EQ(f.Edit2->text(), " ");
+
+  fillMultiple({"1", "1", "1", "1", "1", "0", "1"});
+  f.Button3Click();
+  EXPECT_EQ(shown(), std::vector<int>({1, 5, 5}));
+  f.Edit11->clear();
+  f.Button3Click();
+  EXPECT_EQ(shown(), std::vector<int>({1, 5, 5, 1}));
+  EXPECT_TRUE(f.Edit12->text().isEmpty());
+
+  fillSingle("12abc", "1", "1");
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "-0.0833333");
+  fillSingle("1", "1e308", "1e308");  // the product only fits the extended intermediate
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "-1E0616");
+  fillSingle("1", "1e999", "1");
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "-INF");
+  EXPECT_EQ(shown().size(), 4u);
+}
+
+TEST_F(BoyleRate, ClearEmptiesOnlyItsPage) {
+  TBRate& f = open();
+  fillSingle("1", "2", "3");
+  f.Edit4->setText("4");
+  fillMultiple({"1", "2", "3", "4", "5", "6", "7"});
+  f.RadioButton2->click();
+  QTest::mouseClick(f.Button2, Qt::LeftButton);
+  for (QLineEdit* e : {f.Edit1, f.Edit2, f.Edit3, f.Edit4}) EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_EQ(f.Edit5->text(), "1");
+  EXPECT_EQ(f.SingleMode, 2);
+  EXPECT_EQ(singleLabels()[3], "Calculated: Pressure");
+  f.Edit12->setText("x");
+  f.Button4Click();
+  for (QLineEdit* e : {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11, f.Edit12})
+    EXPECT_TRUE(e->text().isEmpty());
+}
+
+TEST_F(BoyleRate, ControlsFitTheirBoxesAtTheDesktopsFont) {
+  TBRate& f = open();
+  for (QGroupBox* g : {f.GroupBox1, f.GroupBox2})
+    for (QRadioButton* r : g->findChildren<QRadioButton*>())
+      EXPECT_LE(r->geometry().right(), g->width()) << r->objectName().toStdString();
+  for (QWidget* page : {f.TabSheet1, f.TabSheet2})
+    EXPECT_GE(page->minimumWidth(), page->childrenRect().right());
+}
+
+class CharlesRate : public testing::Test {
+ protected:
+  std::vector<int>& shown() { return errors.shown; }
+  test::ErrorRecorder errors;
+  TCHRate form;
+};
+
+TEST_F(CharlesRate, DesignTextsAndNoChoice) {
+  EXPECT_EQ(form.windowTitle(), "Charles Rate");
+  EXPECT_EQ(form.PageControl1->currentIndex(), 0);
+  EXPECT_EQ(form.GroupBox2->title(), "Solve for: ");
+  int number = 1;
+  for (QLabel* l :
+       {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5, form.Label6, form.Label7,
+        form.Label8, form.Label9, form.Label10, form.Label11, form.Label12})
+    EXPECT_EQ(l->text(), QStringLiteral("Label%1").arg(number++));
+  number = 1;
+  for (QLineEdit* e : {form.Edit1, form.Edit2, form.Edit3, form.Edit4, form.Edit5, form.Edit6,
+                       form.Edit7, form.Edit8, form.Edit9, form.Edit10, form.Edit11, form.Edit12})
+    EXPECT_EQ(e->text(), QStringLiteral("Edit%1").arg(number++));
+  for (QRadioButton* r : form.findChildren<QRadioButton*>()) EXPECT_FALSE(r->isChecked());
+  EXPECT_EQ(form.RadioButton4->text(), "Rate of Temperature");
+
+  // Filled fields pass the check and nothing else happens; a choice relabels nothing.
+  form.RadioButton2->click();
+  form.Button1Click();
+  form.Button3Click();
+  EXPECT_TRUE(shown().empty());
+  EXPECT_EQ(form.Label1->text(), "Label1");
+  EXPECT_EQ(form.Edit4->text(), "Edit4");
+  EXPECT_EQ(form.Edit12->text(), "Edit12");
+}
+
+TEST_F(CharlesRate, CalculateOnlyChecksForEmptyFields) {
+  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  for (QLineEdit* e : {form.Edit1, form.Edit2, form.Edit3, form.Edit4})
+    EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_EQ(form.Edit5->text(), "Edit5");
+  QTest::mouseClick(form.Button1, Qt::LeftButton);
+  EXPECT_EQ(shown(), std::vector<int>({1}));  // once, however many are empty
+
+  form.Edit1->setText(" ");  // a blank is content
+  form.Edit2->setText("a");
+  form.Edit3->setText("0");
+  form.Button1Click();
+  EXPECT_EQ(shown(), std::vector<int>({1}));
+  EXPECT_TRUE(form.Edit4->text().isEmpty());  // nothing is computed
+
+  form.Button4Click();
+  for (QLineEdit* e : {form.Edit5, form.Edit6, form.Edit7, form.Edit8, form.Edit9, form.Edit10,
+                       form.Edit11, form.Edit12})
+    EXPECT_TRUE(e->text().isEmpty());
+  for (QLineEdit* e : {form.Edit5, form.Edit6, form.Edit7, form.Edit8, form.Edit9, form.Edit10})
+    e->setText("1");
+  form.Button3Click();
+  EXPECT_EQ(shown(), std::vector<int>({1, 1}));  // Edit11 is still empty
+  form.Edit11->setText("1");
+  form.Button3Click();  // Edit12, the result field, is not checked
+  EXPECT_EQ(shown(), std::vector<int>({1, 1}));
+}
