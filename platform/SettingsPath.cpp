@@ -38,4 +38,8 @@ void setSettingsFilePathOverride(std::optional<std::string> path) {
   overridePath() = std::move(path);
 }
 
+std::optional<std::string> settingsFilePathOverride() {
+  return overridePath();
+}
+
 }  // namespace pelbrix

@@ -15,5 +15,6 @@ std::string settingsFilePath();
 
 // Tests point the settings file elsewhere; std::nullopt goes back to the executable's.
 void setSettingsFilePathOverride(std::optional<std::string> path);
+std::optional<std::string> settingsFilePathOverride();
 
 }  // namespace pelbrix

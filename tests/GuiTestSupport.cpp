@@ -17,11 +17,11 @@ ErrorRecorder::~ErrorRecorder() {
   setErrorDialogHandler(previous_);
 }
 
-TempSettings::TempSettings() {
+TempSettings::TempSettings() : previous_(settingsFilePathOverride()) {
   setSettingsFilePathOverride(path());
 }
 TempSettings::~TempSettings() {
-  setSettingsFilePathOverride(std::nullopt);
+  setSettingsFilePathOverride(previous_);
 }
 std::string TempSettings::path() const {
   return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString();

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ class ErrorRecorder {
   ErrorDialogHandler previous_;
 };
 
-// Points the settings file into a fresh temporary folder while it lives.
+// Points the settings file into a fresh temporary folder while it lives, then back to
+// wherever it pointed before.
 class TempSettings {
  public:
   TempSettings();
@@ -34,6 +36,7 @@ class TempSettings {
 
  private:
   QTemporaryDir dir_;
+  std::optional<std::string> previous_;
 };
 
 // Runs `action` (which is expected to open a modal window) and closes whichever modal
