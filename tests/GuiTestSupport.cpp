@@ -14,8 +14,8 @@ ErrorRecorder::ErrorRecorder() {
 }
 ErrorRecorder::~ErrorRecorder() { setErrorDialogHandler(previous_); }
 
-TempSettings::TempSettings() { setSettingsFilePathOverride(path()); }
-TempSettings::~TempSettings() { setSettingsFilePathOverride(std::nullopt); }
+TempSettings::TempSettings() { previous_ = setSettingsFilePathOverride(path()); }
+TempSettings::~TempSettings() { setSettingsFilePathOverride(previous_); }
 std::string TempSettings::path() const { return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString(); }
 bool TempSettings::exists() const { return QFile::exists(QString::fromStdString(path())); }
 

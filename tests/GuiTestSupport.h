@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ class TempSettings {
 
  private:
   QTemporaryDir dir_;
+  std::optional<std::string> previous_;  // restored on destruction
 };
 
 // Runs `action` (which is expected to open a modal window) and closes whichever modal
