@@ -158,8 +158,8 @@ void TMain::FormCreate() {
 void TMain::FormActivate() {}
 
 void TMain::FormClose() {
-  // A window closed before the window manager framed it still stands where it was asked to.
-  const QPoint corner = frameCornerPending_ ? wantedFrameCorner_ : frameGeometry().topLeft();
+  // The outer frame's corner; before the window is framed that is the client area's.
+  const QPoint corner = frameGeometry().topLeft();
   IniFile ini(settingsFilePath());
   ini.WriteInteger("Main", "Top", corner.y());
   ini.WriteInteger("Main", "Left", corner.x());
