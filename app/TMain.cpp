@@ -191,21 +191,25 @@ void TMain::settleFramePosition() {
   if (!frameCornerPending_ || !isVisible()) return;
   const QRect frame = frameGeometry();
   const QRect client = geometry();
-  if (frame.topLeft() == wantedFrameCorner_) {
-    frameCornerPending_ = false;
-    return;
-  }
-  if (frame == client) return;  // not framed yet
+  if (frame == client) return;  // not framed (yet): the client area stands at the corner
   // Corrected once only, so a window manager that insists on its own place is not fought.
   frameCornerPending_ = false;
-  setGeometry(QRect(wantedFrameCorner_ + (client.topLeft() - frame.topLeft()), client.size()));
+  if (frame.topLeft() != wantedFrameCorner_)
+    setGeometry(QRect(wantedFrameCorner_ + (client.topLeft() - frame.topLeft()), client.size()));
 }
 
 void TMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   settleFramePosition();
-  // Some window managers add the frame only after the window is mapped.
-  if (frameCornerPending_) QTimer::singleShot(200, this, [this] { settleFramePosition(); });
+  // The frame arrives after the window is mapped, if at all; a window that has none by
+  // then keeps its client area at the stored corner, and later moves are the user's.
+  if (frameCornerPending_) {
+    QTimer::singleShot(100, this, [this] { settleFramePosition(); });
+    QTimer::singleShot(1000, this, [this] {
+      settleFramePosition();
+      frameCornerPending_ = false;
+    });
+  }
 }
 
 void TMain::moveEvent(QMoveEvent* event) {
