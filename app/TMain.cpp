@@ -5,10 +5,14 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTimer>
+#include <algorithm>
 
 #include "dialogs/TAboxt.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
+#include "platform/IniFile.h"
+#include "platform/SettingsPath.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
 
@@ -134,11 +138,87 @@ void TMain::buildMenus() {
   PopupMenu3->addAction(Exit);
 }
 
-void TMain::FormCreate() {}
+void TMain::FormCreate() {
+  // One pass over the settings file, in the order of its keys; reading never creates it.
+  const IniFile ini(settingsFilePath());
+  const int top = ini.ReadInteger("Main", "Top", 0);
+  const int left = ini.ReadInteger("Main", "Left", 0);
+  placeFrameAt(QPoint(left, top));
+  // An index outside the four pages is ignored by the page control, so the first page
+  // stays in front.
+  PageControl1->setCurrentIndex(ini.ReadInteger("Main", "LastPage", 0));
+  // Each value is set as a click would set it, so a restored mode relabels its page; the
+  // last key that reads true wins, and all false leaves the group with no button checked.
+  setRadioChecked(TabSheet1->RadioButton1, ini.ReadBool("Boyle", "Volume", true));
+  setRadioChecked(TabSheet1->RadioButton2, ini.ReadBool("Boyle", "Pressure", false));
+  setRadioChecked(TabSheet2->RadioButton3, ini.ReadBool("Charles", "Volume", true));
+  setRadioChecked(TabSheet2->RadioButton4, ini.ReadBool("Charles", "Temperature", false));
+  setRadioChecked(TabSheet4->RadioButton7, ini.ReadBool("Combo", "Volume", true));
+  setRadioChecked(TabSheet4->RadioButton8, ini.ReadBool("Combo", "Pressure", false));
+  setRadioChecked(TabSheet4->RadioButton9, ini.ReadBool("Combo", "Temperature", false));
+}
 
 void TMain::FormActivate() {}
 
-void TMain::FormClose() {}
+void TMain::FormClose() {
+  // The outer frame's corner; before the window is framed that is the client area's.
+  const QPoint corner = frameGeometry().topLeft();
+  IniFile ini(settingsFilePath());
+  ini.WriteInteger("Main", "Top", corner.y());
+  ini.WriteInteger("Main", "Left", corner.x());
+  ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
+  ini.WriteBool("Boyle", "Volume", TabSheet1->RadioButton1->isChecked());
+  ini.WriteBool("Boyle", "Pressure", TabSheet1->RadioButton2->isChecked());
+  ini.WriteBool("Charles", "Volume", TabSheet2->RadioButton3->isChecked());
+  ini.WriteBool("Charles", "Temperature", TabSheet2->RadioButton4->isChecked());
+  ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
+  ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
+  ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
+}
+
+void TMain::placeFrameAt(QPoint corner) {
+  // Positions are applied as stored, off-screen ones too; only values no screen could
+  // ever have are pulled in, so the window system's geometry arithmetic cannot overflow.
+  constexpr int kFarthest = 1 << 24;
+  corner = QPoint(std::clamp(corner.x(), -kFarthest, kFarthest),
+                  std::clamp(corner.y(), -kFarthest, kFarthest));
+  wantedFrameCorner_ = corner;
+  frameCornerPending_ = true;
+  // Before the window is framed this places the client area; settleFramePosition()
+  // corrects it by the frame's size once the frame is known.
+  move(corner);
+  settleFramePosition();
+}
+
+void TMain::settleFramePosition() {
+  if (!frameCornerPending_ || !isVisible()) return;
+  const QRect frame = frameGeometry();
+  const QRect client = geometry();
+  if (frame == client) return;  // not framed (yet): the client area stands at the corner
+  // Corrected once only, so a window manager that insists on its own place is not fought.
+  frameCornerPending_ = false;
+  if (frame.topLeft() != wantedFrameCorner_)
+    setGeometry(QRect(wantedFrameCorner_ + (client.topLeft() - frame.topLeft()), client.size()));
+}
+
+void TMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  settleFramePosition();
+  // The frame arrives after the window is mapped, if at all; a window that has none by
+  // then keeps its client area at the stored corner, and later moves are the user's.
+  if (frameCornerPending_) {
+    QTimer::singleShot(100, this, [this] { settleFramePosition(); });
+    QTimer::singleShot(1000, this, [this] {
+      settleFramePosition();
+      frameCornerPending_ = false;
+    });
+  }
+}
+
+void TMain::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  settleFramePosition();
+}
 
 void TMain::closeEvent(QCloseEvent* event) {
   // Every way of closing (the Exit entries, the close box) stores the settings once,

@@ -60,11 +60,20 @@ class TMain : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   QAction* addAction(const QString& caption, const char* name, void (TMain::*handler)());
   void buildMenus();
   bool closing_ = false;
+
+  // The stored position is the outer frame's corner, which the window manager knows only
+  // once it has framed the window; until then the position waits here.
+  void placeFrameAt(QPoint corner);
+  void settleFramePosition();
+  QPoint wantedFrameCorner_;
+  bool frameCornerPending_ = false;
 };
 
 extern TMain* Main;

@@ -5,9 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace pelbrix {
@@ -101,13 +100,51 @@ std::string lineEndOf(std::string_view content) {
   return (nl != std::string_view::npos && nl > 0 && content[nl - 1] == '\r') ? "\r\n" : "\n";
 }
 
+// Reads the whole file. Anything but a regular file (a folder, a pipe that would block
+// start-up) counts as unreadable, and so does a read error part way through, so that a
+// write never replaces a file it has only half seen.
 bool readFile(const std::string& path, std::string& content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  content = std::move(buffer).str();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  std::string out;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return false;
+    }
+    out.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  content = std::move(out);
   return true;
+}
+
+// Write bits for nobody means read-only, even for a user (such as root) who could
+// write it anyway.
+bool hasNoWriteBits(const struct stat& st) {
+  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// New files get the permissions the user's umask allows, as any other program's would.
+mode_t newFileMode() {
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  return 0666 & ~mask;
 }
 
 std::string errnoText(int err) {
@@ -118,15 +155,18 @@ std::string errnoText(int err) {
 // over `path`, so the file is always either the old one or the new one, never a mix.
 bool replaceFile(const std::string& path, const std::string& content, std::string& reason) {
   struct stat st {};
-  mode_t mode = 0644;
+  mode_t mode = newFileMode();
   if (::stat(path.c_str(), &st) == 0) {
-    // A file without write permission stays as it is, even for a user who could
-    // replace it anyway.
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    if (hasNoWriteBits(st)) {
       reason = "the file is read-only";
       return false;
     }
     mode = st.st_mode & 07777;
+  }
+  struct stat folder {};
+  if (::stat(folderOf(path).c_str(), &folder) == 0 && hasNoWriteBits(folder)) {
+    reason = "the folder is read-only";
+    return false;
   }
   std::string tmp = path + ".XXXXXX";
   std::vector<char> name(tmp.begin(), tmp.end());
@@ -164,7 +204,23 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
     reason = errnoText(err);
     return false;
   }
+  // The rename itself reaches the disk only with its folder.
+  const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
   return true;
+}
+
+// A settings file that is a symbolic link is updated where the link points, so the
+// link survives the replacement.
+std::string writeTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  std::vector<char> resolved(PATH_MAX + 1, '\0');
+  if (::realpath(path.c_str(), resolved.data()) == nullptr) return path;
+  return resolved.data();
 }
 
 }  // namespace
@@ -196,7 +252,7 @@ std::string update(std::string_view content, std::string_view section, std::stri
   std::size_t first = 0, last = 0;
   if (!findSection(content, lines, section, first, last)) {
     out = std::string(content);
-    if (!out.empty() && out.back() != '\n') out += eol;
+    if (!lines.empty() && lines.back().next == content.size() && content.back() != '\n') out += eol;
     out.append("[").append(section).append("]").append(eol);
     out.append(key).append("=").append(value).append(eol);
     return out;
@@ -218,7 +274,8 @@ std::string update(std::string_view content, std::string_view section, std::stri
     if (!trim(content.substr(lines[i].begin, lines[i].textEnd - lines[i].begin)).empty()) after = i;
   const Line& anchor = lines[after];
   out.append(content.substr(0, anchor.next));
-  if (anchor.next == anchor.textEnd) out += eol;  // the anchor was the last line, unterminated
+  // The anchor was the last line and had no line end (perhaps a lone '\r').
+  if (anchor.next == content.size() && content.back() != '\n') out += eol;
   out.append(key).append("=").append(value).append(eol);
   out.append(content.substr(anchor.next));
   return out;
@@ -285,14 +342,15 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
   struct stat st {};
   // A missing file is an empty one, which the write creates; one that exists but cannot
   // be read is never replaced by a file that would lack its other lines.
-  if (!readFile(path_, content) && ::stat(path_.c_str(), &st) == 0) {
+  const std::string target = writeTarget(path_);
+  if (!readFile(target, content) && ::stat(target.c_str(), &st) == 0) {
     reason = "the file cannot be read";
   } else {
     // A line break in a value would forge lines of its own.
     std::string clean(value);
     for (char& c : clean)
       if (c == '\r' || c == '\n') c = ' ';
-    if (replaceFile(path_, ini::update(content, section, key, clean), reason)) return true;
+    if (replaceFile(target, ini::update(content, section, key, clean), reason)) return true;
   }
   if (failureHandler()) failureHandler()(path_, reason);
   return false;

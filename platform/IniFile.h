@@ -8,7 +8,9 @@
 // so nothing read is ever stale. A write changes only its key's line, or adds the key at
 // the end of its section, or the section at the end of the file; every other byte stays.
 // A write replaces the file atomically: a temporary file in the same folder, flushed
-// and renamed over the old one.
+// and renamed over the old one (through a symbolic link, to the file it names). A file or
+// folder with no write permission bit at all is left alone, whoever runs the program, and
+// so is anything that is not a regular file or cannot be read whole.
 #include <functional>
 #include <string>
 #include <string_view>

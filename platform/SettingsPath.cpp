@@ -34,12 +34,9 @@ std::string settingsFilePath() {
   return changeFileExt(executablePath(), ".INI");
 }
 
-void setSettingsFilePathOverride(std::optional<std::string> path) {
-  overridePath() = std::move(path);
-}
-
-std::optional<std::string> settingsFilePathOverride() {
-  return overridePath();
+std::optional<std::string> setSettingsFilePathOverride(std::optional<std::string> path) {
+  std::swap(overridePath(), path);
+  return path;
 }
 
 }  // namespace pelbrix

@@ -14,7 +14,7 @@ std::string changeFileExt(std::string_view path, std::string_view ext);
 std::string settingsFilePath();
 
 // Tests point the settings file elsewhere; std::nullopt goes back to the executable's.
-void setSettingsFilePathOverride(std::optional<std::string> path);
-std::optional<std::string> settingsFilePathOverride();
+// Returns the override it replaces, so nested redirections can be undone in turn.
+std::optional<std::string> setSettingsFilePathOverride(std::optional<std::string> path);
 
 }  // namespace pelbrix

@@ -1,8 +1,11 @@
 #include "platform/TApplication.h"
 
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <exception>
+
+#include "platform/IniFile.h"
 
 namespace pelbrix {
 namespace {
@@ -14,11 +17,20 @@ TApplication::ExceptionDisplay& exceptionDisplay() {
   static TApplication::ExceptionDisplay display;
   return display;
 }
+TApplication::MessageDisplay& messageDisplay() {
+  static TApplication::MessageDisplay display;
+  return display;
+}
+bool& settingsFailureReported() {
+  static bool reported = false;
+  return reported;
+}
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // The main window ends the application itself, whatever other windows are open.
   setQuitOnLastWindowClosed(false);
+  setIniWriteFailureHandler(&TApplication::ReportSettingsWriteFailure);
 }
 
 void TApplication::SetTitle(const QString& title) {
@@ -55,6 +67,39 @@ void TApplication::ShowException(const QString& message) {
 TApplication::ExceptionDisplay TApplication::SetExceptionDisplay(ExceptionDisplay display) {
   std::swap(exceptionDisplay(), display);
   return display;
+}
+
+}  // namespace pelbrix
+
+namespace pelbrix {
+
+void TApplication::ShowMessage(const QString& text) {
+  if (messageDisplay()) {
+    messageDisplay()(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                  MainForm());
+  box.exec();
+}
+
+TApplication::MessageDisplay TApplication::SetMessageDisplay(MessageDisplay display) {
+  std::swap(messageDisplay(), display);
+  return display;
+}
+
+void TApplication::ReportSettingsWriteFailure(const std::string& path, const std::string& reason) {
+  // A save writes several keys; one message says it all, and later saves of the same
+  // run would only repeat it.
+  if (settingsFailureReported()) return;
+  settingsFailureReported() = true;
+  ShowMessage(QObject::tr("The settings could not be saved to the file\n%1\n(%2).\n\n"
+                          "Pelbrix goes on, but will not remember these settings next time.")
+                  .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(reason.c_str())));
+}
+
+void TApplication::RearmSettingsWriteFailureReport() {
+  settingsFailureReported() = false;
 }
 
 }  // namespace pelbrix

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QString>
 #include <functional>
+#include <string>
 
 namespace pelbrix {
 
@@ -33,6 +34,19 @@ class TApplication : public QApplication {
   using ExceptionDisplay = std::function<void(const QString&)>;
   // Tests record instead of showing; returns the display it replaces.
   static ExceptionDisplay SetExceptionDisplay(ExceptionDisplay display);
+
+  // A plain message box with an OK button, over the main window.
+  static void ShowMessage(const QString& text);
+  using MessageDisplay = std::function<void(const QString&)>;
+  // Tests record instead of showing; returns the display it replaces.
+  static MessageDisplay SetMessageDisplay(MessageDisplay display);
+
+  // A settings file that cannot be written is reported through ShowMessage, naming the
+  // file, the first time only in a run; the program goes on either way. The application
+  // object installs this as the settings file's write-failure handler.
+  static void ReportSettingsWriteFailure(const std::string& path, const std::string& reason);
+  // Makes the next failure be reported again (tests).
+  static void RearmSettingsWriteFailureReport();
 };
 
 }  // namespace pelbrix

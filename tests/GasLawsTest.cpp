@@ -73,3 +73,29 @@ TEST(Combined, DivisorsAndZeroResults) {
   EXPECT_EQ(err(solveCombined(ComboMode::FindTemperature, {"300", "0", "1", "1", "1"})), 3);
   EXPECT_EQ(err(solveCombined(ComboMode::FindPressure, {"1", "1", "1", "1", ""})), 1);
 }
+
+TEST(Combined, EachStepBeatsTheStepsAfterIt) {
+  using M = ComboMode;
+  struct Case {
+    M mode;
+    std::array<std::string, 5> fields;
+    int error;
+  };
+  const Case cases[] = {
+      {M::FindVolume, {"1", "1", "0", "300", "-1"}, 2},        // T2 sign before the P2 divisor
+      {M::FindPressure, {"1", "1", "0", "-1", "0"}, 2},        // T1 sign before the V2 divisor
+      {M::FindTemperature, {"-1", "1", "1", "1", "0"}, 2},     // T1 sign before a zero result
+      {M::FindTemperature, {"0", "1", "1", "0", "1"}, 3},      // the P1 divisor before T1 = 0
+      {M::FindVolume, {"1", "1", "1", "0", "0"}, 3},           // the T1 divisor before T2 = 0
+      {M::FindVolume, {"1", "1", "1", " ", "300"}, 3},         // a blank T1 reads 0, a divisor
+      {M::FindTemperature, {" ", "1", "1", "1", "1"}, 5},      // a blank T1 reads 0, a factor
+      {M::FindPressure, {"", "1", "0", "-1", "1"}, 1},         // an empty field before all else
+      {M::FindPressure, {"1", "1", "1", "300", "-0"}, 5},      // -0 is not negative
+      {M::FindTemperature, {"300", "-1", "1", "1", "1"}, 4},   // V1 is not sign-tested
+      {M::FindTemperature, {"300", "-1", "-1", "1", "1"}, 0},  // two negatives cancel
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(err(solveCombined(c.mode, c.fields)), c.error)
+        << static_cast<int>(c.mode) << " " << c.fields[0] << "," << c.fields[1] << ","
+        << c.fields[2] << "," << c.fields[3] << "," << c.fields[4];
+}

@@ -17,8 +17,8 @@ ErrorRecorder::~ErrorRecorder() {
   setErrorDialogHandler(previous_);
 }
 
-TempSettings::TempSettings() : previous_(settingsFilePathOverride()) {
-  setSettingsFilePathOverride(path());
+TempSettings::TempSettings() {
+  previous_ = setSettingsFilePathOverride(path());
 }
 TempSettings::~TempSettings() {
   setSettingsFilePathOverride(previous_);

@@ -23,8 +23,7 @@ class ErrorRecorder {
   ErrorDialogHandler previous_;
 };
 
-// Points the settings file into a fresh temporary folder while it lives, then back to
-// wherever it pointed before.
+// Points the settings file into a fresh temporary folder while it lives.
 class TempSettings {
  public:
   TempSettings();
@@ -36,7 +35,7 @@ class TempSettings {
 
  private:
   QTemporaryDir dir_;
-  std::optional<std::string> previous_;
+  std::optional<std::string> previous_;  // restored on destruction
 };
 
 // Runs `action` (which is expected to open a modal window) and closes whichever modal

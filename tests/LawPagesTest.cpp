@@ -145,3 +145,45 @@ TEST_F(LawPages, IdealPageChangesNothing) {
   Main->TabSheet5->Button10->click();
   EXPECT_TRUE(shown().empty());
 }
+
+TEST_F(LawPages, CombinedModesRelabelAllFiveInputs) {
+  struct Row {
+    QRadioButton* button;
+    QStringList captions;
+  };
+  const Row rows[] = {
+      {combo->RadioButton8,
+       {"Pressure 1:", "Volume 1:", "Volume 2:", "Temperature 1:", "Temperature 2:"}},
+      {combo->RadioButton9,
+       {"Temperature 1:", "Volume 1:", "Volume 2:", "Pressure 1:", "Pressure 2:"}},
+      {combo->RadioButton7,
+       {"Volume 1:", "Pressure 1:", "Pressure 2:", "Temperature 1:", "Temperature 2:"}},
+  };
+  for (const auto& row : rows) {
+    QTest::mouseClick(row.button, Qt::LeftButton);
+    EXPECT_EQ(QStringList({combo->Label13->text(), combo->Label14->text(), combo->Label15->text(),
+                           combo->Label16->text(), combo->Label17->text()}),
+              row.captions)
+        << row.button->objectName().toStdString();
+    EXPECT_EQ(combo->Label18->text(), "Calculated:");
+  }
+}
+
+TEST_F(LawPages, CombinedErrorLeavesEveryFieldAndClearKeepsTheMode) {
+  combo->RadioButton8->click();
+  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
+  const char* inputs[] = {"1", "2", "1", "300", "150"};
+  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
+  combo->Button7Click();
+  ASSERT_EQ(combo->Edit18->text(), "1");
+  type(combo->Edit15, "0");
+  combo->Button7Click();
+  EXPECT_EQ(shown(), std::vector<int>({3}));
+  EXPECT_EQ(combo->Edit18->text(), "1");
+  QTest::mouseClick(combo->Button8, Qt::LeftButton);
+  for (QLineEdit* e : fields) EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_TRUE(combo->Edit18->text().isEmpty());
+  EXPECT_TRUE(combo->RadioButton8->isChecked());
+  EXPECT_EQ(combo->Label15->text(), "Volume 2:");
+  combo->RadioButton7->click();
+}
