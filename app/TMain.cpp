@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindowStateChangeEvent>
 
 #include "dialogs/TAboxt.h"
+#include "platform/TApplication.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "rates/TBRate.h"
@@ -77,6 +79,8 @@ TMain::TMain() {
   setCentralWidget(PageControl1);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+  buildTrayIcon();
+
   FormCreate();
 }
 
@@ -131,6 +135,26 @@ void TMain::buildMenus() {
   PopupMenu3->addAction(Exit);
 }
 
+void TMain::buildTrayIcon() {
+  ImageList1 = new TImageList(this);
+  ImageList1->setObjectName(QStringLiteral("ImageList1"));
+  for (int i = 0; i < 8; ++i)
+    ImageList1->Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+
+  // Applied as the form's stored values are: Visible first (the icon appears with the
+  // application's icon), then the rest, then Loaded puts image 0 in place.
+  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
+  TrayIcon1->BeginLoading();
+  TrayIcon1->SetVisible(true);
+  TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetHide(true);
+  TrayIcon1->RestoreOn = imLeftDoubleClick;
+  TrayIcon1->PopupMenuOn = imRightClickUp;
+  TrayIcon1->SetIcons(ImageList1);
+  TrayIcon1->Loaded();
+}
+
 void TMain::FormCreate() {}
 
 void TMain::FormActivate() {}
@@ -151,15 +175,20 @@ void TMain::closeEvent(QCloseEvent* event) {
 void TMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::WindowStateChange) {
+    // The hooks see a minimise or restore of the main window as the system command.
+    const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+    const bool now = isMinimized();
+    if (was != now) {
+      TMessage command{msg::WM_SYSCOMMAND, now ? msg::SC_MINIMIZE : msg::SC_RESTORE, 0, 0};
+      TApplication::MainWindowMessage(command);
+    }
+  }
 }
 
 void TMain::ExitExecute() { close(); }
 
-void TMain::RestoreExecute() {
-  showNormal();
-  raise();
-  activateWindow();
-}
+void TMain::RestoreExecute() { TrayIcon1->Restore(); }
 
 void TMain::CtoKExecute() { TempConv->Show(); }
 void TMain::OptionsExecute() { Optxion->ShowModal(); }

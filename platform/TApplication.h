@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/NotifyArea.h"
+
 namespace pelbrix {
 
 class TApplication : public QApplication {
@@ -33,6 +35,31 @@ class TApplication : public QApplication {
   using ExceptionDisplay = std::function<void(const QString&)>;
   // Tests record instead of showing; returns the display it replaces.
   static ExceptionDisplay SetExceptionDisplay(ExceptionDisplay display);
+
+  // Minimises every shown window of the application / brings them all back.
+  static void Minimize();
+  static void Restore();
+  // The main window's taskbar entry: hiding the minimised main window removes it;
+  // showing it again restores the window, and BringToFront makes it the active one.
+  static void HideMainWindow();
+  static void ShowMainWindow();
+  static void BringToFront();
+
+  // Hooks that see the main window's messages first (a minimise reaches them as
+  // WM_SYSCOMMAND/SC_MINIMIZE, a restore as SC_RESTORE); one answering true claims it.
+  using MessageHook = std::function<bool(TMessage&)>;
+  static void HookMainWindow(const void* owner, MessageHook hook);
+  static void UnhookMainWindow(const void* owner);
+  static bool IsMainWindowHooked(const void* owner);
+  // Hands a message of the main window to the hooks; true when one claimed it. A hook
+  // that minimises or restores the main window itself is not called again for that.
+  static bool MainWindowMessage(TMessage& message);
+
+  // Hidden windows that are told when the desktop session ends (WM_QUERYENDSESSION,
+  // then WM_ENDSESSION).
+  static MessageWindow* AllocateHWnd(MessageWindow::Handler handler);
+  static void DeallocateHWnd(MessageWindow* window);
+  static void EndSession();
 };
 
 }  // namespace pelbrix
