@@ -7,11 +7,15 @@
 #include <QWindowStateChangeEvent>
 
 #include "dialogs/TAboxt.h"
-#include "platform/TApplication.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
+#include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
+
+// The images are compiled into a static library, whose resource registration the linker
+// would drop unless something refers to it.
+static void loadResources() { Q_INIT_RESOURCE(pelbrix); }
 
 namespace pelbrix {
 
@@ -136,6 +140,7 @@ void TMain::buildMenus() {
 }
 
 void TMain::buildTrayIcon() {
+  loadResources();
   ImageList1 = new TImageList(this);
   ImageList1->setObjectName(QStringLiteral("ImageList1"));
   for (int i = 0; i < 8; ++i)
@@ -179,10 +184,16 @@ void TMain::changeEvent(QEvent* event) {
     // The hooks see a minimise or restore of the main window as the system command.
     const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
     const bool now = isMinimized();
-    if (was != now) {
-      TMessage command{msg::WM_SYSCOMMAND, now ? msg::SC_MINIMIZE : msg::SC_RESTORE, 0, 0};
-      TApplication::MainWindowMessage(command);
-    }
+    // Queued: showMinimized() shows the window again after this event, which would undo
+    // a hook's hiding it here.
+    if (was != now)
+      QMetaObject::invokeMethod(
+          this,
+          [now] {
+            TMessage command{msg::WM_SYSCOMMAND, now ? msg::SC_MINIMIZE : msg::SC_RESTORE, 0, 0};
+            TApplication::MainWindowMessage(command);
+          },
+          Qt::QueuedConnection);
   }
 }
 

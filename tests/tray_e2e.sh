@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# End to end, on a real X desktop with a notification area: starts Pelbrix with a fresh
+# settings file, finds its icon in the tray, minimises the main window (which hides it,
+# taskbar entry included), double-clicks the icon and expects the main window back.
+# Run under an X server of its own: xvfb-run -a tests/tray_e2e.sh path/to/pelbrix
+set -uo pipefail
+
+exe=${1:?usage: tray_e2e.sh path/to/pelbrix}
+[[ -n "${DISPLAY:-}" ]] || { echo "tray_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
+for tool in openbox trayer xdotool xwininfo; do
+  command -v "$tool" >/dev/null || { echo "tray_e2e: $tool is missing (tools/setup --test)"; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  sleep 0.2
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "tray_e2e: FAIL: $*"
+  exit 1
+}
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+  local limit=$1 tries
+  shift
+  tries=$((limit * 10))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The XEmbed tray, not a StatusNotifierItem host on a session bus.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
+unset QT_QPA_PLATFORM
+
+openbox >/dev/null 2>&1 &
+pids+=($!)
+trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+  --transparent false >/dev/null 2>&1 &
+pids+=($!)
+
+panel_id() { xdotool search --onlyvisible --name '^panel$' 2>/dev/null | head -n1; }
+panel_found() { [[ -n "$(panel_id)" ]]; }
+wait_for 10 panel_found || fail "the tray did not appear"
+
+# A copy of the program, so its settings file is new and lies in the temporary folder.
+cp "$exe" "$work/pelbrix"
+"$work/pelbrix" >"$work/out.txt" 2>&1 &
+app=$!
+pids+=("$app")
+
+main_visible() { xdotool search --onlyvisible --name '^Pelbrix v4\.0$' >/dev/null 2>&1; }
+wait_for 15 main_visible || fail "the main window did not appear"
+main=$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | head -n1)
+
+# The icon: a window the tray embedded, at least 16 pixels wide.
+icon_geometry() {
+  local panel
+  panel=$(panel_id) || return 1
+  [[ -n "$panel" ]] || return 1
+  xwininfo -id "$panel" -children 2>/dev/null |
+    awk '$1 ~ /^0x/ { split($(NF - 1), size, "x"); if (size[1] + 0 >= 16) { print $NF; exit } }'
+}
+icon_shown() { [[ -n "$(icon_geometry)" ]]; }
+wait_for 10 icon_shown || fail "no icon in the tray"
+# "+1257+1001" is the icon's absolute top-left corner; aim at its middle.
+read -r ix iy < <(icon_geometry | awk -F+ '{ print $2 + 8, $3 + 8 }')
+
+# Let the splash screen (if any) go and the main window settle before minimising.
+sleep 1
+wait_for 15 main_visible || fail "the main window is not shown"
+xdotool windowminimize "$main" || fail "could not minimise the main window"
+wait_for 10 bash -c '! xdotool search --onlyvisible --name "^Pelbrix v4\.0$" >/dev/null 2>&1' ||
+  fail "the minimised main window is still shown"
+kill -0 "$app" 2>/dev/null || fail "Pelbrix ended: $(cat "$work/out.txt")"
+
+xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 100 1
+wait_for 10 main_visible || fail "a double-click on the icon did not bring the main window back"
+state=$(xwininfo -id "$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | head -n1)" |
+  awk '/Map State/ { print $3 }')
+[[ "$state" == IsViewable ]] || fail "the main window is not viewable ($state)"
+
+echo "tray_e2e: icon found at $ix,$iy; minimise hid the window; double-click restored it"
+echo "1 passed, 0 failed"
