@@ -49,12 +49,8 @@ void TApplication::SetTitle(const QString& title) {
   setApplicationName(title);
 }
 
-QWidget* TApplication::MainForm() {
-  return mainForm();
-}
-void TApplication::SetMainForm(QWidget* form) {
-  mainForm() = form;
-}
+QWidget* TApplication::MainForm() { return mainForm(); }
+void TApplication::SetMainForm(QWidget* form) { mainForm() = form; }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
