@@ -51,6 +51,8 @@ TShiftState buttonBit(TMouseButton b) {
 
 }  // namespace
 
+struct DecoderCase;
+void PrintTo(const DecoderCase& c, std::ostream* os);
 struct DecoderCase {
   const char* name;
   unsigned lParam;
@@ -59,6 +61,10 @@ struct DecoderCase {
   bool withOnClick;
   std::vector<std::string> expected;
 };
+
+void PrintTo(const DecoderCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class TrayDecoder : public testing::TestWithParam<DecoderCase> {};
 

@@ -23,6 +23,7 @@ trap cleanup EXIT
 
 fail() {
   echo "tray_e2e: FAIL: $*"
+  [[ -s "${work}/out.txt" ]] && sed 's/^/pelbrix: /' "${work}/out.txt"
   exit 1
 }
 
@@ -78,13 +79,29 @@ read -r ix iy < <(icon_geometry | awk -F+ '{ print $2 + 8, $3 + 8 }')
 # Let the splash screen (if any) go and the main window settle before minimising.
 sleep 1
 wait_for 15 main_visible || fail "the main window is not shown"
-xdotool windowminimize "$main" || fail "could not minimise the main window"
-wait_for 10 bash -c '! xdotool search --onlyvisible --name "^Pelbrix v4\.0$" >/dev/null 2>&1' ||
-  fail "the minimised main window is still shown"
+main_gone() { ! main_visible; }
+hidden=0
+for _ in 1 2 3; do
+  xdotool windowminimize "$main" || fail "could not minimise the main window"
+  if wait_for 5 main_gone; then
+    hidden=1
+    break
+  fi
+done
+((hidden)) || fail "the minimised main window is still shown"
 kill -0 "$app" 2>/dev/null || fail "Pelbrix ended: $(cat "$work/out.txt")"
 
-xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 100 1
-wait_for 10 main_visible || fail "a double-click on the icon did not bring the main window back"
+# A modal window (the splash screen) holds back mouse input until it closes, so the
+# double-click is tried again for a while.
+restored=0
+for _ in $(seq 20); do
+  xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 100 1
+  if wait_for 1 main_visible; then
+    restored=1
+    break
+  fi
+done
+((restored)) || fail "a double-click on the icon did not bring the main window back"
 state=$(xwininfo -id "$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | head -n1)" |
   awk '/Map State/ { print $3 }')
 [[ "$state" == IsViewable ]] || fail "the main window is not viewable ($state)"

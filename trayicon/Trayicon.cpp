@@ -64,9 +64,10 @@ void TTrayIcon::Loaded() {
 
 void TTrayIcon::Notification(QObject* component, TOperation operation) {
   if (operation != opRemove) return;
-  if (component == icons_.data())
+  // Compared as addresses only: the object is already being destroyed.
+  if (component == static_cast<QObject*>(icons_))
     icons_ = nullptr;
-  else if (component == popupMenu_.data())
+  else if (component == static_cast<QObject*>(popupMenu_))
     popupMenu_ = nullptr;
 }
 

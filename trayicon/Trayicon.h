@@ -139,8 +139,9 @@ class TTrayIcon : public QObject {
   QTimer timer_;
   QIcon icon_;
   QString hint_;
-  QPointer<QMenu> popupMenu_;
-  QPointer<TImageList> icons_;
+  // Cleared by Notification when the menu or list is destroyed.
+  QMenu* popupMenu_ = nullptr;
+  TImageList* icons_ = nullptr;
   unsigned interval_ = 1000;  // unsigned, as the timer keeps it
   int iconIndex_ = 0;
   bool visible_ = false;
