@@ -81,6 +81,8 @@ void TApplication::Minimize() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->isVisible() || w->isMinimized() || w == main) continue;
     if (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog) continue;
+    // Windows outside the window manager's care, such as a tray icon's own, stay as they are.
+    if (w->windowFlags() & Qt::BypassWindowManagerHint) continue;
     minimisedWindows().emplace_back(w);
     w->showMinimized();
   }

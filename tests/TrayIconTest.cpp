@@ -450,3 +450,23 @@ TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
   EXPECT_TRUE(Main->isVisible());
   EXPECT_TRUE(Main->isMinimized());
 }
+
+TEST_F(TrayApplication, MinimiseTakesTheOtherWindowsAlongButNotATrayIconsOwn) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  QWidget other;
+  other.setWindowTitle(QStringLiteral("other"));
+  other.show();
+  QWidget embedded(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+  embedded.show();
+
+  icon.Minimize();
+  EXPECT_TRUE(other.isMinimized());
+  EXPECT_FALSE(embedded.isMinimized());
+  EXPECT_FALSE(Main->isVisible());
+
+  icon.Restore();
+  EXPECT_FALSE(other.isMinimized());
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(Main->isMinimized());
+}
