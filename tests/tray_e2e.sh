@@ -7,7 +7,7 @@ set -uo pipefail
 
 exe=${1:?usage: tray_e2e.sh path/to/pelbrix}
 [[ -n "${DISPLAY:-}" ]] || { echo "tray_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
-for tool in openbox trayer xdotool xwininfo; do
+for tool in openbox trayer xdotool xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "tray_e2e: $tool is missing (tools/setup --test)"; exit 1; }
 done
 
@@ -43,15 +43,22 @@ wait_for() {
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 unset QT_QPA_PLATFORM
 
-openbox >/dev/null 2>&1 &
+openbox >"$work/openbox.txt" 2>&1 &
 pids+=($!)
-trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-  --transparent false >/dev/null 2>&1 &
-pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
 
 panel_id() { xdotool search --onlyvisible --name '^panel$' 2>/dev/null | head -n1; }
 panel_found() { [[ -n "$(panel_id)" ]]; }
-wait_for 10 panel_found || fail "the tray did not appear"
+# The tray is started again should it not come up.
+for attempt in 1 2 3; do
+  trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+    --transparent false >"$work/trayer.txt" 2>&1 &
+  pids+=($!)
+  wait_for 5 panel_found && break
+  kill "${pids[-1]}" 2>/dev/null
+  ((attempt < 3)) || fail "the tray did not appear: $(cat "$work/trayer.txt")"
+done
 
 # A copy of the program, so its settings file is new and lies in the temporary folder.
 cp "$exe" "$work/pelbrix"
