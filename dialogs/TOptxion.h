@@ -39,6 +39,7 @@ class TOptxion : public TForm {
   void FormClose() override;
 
  private:
+  void fitToFont();
   TTrayIcon* TrayIcon1;
   // The options as they were at start-up; Cancel puts them back.
   struct StartupRecord {
