@@ -186,7 +186,7 @@ void TMain::changeEvent(QEvent* event) {
     const bool now = isMinimized();
     // Queued: showMinimized() shows the window again after this event, which would undo
     // a hook's hiding it here.
-    if (was != now)
+    if (was != now && !TApplication::ChangingWindows())
       QMetaObject::invokeMethod(
           this,
           [now] {

@@ -35,6 +35,11 @@ std::vector<QPointer<QWidget>>& minimisedWindows() {
   return list;
 }
 bool dispatchingHooks = false;
+int changingWindows = 0;
+struct ChangingWindows {
+  ChangingWindows() { ++changingWindows; }
+  ~ChangingWindows() { --changingWindows; }
+};
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -76,7 +81,10 @@ TApplication::ExceptionDisplay TApplication::SetExceptionDisplay(ExceptionDispla
   return display;
 }
 
+bool TApplication::ChangingWindows() { return changingWindows > 0; }
+
 void TApplication::Minimize() {
+  const struct ChangingWindows ownChange;
   QWidget* main = MainForm();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->isVisible() || w->isMinimized() || w == main) continue;
@@ -90,6 +98,7 @@ void TApplication::Minimize() {
 }
 
 void TApplication::Restore() {
+  const struct ChangingWindows ownChange;
   if (QWidget* main = MainForm(); main && main->isMinimized() && main->isVisible())
     main->showNormal();
   for (const QPointer<QWidget>& w : minimisedWindows())
@@ -98,10 +107,12 @@ void TApplication::Restore() {
 }
 
 void TApplication::HideMainWindow() {
+  const struct ChangingWindows ownChange;
   if (QWidget* main = MainForm()) main->hide();
 }
 
 void TApplication::ShowMainWindow() {
+  const struct ChangingWindows ownChange;
   // A plain show() would leave a hidden minimised window iconic.
   if (QWidget* main = MainForm()) main->showNormal();
 }

@@ -44,6 +44,9 @@ class TApplication : public QApplication {
   static void HideMainWindow();
   static void ShowMainWindow();
   static void BringToFront();
+  // True while one of the calls above changes a window's state; such a change is the
+  // application's own doing, not a command for the hooks.
+  static bool ChangingWindows();
 
   // Hooks that see the main window's messages first (a minimise reaches them as
   // WM_SYSCOMMAND/SC_MINIMIZE, a restore as SC_RESTORE); one answering true claims it.
