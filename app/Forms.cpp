@@ -20,7 +20,7 @@ void CreateForms(TApplication& app) {
   app.CreateForm(Erro5);
   installErrorDialogs();
   app.CreateForm(TempConv);
-  app.CreateForm(Optxion);
+  app.CreateForm(Optxion, Main->TrayIcon1);
   app.CreateForm(Form9);
   app.CreateForm(BRate);
   app.CreateForm(Aboxt);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 #include <algorithm>
 
 #include "dialogs/TAboxt.h"
@@ -13,8 +14,15 @@
 #include "dialogs/TTempConv.h"
 #include "platform/IniFile.h"
 #include "platform/SettingsPath.h"
+#include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
+
+// The images are compiled into a static library, whose resource registration the linker
+// would drop unless something refers to it.
+static void loadResources() {
+  Q_INIT_RESOURCE(pelbrix);
+}
 
 namespace pelbrix {
 
@@ -83,6 +91,8 @@ TMain::TMain() {
                              std::max(kClientHeight, needed.height()));
   setCentralWidget(PageControl1);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  buildTrayIcon();
 
   FormCreate();
 }
@@ -156,6 +166,26 @@ void TMain::FormCreate() {
   setRadioChecked(TabSheet4->RadioButton7, ini.ReadBool("Combo", "Volume", true));
   setRadioChecked(TabSheet4->RadioButton8, ini.ReadBool("Combo", "Pressure", false));
   setRadioChecked(TabSheet4->RadioButton9, ini.ReadBool("Combo", "Temperature", false));
+}
+void TMain::buildTrayIcon() {
+  loadResources();
+  ImageList1 = new TImageList(this);
+  ImageList1->setObjectName(QStringLiteral("ImageList1"));
+  for (int i = 0; i < 8; ++i)
+    ImageList1->Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+
+  // Applied as the form's stored values are: Visible first (the icon appears with the
+  // application's icon), then the rest, then Loaded puts image 0 in place.
+  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
+  TrayIcon1->BeginLoading();
+  TrayIcon1->SetVisible(true);
+  TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetHide(true);
+  TrayIcon1->RestoreOn = imLeftDoubleClick;
+  TrayIcon1->PopupMenuOn = imRightClickUp;
+  TrayIcon1->SetIcons(ImageList1);
+  TrayIcon1->Loaded();
 }
 
 void TMain::FormActivate() {}
@@ -234,6 +264,21 @@ void TMain::closeEvent(QCloseEvent* event) {
 void TMain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::WindowStateChange) {
+    // The hooks see a minimise or restore of the main window as the system command.
+    const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+    const bool now = isMinimized();
+    // Queued: showMinimized() shows the window again after this event, which would undo
+    // a hook's hiding it here.
+    if (was != now && !TApplication::ChangingWindows())
+      QMetaObject::invokeMethod(
+          this,
+          [now] {
+            TMessage command{msg::WM_SYSCOMMAND, now ? msg::SC_MINIMIZE : msg::SC_RESTORE, 0, 0};
+            TApplication::MainWindowMessage(command);
+          },
+          Qt::QueuedConnection);
+  }
 }
 
 void TMain::ExitExecute() {
@@ -241,9 +286,7 @@ void TMain::ExitExecute() {
 }
 
 void TMain::RestoreExecute() {
-  showNormal();
-  raise();
-  activateWindow();
+  TrayIcon1->Restore();
 }
 
 void TMain::CtoKExecute() {

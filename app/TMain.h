@@ -8,6 +8,7 @@
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
+#include "trayicon/Trayicon.h"
 
 namespace pelbrix {
 
@@ -45,6 +46,9 @@ class TMain : public QMainWindow {
   QMenu* PopupMenu2;  // the law pages' edit fields
   QMenu* PopupMenu3;  // the page control, its pages, group boxes and radio buttons
 
+  TImageList* ImageList1;  // the notification-area icon's eight 16 x 16 images
+  TTrayIcon* TrayIcon1;
+
   void FormCreate();
   void FormActivate();
   void FormClose();
@@ -66,6 +70,7 @@ class TMain : public QMainWindow {
  private:
   QAction* addAction(const QString& caption, const char* name, void (TMain::*handler)());
   void buildMenus();
+  void buildTrayIcon();
   bool closing_ = false;
 
   // The stored position is the outer frame's corner, which the window manager knows only

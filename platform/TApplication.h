@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/NotifyArea.h"
+
 namespace pelbrix {
 
 class TApplication : public QApplication {
@@ -47,6 +49,33 @@ class TApplication : public QApplication {
   static void ReportSettingsWriteFailure(const std::string& path, const std::string& reason);
   // Makes the next failure be reported again (tests).
   static void RearmSettingsWriteFailureReport();
+  // Minimises every shown window of the application / brings them all back.
+  static void Minimize();
+  static void Restore();
+  // The main window's taskbar entry: hiding the minimised main window removes it;
+  // showing it again restores the window, and BringToFront makes it the active one.
+  static void HideMainWindow();
+  static void ShowMainWindow();
+  static void BringToFront();
+  // True while one of the calls above changes a window's state; such a change is the
+  // application's own doing, not a command for the hooks.
+  static bool ChangingWindows();
+
+  // Hooks that see the main window's messages first (a minimise reaches them as
+  // WM_SYSCOMMAND/SC_MINIMIZE, a restore as SC_RESTORE); one answering true claims it.
+  using MessageHook = std::function<bool(TMessage&)>;
+  static void HookMainWindow(const void* owner, MessageHook hook);
+  static void UnhookMainWindow(const void* owner);
+  static bool IsMainWindowHooked(const void* owner);
+  // Hands a message of the main window to the hooks; true when one claimed it. A hook
+  // that minimises or restores the main window itself is not called again for that.
+  static bool MainWindowMessage(TMessage& message);
+
+  // Hidden windows that are told when the desktop session ends (WM_QUERYENDSESSION,
+  // then WM_ENDSESSION).
+  static MessageWindow* AllocateHWnd(MessageWindow::Handler handler);
+  static void DeallocateHWnd(MessageWindow* window);
+  static void EndSession();
 };
 
 }  // namespace pelbrix

@@ -1,1 +1,326 @@
 #include "trayicon/Trayicon.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <climits>
+
+#include "platform/TApplication.h"
+
+namespace pelbrix {
+
+namespace {
+// The program's string table entries for the two refusals.
+const char* const kCannotCreate = "Cannot Create System Shell Notification Icon";
+const char* const kCannotRemove = "Cannot Remove System Shell Notification Icon";
+constexpr unsigned kCallbackMessage = msg::WM_USER + 1;
+}  // namespace
+
+QIcon TImageList::GetIcon(int index) const {
+  return index >= 0 && index < Count() ? Images[index] : QIcon();
+}
+
+QIcon TTrayIcon::applicationIcon() {
+  return QApplication::windowIcon();
+}
+
+TTrayIcon::TTrayIcon(QObject* owner, NotifyArea* area)
+    : QObject(owner), area_(area ? *area : notifyArea()) {
+  icon_ = applicationIcon();
+  // OnAnimate only reports what the timer runs; assigning it later changes nothing.
+  OnAnimate = [this](QObject* sender) { DoOnAnimate(sender); };
+  timer_.setInterval(static_cast<int>(interval_));
+  QObject::connect(&timer_, &QTimer::timeout, this, [this] { DoOnAnimate(this); });
+
+  window_ = TApplication::AllocateHWnd([this](TMessage& m) { DoMessage(m); });
+  record_.hWnd = window_;
+  // The instance's own address is unique for as long as the icon can exist.
+  record_.uID = reinterpret_cast<std::uintptr_t>(this);
+  record_.hIcon = icon_;
+  record_.uFlags = NIF_MESSAGE | NIF_ICON;
+  record_.uCallbackMessage = kCallbackMessage;
+  Update();
+}
+
+TTrayIcon::~TTrayIcon() {
+  area_.Delete(record_);  // whether shown or not; a refusal changes nothing now
+  TApplication::DeallocateHWnd(window_);
+  TApplication::UnhookMainWindow(this);
+}
+
+void TTrayIcon::Loaded() {
+  loading_ = false;
+  if (!icons_) {
+    animate_ = false;
+    icon_ = applicationIcon();
+  } else {
+    timerEnabled_ = animate_;
+    updateTimer();
+    const QIcon image = icons_->GetIcon(iconIndex_);
+    if (!image.isNull()) icon_ = image;
+  }
+  Update();
+}
+
+void TTrayIcon::Notification(QObject* component, TOperation operation) {
+  if (operation != opRemove) return;
+  // Compared as addresses only: the object is already being destroyed.
+  if (component == static_cast<QObject*>(icons_))
+    icons_ = nullptr;
+  else if (component == static_cast<QObject*>(popupMenu_))
+    popupMenu_ = nullptr;
+}
+
+void TTrayIcon::SetPopupMenu(QMenu* menu) {
+  popupMenu_ = menu;
+  if (menu)
+    QObject::connect(menu, &QObject::destroyed, this,
+                     [this](QObject* gone) { Notification(gone, opRemove); });
+}
+
+void TTrayIcon::SetIcons(TImageList* list) {
+  icons_ = list;
+  if (list)
+    QObject::connect(list, &QObject::destroyed, this,
+                     [this](QObject* gone) { Notification(gone, opRemove); });
+}
+
+void TTrayIcon::SetVisible(bool value) {
+  // Stored first: a refused add still leaves Visible true, a refused removal false.
+  visible_ = value;
+  if (value) {
+    if (!area_.Add(record_)) throw EOutOfResources(kCannotCreate);
+    SetHide(true);
+    TApplication::HookMainWindow(this, [this](TMessage& m) { return ApplicationHookProc(m); });
+  } else {
+    if (!area_.Delete(record_)) throw EOutOfResources(kCannotRemove);
+    SetHide(false);
+    TApplication::UnhookMainWindow(this);
+  }
+}
+
+void TTrayIcon::SetHint(const QString& text) {
+  // The notification area shows at most 63 characters; a longer hint is not taken.
+  if (text == hint_ || text.size() >= 64) return;
+  hint_ = text;
+  record_.szTip = text.left(127);
+  if (!text.isEmpty())
+    record_.uFlags |= NIF_TIP;
+  else
+    record_.uFlags &= ~NIF_TIP;
+  Update();
+}
+
+void TTrayIcon::Update() {
+  record_.hIcon = icon_;
+  if (visible_) area_.Modify(record_);
+}
+
+// ---- animation ----
+
+void TTrayIcon::updateTimer() {
+  // An interval of 0 gives no ticks (a QTimer would fire on every pass of the event
+  // loop), and neither does one past the timer's range, such as a negative entry
+  // handed over as unsigned.
+  const bool run = timerEnabled_ && interval_ != 0 && interval_ <= static_cast<unsigned>(INT_MAX);
+  if (!run) {
+    timer_.stop();
+    return;
+  }
+  if (timer_.interval() != static_cast<int>(interval_))
+    timer_.setInterval(static_cast<int>(interval_));
+  if (!timer_.isActive()) timer_.start();
+}
+
+void TTrayIcon::SetAnimateInterval(int milliseconds) {
+  interval_ = static_cast<unsigned>(milliseconds);
+  if (interval_ != 0 && interval_ <= static_cast<unsigned>(INT_MAX))
+    timer_.setInterval(static_cast<int>(interval_));
+  updateTimer();
+}
+
+void TTrayIcon::SetAnimate(bool value) {
+  if (!icons_ && !loading_) return;
+  animate_ = value;
+  if (icons_) {
+    timerEnabled_ = value;
+    updateTimer();
+  }
+}
+
+void TTrayIcon::DoOnAnimate(QObject*) {
+  if (!icons_) return;
+  const int count = icons_->Count();
+  SetIconIndex(iconIndex_ + 1 < count ? iconIndex_ + 1 : 0);
+  Update();
+}
+
+void TTrayIcon::SetIconIndex(int index) {
+  iconIndex_ = index;
+  // An index outside the list leaves the image as it is.
+  if (icons_) {
+    const QIcon image = icons_->GetIcon(index);
+    if (!image.isNull()) icon_ = image;
+  }
+  Update();
+}
+
+void TTrayIcon::SetDefaultIcon() {
+  icon_ = applicationIcon();
+  Update();
+}
+
+// ---- messages ----
+
+TShiftState TTrayIcon::ShiftState() {
+  const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+  TShiftState shift = 0;
+  if (held & Qt::ShiftModifier) shift |= ssShift;
+  if (held & Qt::ControlModifier) shift |= ssCtrl;
+  if (held & Qt::AltModifier) shift |= ssAlt;
+  return shift;
+}
+
+void TTrayIcon::DoMessage(TMessage& message) {
+  switch (message.Msg) {
+    case msg::WM_QUERYENDSESSION:
+      message.Result = 1;
+      return;
+    case msg::WM_ENDSESSION:
+      EndSession();
+      return;
+    case kCallbackMessage:
+      break;
+    default:
+      return;
+  }
+
+  // The notification carries no position: the cursor is read when it is handled.
+  TShiftState shift = 0;
+  QPoint at;
+  const auto take = [&](TShiftState button) {
+    shift = ShiftState() | button;
+    at = QCursor::pos();
+  };
+  switch (static_cast<unsigned>(message.LParam)) {
+    case msg::WM_MOUSEMOVE:
+      if (OnMouseMove) take(0);
+      DoMouseMove(shift, at.x(), at.y());
+      break;
+    case msg::WM_LBUTTONDOWN:
+      take(ssLeft);
+      DoMouseDown(mbLeft, shift, at.x(), at.y());
+      break;
+    case msg::WM_LBUTTONUP:
+      take(ssLeft);
+      // The click step runs only for a listener; RestoreOn/PopupMenuOn = imClick
+      // therefore take effect only while OnClick is assigned.
+      if (OnClick) DoClick();
+      DoMouseUp(mbLeft, shift, at.x(), at.y());
+      if (RestoreOn == imLeftClickUp) Restore();
+      if (PopupMenuOn == imLeftClickUp) ShowMenu();
+      break;
+    case msg::WM_LBUTTONDBLCLK:
+      DoDblClick();
+      if (RestoreOn == imLeftDoubleClick) Restore();
+      if (PopupMenuOn == imLeftDoubleClick) ShowMenu();
+      break;
+    case msg::WM_RBUTTONDOWN:
+      take(ssRight);
+      DoMouseDown(mbRight, shift, at.x(), at.y());
+      break;
+    case msg::WM_RBUTTONUP:
+      take(ssRight);
+      DoMouseUp(mbRight, shift, at.x(), at.y());
+      if (RestoreOn == imRightClickUp) Restore();
+      if (PopupMenuOn == imRightClickUp) ShowMenu();
+      break;
+    case msg::WM_RBUTTONDBLCLK:
+      DoDblClick();
+      if (RestoreOn == imRightDoubleClick) Restore();
+      if (PopupMenuOn == imRightDoubleClick) ShowMenu();
+      break;
+    case msg::WM_MBUTTONDOWN:
+      take(ssMiddle);
+      DoMouseDown(mbMiddle, shift, at.x(), at.y());
+      break;
+    case msg::WM_MBUTTONUP:
+      take(ssMiddle);
+      DoMouseUp(mbMiddle, shift, at.x(), at.y());
+      break;
+    case msg::WM_MBUTTONDBLCLK:
+      DoDblClick();
+      break;
+    default:
+      break;
+  }
+}
+
+void TTrayIcon::DoClick() {
+  if (RestoreOn == imClick) Restore();
+  if (PopupMenuOn == imClick) ShowMenu();
+  if (OnClick) OnClick(this);
+}
+
+void TTrayIcon::DoDblClick() {
+  if (RestoreOn == imDoubleClick) Restore();
+  if (PopupMenuOn == imDoubleClick) ShowMenu();
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TTrayIcon::DoMouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TTrayIcon::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (RestoreOn == imMouseDown) Restore();
+  if (PopupMenuOn == imMouseDown) ShowMenu();
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TTrayIcon::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (RestoreOn == imMouseUp) Restore();
+  if (PopupMenuOn == imMouseUp) ShowMenu();
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+// ---- the application ----
+
+void TTrayIcon::Minimize() {
+  TApplication::Minimize();
+  // Without a notification area the icon could not bring the application back, so it
+  // stays on the taskbar then.
+  if (area_.Available()) TApplication::HideMainWindow();
+  if (OnMinimize) OnMinimize(this);
+}
+
+void TTrayIcon::Restore() {
+  TApplication::Restore();
+  TApplication::ShowMainWindow();
+  TApplication::BringToFront();
+  if (OnRestore) OnRestore(this);
+}
+
+void TTrayIcon::ShowMenu() {
+  if (!popupMenu_) return;
+  const QPoint at = QCursor::pos();
+  // The menu closes properly only when one of our windows is active.
+  try {
+    if (QWidget* active = QApplication::activeWindow()) active->activateWindow();
+  } catch (...) {
+  }
+  popupMenu_->popup(at);
+}
+
+bool TTrayIcon::ApplicationHookProc(TMessage& message) {
+  // wParam is compared whole: a command with any low bits set is left alone.
+  if (message.Msg == msg::WM_SYSCOMMAND && message.WParam == msg::SC_MINIMIZE) Minimize();
+  if (message.Msg == msg::WM_SYSCOMMAND && message.WParam == msg::SC_RESTORE) Restore();
+  return false;
+}
+
+void TTrayIcon::EndSession() {
+  area_.Delete(record_);
+}
+
+}  // namespace pelbrix

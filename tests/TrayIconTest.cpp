@@ -1,0 +1,476 @@
+// The tray icon component: the message decoder, the click steps, the hook, animation,
+// the notification area's refusals and the minimise/restore of the application.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+#include "platform/TApplication.h"
+#include "trayicon/Trayicon.h"
+
+// The images live in the program's static library; register them for this process.
+static void initResources() {
+  Q_INIT_RESOURCE(pelbrix);
+}
+
+using namespace pelbrix;
+
+namespace {
+
+constexpr unsigned kCallback = msg::WM_USER + 1;
+
+// Records the application-level operations instead of performing them.
+class ProbeIcon : public TTrayIcon {
+ public:
+  explicit ProbeIcon(NotifyArea* area) : TTrayIcon(nullptr, area) {}
+  std::vector<std::string> log;
+  void Restore() override { log.push_back("Restore"); }
+  void ShowMenu() override { log.push_back("Menu"); }
+  void Minimize() override { log.push_back("Minimize"); }
+};
+
+std::unique_ptr<TImageList> eightImages() {
+  initResources();
+  auto list = std::make_unique<TImageList>();
+  for (int i = 0; i < 8; ++i) list->Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+  return list;
+}
+
+const char* buttonName(TMouseButton b) {
+  return b == mbLeft ? "L" : b == mbRight ? "R" : "M";
+}
+TShiftState buttonBit(TMouseButton b) {
+  return b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle;
+}
+
+}  // namespace
+
+struct DecoderCase;
+void PrintTo(const DecoderCase& c, std::ostream* os);
+struct DecoderCase {
+  const char* name;
+  unsigned lParam;
+  TTrayIconMessage restoreOn;
+  TTrayIconMessage popupOn;
+  bool withOnClick;
+  std::vector<std::string> expected;
+};
+
+void PrintTo(const DecoderCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TrayDecoder : public testing::TestWithParam<DecoderCase> {};
+
+TEST_P(TrayDecoder, StepsInOrder) {
+  const DecoderCase& c = GetParam();
+  FakeNotifyArea area;
+  ProbeIcon icon(&area);
+  icon.RestoreOn = c.restoreOn;
+  icon.PopupMenuOn = c.popupOn;
+  icon.OnMouseDown = [&](QObject* sender, TMouseButton b, TShiftState shift, int x, int y) {
+    EXPECT_EQ(sender, &icon);
+    EXPECT_TRUE(shift & buttonBit(b));
+    EXPECT_EQ(QPoint(x, y), QCursor::pos());
+    icon.log.push_back(std::string("Down ") + buttonName(b));
+  };
+  icon.OnMouseUp = [&](QObject*, TMouseButton b, TShiftState shift, int, int) {
+    EXPECT_TRUE(shift & buttonBit(b));
+    icon.log.push_back(std::string("Up ") + buttonName(b));
+  };
+  icon.OnDblClick = [&](QObject*) { icon.log.push_back("Dbl"); };
+  icon.OnMouseMove = [&](QObject*, TShiftState, int, int) { icon.log.push_back("Move"); };
+  if (c.withOnClick) icon.OnClick = [&](QObject*) { icon.log.push_back("Click"); };
+
+  icon.GetHandle()->Send(kCallback, 0, c.lParam);
+  EXPECT_EQ(icon.log, c.expected);
+}
+
+using V = std::vector<std::string>;
+INSTANTIATE_TEST_SUITE_P(
+    Messages, TrayDecoder,
+    testing::Values(
+        // The main window's settings: left double-click restores, right release pops up.
+        DecoderCase{"MainLeftDown", 0x201, imLeftDoubleClick, imRightClickUp, false, V{"Down L"}},
+        DecoderCase{"MainLeftUp", 0x202, imLeftDoubleClick, imRightClickUp, false, V{"Up L"}},
+        DecoderCase{"MainLeftDbl", 0x203, imLeftDoubleClick, imRightClickUp, false,
+                    V{"Dbl", "Restore"}},
+        DecoderCase{"MainRightDown", 0x204, imLeftDoubleClick, imRightClickUp, false, V{"Down R"}},
+        DecoderCase{"MainRightUp", 0x205, imLeftDoubleClick, imRightClickUp, false,
+                    V{"Up R", "Menu"}},
+        DecoderCase{"MainRightDbl", 0x206, imLeftDoubleClick, imRightClickUp, false, V{"Dbl"}},
+        DecoderCase{"MainMiddleDown", 0x207, imLeftDoubleClick, imRightClickUp, false, V{"Down M"}},
+        DecoderCase{"MainMiddleUp", 0x208, imLeftDoubleClick, imRightClickUp, false, V{"Up M"}},
+        DecoderCase{"MainMiddleDbl", 0x209, imLeftDoubleClick, imRightClickUp, false, V{"Dbl"}},
+        DecoderCase{"Move", 0x200, imNone, imNone, false, V{"Move"}},
+        DecoderCase{"UnknownIgnored", 0x20A, imMouseDown, imMouseUp, true, V{}},
+        // imDoubleClick: a double-click of any button.
+        DecoderCase{"AnyDblLeft", 0x203, imDoubleClick, imNone, false, V{"Restore", "Dbl"}},
+        DecoderCase{"AnyDblRight", 0x206, imDoubleClick, imNone, false, V{"Restore", "Dbl"}},
+        DecoderCase{"AnyDblMiddle", 0x209, imDoubleClick, imNone, false, V{"Restore", "Dbl"}},
+        // imMouseDown: on every press, not again on the release.
+        DecoderCase{"DownMenuLeft", 0x201, imNone, imMouseDown, false, V{"Menu", "Down L"}},
+        DecoderCase{"DownMenuLeftUp", 0x202, imNone, imMouseDown, false, V{"Up L"}},
+        DecoderCase{"DownMenuRight", 0x204, imNone, imMouseDown, false, V{"Menu", "Down R"}},
+        DecoderCase{"DownMenuMiddle", 0x207, imNone, imMouseDown, false, V{"Menu", "Down M"}},
+        DecoderCase{"UpMenuMiddle", 0x208, imNone, imMouseUp, false, V{"Menu", "Up M"}},
+        DecoderCase{"UpMenuRightDown", 0x204, imNone, imMouseUp, false, V{"Down R"}},
+        // Both on one action: restore first, then the menu.
+        DecoderCase{"BothRightUp", 0x205, imRightClickUp, imRightClickUp, false,
+                    V{"Up R", "Restore", "Menu"}},
+        DecoderCase{"LeftClickUp", 0x202, imLeftClickUp, imLeftClickUp, false,
+                    V{"Up L", "Restore", "Menu"}},
+        DecoderCase{"RightDbl", 0x206, imRightDoubleClick, imRightDoubleClick, false,
+                    V{"Dbl", "Restore", "Menu"}},
+        // imClick takes effect only while OnClick is assigned.
+        DecoderCase{"ClickWithoutListener", 0x202, imClick, imClick, false, V{"Up L"}},
+        DecoderCase{"ClickWithListener", 0x202, imClick, imNone, true,
+                    V{"Restore", "Click", "Up L"}}),
+    [](const testing::TestParamInfo<DecoderCase>& info) { return std::string(info.param.name); });
+
+TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
+  FakeNotifyArea area;
+  ProbeIcon icon(&area);
+  icon.RestoreOn = imLeftDoubleClick;
+  MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONDBLCLK);
+  MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONUP);
+  EXPECT_TRUE(icon.log.empty());  // nothing before the event loop runs
+  QCoreApplication::processEvents();
+  EXPECT_EQ(icon.log, V{"Restore"});
+}
+
+TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
+  FakeNotifyArea area;
+  ProbeIcon icon(&area);
+  icon.SetVisible(true);
+  EXPECT_EQ(icon.GetHandle()->Send(msg::WM_QUERYENDSESSION), 1);
+  EXPECT_TRUE(area.Shows(icon.GetHandle(), icon.Id()));
+  icon.GetHandle()->Send(msg::WM_ENDSESSION, 0);  // the session goes on: still removed
+  EXPECT_FALSE(area.Shows(icon.GetHandle(), icon.Id()));
+  EXPECT_TRUE(icon.Visible());
+  EXPECT_TRUE(TApplication::IsMainWindowHooked(&icon));
+
+  // The application tells every hidden window when the desktop session ends.
+  FakeNotifyArea area2;
+  ProbeIcon other(&area2);
+  other.SetVisible(true);
+  TApplication::EndSession();
+  EXPECT_FALSE(area2.Shows(other.GetHandle(), other.Id()));
+}
+
+TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
+  FakeNotifyArea area;
+  ProbeIcon icon(&area);
+  TMessage minimise{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0, 0};
+  EXPECT_FALSE(TApplication::MainWindowMessage(minimise));
+  EXPECT_TRUE(icon.log.empty()) << "not hooked while the icon is not shown";
+
+  icon.SetVisible(true);
+  struct Case {
+    unsigned msg;
+    std::uintptr_t wParam;
+    V expected;
+  };
+  for (const Case& c :
+       {Case{msg::WM_SYSCOMMAND, 0xF020, V{"Minimize"}},
+        Case{msg::WM_SYSCOMMAND, 0xF021, V{}},  // low bits set: left alone
+        Case{msg::WM_SYSCOMMAND, 0xF032, V{}}, Case{msg::WM_SYSCOMMAND, 0xF120, V{"Restore"}},
+        Case{msg::WM_SYSCOMMAND, 0xF122, V{}}, Case{msg::WM_ENDSESSION, 0xF020, V{}}}) {
+    icon.log.clear();
+    TMessage m{c.msg, c.wParam, 0, 0};
+    EXPECT_FALSE(TApplication::MainWindowMessage(m)) << "the hook never claims a message";
+    EXPECT_EQ(icon.log, c.expected) << std::hex << c.wParam;
+  }
+  icon.SetVisible(false);
+  EXPECT_FALSE(TApplication::IsMainWindowHooked(&icon));
+}
+
+TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetVisible(true);
+  EXPECT_TRUE(icon.Hide());
+  try {
+    icon.SetVisible(true);
+    FAIL() << "no exception";
+  } catch (const EOutOfResources& e) {
+    EXPECT_STREQ(e.what(), "Cannot Create System Shell Notification Icon");
+  }
+  icon.SetVisible(false);
+  EXPECT_FALSE(icon.Hide());
+  EXPECT_FALSE(area.Shows(icon.GetHandle(), icon.Id()));
+  try {
+    icon.SetVisible(false);
+    FAIL() << "no exception";
+  } catch (const EOutOfResources& e) {
+    EXPECT_STREQ(e.what(), "Cannot Remove System Shell Notification Icon");
+  }
+
+  // A refused add still leaves Visible true, with no hook.
+  area.refuseAll = true;
+  EXPECT_THROW(icon.SetVisible(true), EOutOfResources);
+  EXPECT_TRUE(icon.Visible());
+  EXPECT_FALSE(TApplication::IsMainWindowHooked(&icon));
+}
+
+TEST(TrayIcon, HintRules) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetVisible(true);
+  const QString shown(63, QLatin1Char('h'));
+  icon.SetHint(shown);
+  ASSERT_NE(area.Find(icon.GetHandle(), icon.Id()), nullptr);
+  EXPECT_EQ(area.Find(icon.GetHandle(), icon.Id())->szTip, shown);
+  EXPECT_EQ(area.calls.back().flags, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+
+  const size_t before = area.calls.size();
+  icon.SetHint(QString(64, QLatin1Char('x')));
+  EXPECT_EQ(icon.Hint(), shown);
+  EXPECT_EQ(area.calls.size(), before) << "a hint of 64 characters is not taken";
+
+  icon.SetHint(QString());
+  EXPECT_EQ(area.calls.back().flags, NIF_MESSAGE | NIF_ICON);
+}
+
+TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
+  FakeNotifyArea area;
+  auto images = eightImages();
+  TTrayIcon icon(nullptr, &area);
+  icon.SetIcons(images.get());
+  icon.SetIconIndex(3);
+  EXPECT_EQ(area.Count(FakeNotifyArea::OpModify), 0);
+  icon.SetVisible(true);  // the add carries the image chosen while hidden
+  EXPECT_EQ(area.calls.back().iconKey, images->Images[3].cacheKey());
+  icon.SetIconIndex(4);
+  EXPECT_EQ(area.calls.back().op, FakeNotifyArea::OpModify);
+  EXPECT_EQ(area.calls.back().iconKey, images->Images[4].cacheKey());
+}
+
+TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
+  FakeNotifyArea area;
+  auto images = eightImages();
+  TTrayIcon icon(nullptr, &area);
+  icon.SetIcons(images.get());
+  icon.SetVisible(true);
+  icon.SetAnimate(true);
+  EXPECT_TRUE(icon.AnimationTicking());
+  std::vector<int> seen{icon.IconIndex()};
+  for (int i = 0; i < 8; ++i) {
+    icon.DoOnAnimate(&icon);
+    seen.push_back(icon.IconIndex());
+    EXPECT_EQ(icon.CurrentIcon().cacheKey(), images->Images[icon.IconIndex()].cacheKey());
+  }
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0}));
+  EXPECT_FALSE(icon.CurrentIcon().isNull());
+
+  // The real timer steps too.
+  icon.SetAnimateInterval(5);
+  QTest::qWait(60);
+  EXPECT_NE(icon.IconIndex(), 0);
+  icon.SetAnimate(false);
+  icon.SetIconIndex(0);
+  QTest::qWait(30);
+  EXPECT_EQ(icon.IconIndex(), 0);
+  EXPECT_FALSE(icon.AnimationTicking());
+}
+
+TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
+  FakeNotifyArea area;
+  auto images = eightImages();
+  TTrayIcon icon(nullptr, &area);
+  icon.SetIcons(images.get());
+  EXPECT_EQ(icon.GetAnimateInterval(), 1000);
+  icon.SetAnimate(true);
+  icon.SetAnimateInterval(1500);
+  EXPECT_TRUE(icon.AnimationTicking());
+  for (int interval : {0, -500, -1}) {
+    icon.SetAnimateInterval(interval);
+    EXPECT_EQ(icon.GetAnimateInterval(), interval);
+    EXPECT_TRUE(icon.GetAnimate());
+    EXPECT_FALSE(icon.AnimationTicking()) << interval;
+    QTest::qWait(20);
+    EXPECT_EQ(icon.IconIndex(), 0);
+  }
+  icon.SetAnimateInterval(1500);
+  EXPECT_TRUE(icon.AnimationTicking());
+}
+
+TEST(TrayIcon, AnimateNeedsAnImageList) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetAnimate(true);
+  EXPECT_FALSE(icon.GetAnimate());
+  EXPECT_FALSE(icon.AnimationTicking());
+
+  // Stored as a form description would store it: taken while loading, dropped by Loaded.
+  TTrayIcon loaded(nullptr, &area);
+  loaded.BeginLoading();
+  loaded.SetAnimate(true);
+  EXPECT_TRUE(loaded.GetAnimate());
+  loaded.Loaded();
+  EXPECT_FALSE(loaded.GetAnimate());
+
+  // An image list that goes away is forgotten.
+  auto images = eightImages();
+  loaded.SetIcons(images.get());
+  loaded.SetAnimate(true);
+  EXPECT_TRUE(loaded.AnimationTicking());
+  images.reset();
+  EXPECT_EQ(loaded.Icons(), nullptr);
+  loaded.DoOnAnimate(&loaded);  // nothing to step through: no crash
+  EXPECT_EQ(loaded.IconIndex(), 0);
+}
+
+TEST(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.ShowMenu();  // no menu: nothing
+  {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Restore"));
+    icon.SetPopupMenu(&menu);
+    icon.PopupMenuOn = imRightClickUp;
+    icon.GetHandle()->Send(kCallback, 0, msg::WM_RBUTTONUP);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+  }
+  EXPECT_EQ(icon.PopupMenu(), nullptr);
+  icon.ShowMenu();
+}
+
+TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
+  QtNotifyArea area;
+  QObject window;
+  NotifyIconData data;
+  data.hWnd = &window;
+  data.uID = 7;
+  data.uFlags = NIF_MESSAGE | NIF_ICON;
+  initResources();
+  data.hIcon = QIcon(QStringLiteral(":/tray0.png"));
+  ASSERT_FALSE(data.hIcon.isNull());
+  EXPECT_FALSE(area.Modify(data));
+  EXPECT_FALSE(area.Delete(data));
+  EXPECT_TRUE(area.Add(data));
+  EXPECT_FALSE(area.Add(data));
+  data.uID = 8;
+  EXPECT_TRUE(area.Add(data)) << "another id is another record";
+  EXPECT_TRUE(area.Modify(data));
+  EXPECT_TRUE(area.Delete(data));
+  EXPECT_FALSE(area.Delete(data));
+  data.uID = 7;
+  EXPECT_TRUE(area.Delete(data));
+}
+
+// ---- with the application's windows ----
+
+class TrayApplication : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::ensureForms();
+    Main->showNormal();
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    Main->showNormal();
+    QCoreApplication::processEvents();
+  }
+};
+
+TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
+  TTrayIcon* tray = Main->TrayIcon1;
+  EXPECT_TRUE(tray->Visible());
+  EXPECT_TRUE(tray->Hide());
+  EXPECT_EQ(tray->PopupMenu(), Main->PopupMenu1);
+  EXPECT_EQ(tray->RestoreOn, imLeftDoubleClick);
+  EXPECT_EQ(tray->PopupMenuOn, imRightClickUp);
+  ASSERT_EQ(tray->Icons(), Main->ImageList1);
+  ASSERT_EQ(Main->ImageList1->Count(), 8);
+  std::vector<QImage> frames;
+  for (int i = 0; i < 8; ++i) {
+    frames.emplace_back(QStringLiteral(":/tray%1.png").arg(i));
+    ASSERT_EQ(frames.back().size(), QSize(16, 16));
+  }
+  for (size_t i = 0; i < frames.size(); ++i)
+    for (size_t j = i + 1; j < frames.size(); ++j) EXPECT_NE(frames[i], frames[j]) << i << j;
+  EXPECT_EQ(tray->CurrentIcon().cacheKey(), Main->ImageList1->Images[0].cacheKey());
+}
+
+TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetVisible(true);
+  int minimised = 0, restored = 0;
+  icon.OnMinimize = [&](QObject*) { ++minimised; };
+  icon.OnRestore = [&](QObject*) { ++restored; };
+
+  Main->showMinimized();  // as the window's minimise box does: reaches the hook
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Main->isVisible()) << "off the taskbar";
+  EXPECT_EQ(minimised, 1);
+
+  Main->Restore->trigger();  // the pop-up menu's "Restore"
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(Main->isMinimized());
+
+  // The component's own minimise and restore are not taken for commands again.
+  icon.Minimize();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Main->isVisible());
+  icon.Restore();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(Main->isMinimized());
+  EXPECT_EQ(minimised, 2);
+  EXPECT_EQ(restored, 1);
+}
+
+TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
+  FakeNotifyArea area;
+  area.available = false;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetVisible(true);
+  Main->showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_TRUE(Main->isMinimized());
+  Main->showNormal();
+  EXPECT_TRUE(Main->isVisible());
+}
+
+TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  icon.SetVisible(true);
+  icon.SetVisible(false);
+  Main->showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_TRUE(Main->isMinimized());
+}
+
+TEST_F(TrayApplication, MinimiseTakesTheOtherWindowsAlongButNotATrayIconsOwn) {
+  FakeNotifyArea area;
+  TTrayIcon icon(nullptr, &area);
+  QWidget other;
+  other.setWindowTitle(QStringLiteral("other"));
+  other.show();
+  QWidget embedded(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+  embedded.show();
+
+  icon.Minimize();
+  EXPECT_TRUE(other.isMinimized());
+  EXPECT_FALSE(embedded.isMinimized());
+  EXPECT_FALSE(Main->isVisible());
+
+  icon.Restore();
+  EXPECT_FALSE(other.isMinimized());
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(Main->isMinimized());
+}
