@@ -114,4 +114,3 @@ state=$(xwininfo -id "$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | 
 [[ "$state" == IsViewable ]] || fail "the main window is not viewable ($state)"
 
 echo "tray_e2e: icon found at $ix,$iy; minimise hid the window; double-click restored it"
-echo "1 passed, 0 failed"
