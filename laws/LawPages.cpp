@@ -36,31 +36,17 @@ QPushButton* makeButton(QWidget* page, const QString& text, const char* name, in
   return button;
 }
 
-// How far the desktop's group-box title reaches below the design's 16 pixels; the
-// buttons move down by that much so the title never covers them.
-int titleOverhang(const QGroupBox* group) {
-  return std::max(0, group->fontMetrics().height() + 6 - 16);
-}
-
-// The group box grows to its title where the desktop's font is wider than the design's.
-QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name, int left, int top,
-                     int width, int height) {
-  auto* group = new QGroupBox(QObject::tr("Select What to Find"), page);
-  group->setObjectName(QLatin1String(name));
-  const int titleWidth = group->fontMetrics().horizontalAdvance(group->title()) + 24;
-  place(group, left, top, std::max(width, titleWidth), height + titleOverhang(group));
+// "Select What to Find" with the page's mode buttons, 24 pixels apart; the page's
+// pop-up menu opens on the box and its buttons.
+QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name, QRect box,
+                     const QStringList& captions, int firstNumber, QRadioButton** radios) {
+  QGroupBox* group = makeRadioGroup(page, QObject::tr("Select What to Find"), QLatin1String(name),
+                                    box, captions, firstNumber, 16, 24, radios);
   group->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(
       group, &QWidget::customContextMenuRequested, group,
       [group, menus](const QPoint& p) { menus.pageMenu->exec(group->mapToGlobal(p)); });
   return group;
-}
-
-QRadioButton* makeRadio(QGroupBox* group, const QString& text, const char* name, int top) {
-  auto* radio = new QRadioButton(text, group);
-  radio->setObjectName(QLatin1String(name));
-  place(radio, 8, top + titleOverhang(group), 0, 17);
-  return radio;
 }
 
 void setResult(QLineEdit* target, const Outcome& outcome) {
@@ -101,9 +87,11 @@ TBoylePage::TBoylePage(const LawPageMenus& menus, QWidget* parent) : QWidget(par
   Edit4 = makeField(this, menus, Label4, "Edit4", 184, 224);
   Button1 = makeButton(this, tr("Calculate"), "Button1", 64, 256);
   Button2 = makeButton(this, tr("Clear"), "Button2", 208, 256);
-  GroupBox1 = makeGroup(this, menus, "GroupBox1", 200, 72, 113, 65);
-  RadioButton1 = makeRadio(GroupBox1, tr("Find Volume"), "RadioButton1", 16);
-  RadioButton2 = makeRadio(GroupBox1, tr("Find Pressure"), "RadioButton2", 40);
+  QRadioButton* radios[2];
+  GroupBox1 = makeGroup(this, menus, "GroupBox1", {200, 72, 113, 65},
+                        {tr("Find Volume"), tr("Find Pressure")}, 1, radios);
+  RadioButton1 = radios[0];
+  RadioButton2 = radios[1];
   RadioButton1->setChecked(true);
   chainTabOrder({Edit1, Edit2, Edit3, Button1, Edit4, RadioButton1, RadioButton2, Button2});
 
@@ -145,9 +133,11 @@ TCharlesPage::TCharlesPage(const LawPageMenus& menus, QWidget* parent) : QWidget
   Edit8 = makeField(this, menus, Label8, "Edit8", 184, 224);
   Button3 = makeButton(this, tr("Calculate"), "Button3", 64, 256);
   Button4 = makeButton(this, tr("Clear"), "Button4", 208, 256);
-  GroupBox2 = makeGroup(this, menus, "GroupBox2", 200, 72, 129, 65);
-  RadioButton3 = makeRadio(GroupBox2, tr("Find Volume"), "RadioButton3", 16);
-  RadioButton4 = makeRadio(GroupBox2, tr("Find Temperature"), "RadioButton4", 40);
+  QRadioButton* radios[2];
+  GroupBox2 = makeGroup(this, menus, "GroupBox2", {200, 72, 129, 65},
+                        {tr("Find Volume"), tr("Find Temperature")}, 3, radios);
+  RadioButton3 = radios[0];
+  RadioButton4 = radios[1];
   RadioButton3->setChecked(true);
   chainTabOrder({Edit5, Edit6, Edit7, Button3, Edit8, RadioButton3, RadioButton4, Button4});
 
@@ -193,10 +183,13 @@ TComboPage::TComboPage(const LawPageMenus& menus, QWidget* parent) : QWidget(par
   Edit18 = makeField(this, menus, Label18, "Edit18", 184, 224);
   Button7 = makeButton(this, tr("Calculate"), "Button7", 64, 256);
   Button8 = makeButton(this, tr("Clear"), "Button8", 208, 256);
-  GroupBox4 = makeGroup(this, menus, "GroupBox4", 200, 72, 121, 89);
-  RadioButton7 = makeRadio(GroupBox4, tr("Find Volume"), "RadioButton7", 16);
-  RadioButton8 = makeRadio(GroupBox4, tr("Find Pressure"), "RadioButton8", 40);
-  RadioButton9 = makeRadio(GroupBox4, tr("Find Temperature"), "RadioButton9", 64);
+  QRadioButton* radios[3];
+  GroupBox4 =
+      makeGroup(this, menus, "GroupBox4", {200, 72, 121, 89},
+                {tr("Find Volume"), tr("Find Pressure"), tr("Find Temperature")}, 7, radios);
+  RadioButton7 = radios[0];
+  RadioButton8 = radios[1];
+  RadioButton9 = radios[2];
   RadioButton7->setChecked(true);
   chainTabOrder({Edit13, Edit14, Edit15, Edit16, Edit17, Button7, Edit18, RadioButton7,
                  RadioButton8, RadioButton9, Button8});

@@ -48,6 +48,27 @@ void chainTabOrder(std::initializer_list<QWidget*> widgets) {
   }
 }
 
+QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& name, QRect box,
+                          const QStringList& captions, int firstNumber, int firstTop, int step,
+                          QRadioButton** buttons) {
+  auto* group = new QGroupBox(title, parent);
+  group->setObjectName(name);
+  // How far the desktop's title reaches below the design's 16 pixels.
+  const int overhang = std::max(0, group->fontMetrics().height() + 6 - 16);
+  int width = std::max(box.width(), group->fontMetrics().horizontalAdvance(title) + 24);
+  int bottom = box.height() + overhang;
+  for (int k = 0; k < captions.size(); ++k) {
+    auto* radio = new QRadioButton(captions[k], group);
+    radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstNumber + k));
+    place(radio, 8, firstTop + k * step + overhang, 0, 17);
+    width = std::max(width, radio->geometry().right() + 8);
+    bottom = std::max(bottom, radio->geometry().bottom() + 8);
+    buttons[k] = radio;
+  }
+  place(group, box.left(), box.top(), width, bottom);
+  return group;
+}
+
 QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top) {
   auto* label = new QLabel(text, parent);
   QFont font(QStringLiteral("Times New Roman"));

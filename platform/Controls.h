@@ -8,6 +8,7 @@
 // - copy, cut and paste act on the focused edit field and are enabled only when they apply.
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +31,14 @@ void place(QWidget* widget, int left, int top, int width = 0, int height = 0);
 
 // Keyboard focus moves through `widgets` in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// A group box of radio buttons laid out by design: the box at `box`, button k at
+// (8, firstTop + k * step) inside it, named "RadioButton<firstNumber + k>" and stored in
+// buttons[k]. Where the desktop's font is larger than the design's, the buttons move below
+// the title and the box grows to hold its title and its buttons.
+QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& name, QRect box,
+                          const QStringList& captions, int firstNumber, int firstTop, int step,
+                          QRadioButton** buttons);
 
 // A page title: bold red "Times New Roman" on a black rectangle, sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);

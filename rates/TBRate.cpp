@@ -64,22 +64,13 @@ QPushButton* makeButton(QWidget* page, const QString& text, const char* name, in
   return button;
 }
 
-// "Solve For: " with its four buttons; the box grows to its title and buttons where the
-// desktop's font is wider than the design's.
+// "Solve For: " with its four buttons.
 QGroupBox* makeSolveFor(QWidget* page, const char* name, std::array<QRadioButton*, 4>& radios,
                         int firstNumber) {
-  auto* group = new QGroupBox(QObject::tr("Solve For: "), page);
-  group->setObjectName(QLatin1String(name));
-  const char* captions[4] = {"Volume", "Pressure", "Rate of Volume", "Rate of Pressure"};
-  int width = std::max(113, group->fontMetrics().horizontalAdvance(group->title()) + 24);
-  for (int k = 0; k < 4; ++k) {
-    radios[k] = new QRadioButton(QObject::tr(captions[k]), group);
-    radios[k]->setObjectName(QStringLiteral("RadioButton%1").arg(firstNumber + k));
-    place(radios[k], 8, 16 + 16 * k, 0, 17);
-    width = std::max(width, radios[k]->geometry().right() + 8);
-  }
-  place(group, 144, 64, width, std::max(89, radios[3]->geometry().bottom() + 8));
-  return group;
+  return makeRadioGroup(page, QObject::tr("Solve For: "), QLatin1String(name), {144, 64, 113, 89},
+                        {QObject::tr("Volume"), QObject::tr("Pressure"),
+                         QObject::tr("Rate of Volume"), QObject::tr("Rate of Pressure")},
+                        firstNumber, 16, 16, radios.data());
 }
 
 void setLabels(QLabel* const* labels, const char* const* texts, int count) {

@@ -42,22 +42,14 @@ QPushButton* makeButton(QWidget* page, const QString& text, int number, int left
   return button;
 }
 
-// "Solve for: " with four buttons, none checked; the box grows where the desktop's font
-// is wider than the design's.
+// "Solve for: " with four buttons, none checked.
 QGroupBox* makeSolveFor(QWidget* page, int number, std::array<QRadioButton*, 4>& radios,
                         int firstRadio) {
-  auto* group = new QGroupBox(QObject::tr("Solve for: "), page);
-  group->setObjectName(QStringLiteral("GroupBox%1").arg(number));
-  const char* captions[4] = {"Volume", "Temperature", "Rate of Volume", "Rate of Temperature"};
-  int width = std::max(137, group->fontMetrics().horizontalAdvance(group->title()) + 24);
-  for (int k = 0; k < 4; ++k) {
-    radios[k] = new QRadioButton(QObject::tr(captions[k]), group);
-    radios[k]->setObjectName(QStringLiteral("RadioButton%1").arg(firstRadio + k));
-    place(radios[k], 8, 16 + 16 * k, 0, 17);
-    width = std::max(width, radios[k]->geometry().right() + 8);
-  }
-  place(group, 136, 64, width, std::max(89, radios[3]->geometry().bottom() + 8));
-  return group;
+  return makeRadioGroup(page, QObject::tr("Solve for: "), QStringLiteral("GroupBox%1").arg(number),
+                        {136, 64, 137, 89},
+                        {QObject::tr("Volume"), QObject::tr("Temperature"),
+                         QObject::tr("Rate of Volume"), QObject::tr("Rate of Temperature")},
+                        firstRadio, 16, 16, radios.data());
 }
 
 bool anyEmpty(std::initializer_list<const QLineEdit*> fields) {
