@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "rates/TBRate.h"
@@ -133,7 +135,18 @@ void TMain::buildMenus() {
 
 void TMain::FormCreate() {}
 
-void TMain::FormActivate() {}
+void TMain::FormActivate() {
+  // The splash screen's modal loop runs from a zero-length timer, outside the
+  // activation event; the queued flag keeps activations before it from queueing twice.
+  static bool splashQueued = false;
+  if (!SplashPending || splashQueued) return;
+  splashQueued = true;
+  QTimer::singleShot(0, this, [] {
+    if (Form9) Form9->ShowModal();
+    SplashPending = false;
+    splashQueued = false;
+  });
+}
 
 void TMain::FormClose() {}
 

@@ -1,4 +1,9 @@
 #pragma once
+// The About box: the product's name and version, the credit, copyright and licence
+// lines, and a pointer to the help files.
+#include <QLabel>
+#include <QPushButton>
+
 #include "platform/TForm.h"
 
 namespace pelbrix {
@@ -7,6 +12,15 @@ class TAboxt : public TForm {
   Q_OBJECT
  public:
   TAboxt();
+
+  QLabel* Label1;  // the red band with the name and version
+  QLabel* Label2;  // credit
+  QLabel* Label3;  // copyright
+  QLabel* Label4;  // licence
+  QLabel* Label5;
+  QPushButton* Button1;
+
+  void Button1Click();
 };
 
 extern TAboxt* Aboxt;

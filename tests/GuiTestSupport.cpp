@@ -14,8 +14,8 @@ ErrorRecorder::ErrorRecorder() {
 }
 ErrorRecorder::~ErrorRecorder() { setErrorDialogHandler(previous_); }
 
-TempSettings::TempSettings() { setSettingsFilePathOverride(path()); }
-TempSettings::~TempSettings() { setSettingsFilePathOverride(std::nullopt); }
+TempSettings::TempSettings() : previous_(settingsFilePath()) { setSettingsFilePathOverride(path()); }
+TempSettings::~TempSettings() { setSettingsFilePathOverride(previous_); }
 std::string TempSettings::path() const { return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString(); }
 bool TempSettings::exists() const { return QFile::exists(QString::fromStdString(path())); }
 
@@ -50,6 +50,7 @@ QString runModal(const std::function<void()>& action) {
 }  // namespace pelbrix::test
 
 #include "app/Forms.h"
+#include "dialogs/TForm9.h"
 #include "platform/TApplication.h"
 
 namespace pelbrix::test {
@@ -60,5 +61,7 @@ void ensureForms() {
   static TempSettings* settings = new TempSettings;  // lives for the whole process
   (void)settings;
   CreateForms(*static_cast<TApplication*>(QCoreApplication::instance()));
+  // Activating the main window would show the splash screen; only its own tests ask for it.
+  SplashPending = false;
 }
 }  // namespace pelbrix::test

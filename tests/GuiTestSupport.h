@@ -22,7 +22,8 @@ class ErrorRecorder {
   ErrorDialogHandler previous_;
 };
 
-// Points the settings file into a fresh temporary folder while it lives.
+// Points the settings file into a fresh temporary folder while it lives, then back to
+// where it pointed before (so nested ones in a test keep the process-wide one).
 class TempSettings {
  public:
   TempSettings();
@@ -34,6 +35,7 @@ class TempSettings {
 
  private:
   QTemporaryDir dir_;
+  std::string previous_;
 };
 
 // Runs `action` (which is expected to open a modal window) and closes whichever modal
