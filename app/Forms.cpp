@@ -9,9 +9,13 @@
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
 
+// The pictures are compiled into a static library; nothing else would pull them in.
+static void registerResources() { Q_INIT_RESOURCE(pelbrix); }
+
 namespace pelbrix {
 
 void CreateForms(TApplication& app) {
+  registerResources();
   app.CreateForm(Main);
   app.CreateForm(Erro1);
   app.CreateForm(Erro2);

@@ -31,7 +31,8 @@ bool IsSaturdayMessageTime(int dayOfWeek, int hour) {
 
 SplashChoice ChooseSplash(const QDateTime& localNow) {
   SplashChoice choice;
-  choice.saturdayMessage = IsSaturdayMessageTime(DayOfWeek(localNow.date()), localNow.time().hour());
+  choice.saturdayMessage =
+      IsSaturdayMessageTime(DayOfWeek(localNow.date()), localNow.time().hour());
   if (choice.saturdayMessage) choice.intervalMs = kSaturdayIntervalMs;
   return choice;
 }

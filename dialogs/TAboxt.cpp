@@ -55,6 +55,8 @@ TAboxt::TAboxt() {
   setFixedSize(width, top + button.height() + 8);
 }
 
-void TAboxt::Button1Click() { close(); }
+void TAboxt::Button1Click() {
+  close();
+}
 
 }  // namespace pelbrix

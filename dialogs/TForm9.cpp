@@ -72,9 +72,13 @@ void TForm9::FormCreate() {
 }
 
 // The timer keeps running after the first tick; closing a hidden window does nothing.
-void TForm9::Timer1Timer() { close(); }
+void TForm9::Timer1Timer() {
+  close();
+}
 
-int TForm9::ShowModal() { return exec(); }
+int TForm9::ShowModal() {
+  return exec();
+}
 
 void TForm9::showEvent(QShowEvent* event) {
   if (Image1->isVisibleTo(this) && Image1->pixmap().isNull())

@@ -20,7 +20,9 @@ namespace {
 // Replaces the splash screen's clock while it lives.
 class FixedClock {
  public:
-  explicit FixedClock(QDateTime at) { previous_ = SetSplashClock([at] { return at; }); }
+  explicit FixedClock(QDateTime at) {
+    previous_ = SetSplashClock([at] { return at; });
+  }
   ~FixedClock() { SetSplashClock(previous_); }
 
  private:
@@ -57,8 +59,8 @@ TEST_F(Splash, SaturdayMessageChosenAtCreationForEveryHour) {
       SCOPED_TRACE(QStringLiteral("%1 %2h").arg(day.toString()).arg(hour).toStdString());
       FixedClock clock(QDateTime(day, QTime(hour, 30)));
       TForm9 form;
-      const bool message = day == kSaturday && (hour == 10 || hour == 12 || hour == 14 ||
-                                                hour == 16 || hour == 17);
+      const bool message =
+          day == kSaturday && (hour == 10 || hour == 12 || hour == 14 || hour == 16 || hour == 17);
       EXPECT_EQ(form.Image1->isVisibleTo(&form), !message);
       EXPECT_EQ(form.Label1->isVisibleTo(&form), message);
       EXPECT_EQ(form.Label1->text(), message ? "All Your Base Are Belong To Us!" : "");
@@ -74,10 +76,10 @@ TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
     QPoint expected;
   };
   const Case cases[] = {
-      {"", QPoint(0, 0)},                                        // no file: top-left corner
-      {"[Main]\nTop=120\nLeft=-40\n", QPoint(-40, 120)},         // applied as stored
-      {"[MAIN]\ntop=-3000\nLEFT=77\n", QPoint(77, -3000)},       // case-blind, off screen
-      {"[Main]\nTop=abc\nLeft=99999999999\n", QPoint(0, 0)},     // not integers: defaults
+      {"", QPoint(0, 0)},                                     // no file: top-left corner
+      {"[Main]\nTop=120\nLeft=-40\n", QPoint(-40, 120)},      // applied as stored
+      {"[MAIN]\ntop=-3000\nLEFT=77\n", QPoint(77, -3000)},    // case-blind, off screen
+      {"[Main]\nTop=abc\nLeft=99999999999\n", QPoint(0, 0)},  // not integers: defaults
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
