@@ -1,5 +1,6 @@
 #include "dialogs/TAboxt.h"
 
+#include <QEvent>
 #include <algorithm>
 
 #include "platform/Controls.h"
@@ -38,7 +39,19 @@ TAboxt::TAboxt() {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TAboxt::Button1Click);
+}
 
+// Laid out when first polished (just before its first showing), not at start-up:
+// measuring the band's serif face would load a font the program may never show.
+bool TAboxt::event(QEvent* event) {
+  if (event->type() == QEvent::Polish && !laidOut_) {
+    laidOut_ = true;
+    layOutLines();
+  }
+  return TForm::event(event);
+}
+
+void TAboxt::layOutLines() {
   // The lines keep their 16-pixel design pitch where the desktop's font fits it and
   // move apart where it is taller; the box sizes itself around them.
   const int pitch = std::max(16, Label2->sizeHint().height());

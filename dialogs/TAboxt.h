@@ -21,6 +21,13 @@ class TAboxt : public TForm {
   QPushButton* Button1;
 
   void Button1Click();
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  void layOutLines();
+  bool laidOut_ = false;
 };
 
 extern TAboxt* Aboxt;
