@@ -1,6 +1,5 @@
 #include "dialogs/TAboxt.h"
 
-#include <QEvent>
 #include <algorithm>
 
 #include "platform/Controls.h"
@@ -41,14 +40,22 @@ TAboxt::TAboxt() {
   connect(Button1, &QPushButton::clicked, this, &TAboxt::Button1Click);
 }
 
-// Laid out when first polished (just before its first showing), not at start-up:
-// measuring the band's serif face would load a font the program may never show.
-bool TAboxt::event(QEvent* event) {
-  if (event->type() == QEvent::Polish && !laidOut_) {
-    laidOut_ = true;
-    layOutLines();
-  }
-  return TForm::event(event);
+// Laid out just before its first showing, not at start-up: measuring the band's serif
+// face would load a font before the main window appears, for a box that may never open.
+void TAboxt::ensureLaidOut() {
+  if (laidOut_) return;
+  laidOut_ = true;
+  layOutLines();
+}
+
+int TAboxt::ShowModal() {
+  ensureLaidOut();
+  return TForm::ShowModal();
+}
+
+void TAboxt::showEvent(QShowEvent* event) {
+  ensureLaidOut();
+  TForm::showEvent(event);
 }
 
 void TAboxt::layOutLines() {

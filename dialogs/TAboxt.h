@@ -22,8 +22,13 @@ class TAboxt : public TForm {
 
   void Button1Click();
 
+  // Shows the box modally, centred over the main window, laid out first if need be.
+  int ShowModal();
+  // Places the lines and sizes the box around them, once.
+  void ensureLaidOut();
+
  protected:
-  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void layOutLines();

@@ -150,7 +150,7 @@ TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
 
 TEST(AboutBox, TextsAndLayout) {
   test::ensureForms();
-  Aboxt->ensurePolished();  // laid out before its first showing
+  Aboxt->ensureLaidOut();  // laid out before its first showing
   EXPECT_EQ(Aboxt->windowTitle(), "About");
   EXPECT_EQ(Aboxt->Label1->text(), "Pelbrix 4.2");
   EXPECT_EQ(Aboxt->Label1->font().pixelSize(), 24);
