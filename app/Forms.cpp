@@ -10,7 +10,9 @@
 #include "rates/TCHRate.h"
 
 // The pictures are compiled into a static library; nothing else would pull them in.
-static void registerResources() { Q_INIT_RESOURCE(pelbrix); }
+static void registerResources() {
+  Q_INIT_RESOURCE(pelbrix);
+}
 
 namespace pelbrix {
 
