@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "platform/IniFile.h"
@@ -19,8 +20,12 @@
 #include "rates/TCHRate.h"
 
 // The images are compiled into a static library, whose resource registration the linker
-// would drop unless something refers to it.
+// would drop unless something refers to it. The main window is the first form created,
+// so every picture of the program is registered here, once.
 static void loadResources() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
   Q_INIT_RESOURCE(pelbrix);
 }
 
@@ -188,7 +193,18 @@ void TMain::buildTrayIcon() {
   TrayIcon1->Loaded();
 }
 
-void TMain::FormActivate() {}
+void TMain::FormActivate() {
+  // The splash screen's modal loop runs from a zero-length timer, outside the
+  // activation event; the queued flag keeps activations before it from queueing twice.
+  static bool splashQueued = false;
+  if (!SplashPending || splashQueued) return;
+  splashQueued = true;
+  QTimer::singleShot(0, this, [] {
+    if (Form9) Form9->ShowModal();
+    SplashPending = false;
+    splashQueued = false;
+  });
+}
 
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.

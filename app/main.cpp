@@ -1,4 +1,5 @@
 // Pelbrix: gas-law calculator.
+#include <QIcon>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,15 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   std::_Exit(1);
 }
 
+// The application icon at the sizes window systems ask for; each size is read from the
+// resources only when it is first drawn.
+QIcon applicationIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64})
+    icon.addFile(QStringLiteral(":/icons/pelbrix-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -30,6 +40,7 @@ int main(int argc, char** argv) {
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
     pelbrix::CreateForms(app);
+    app.setWindowIcon(applicationIcon());
     pelbrix::Main->show();
     app.exec();
   } catch (const std::exception& e) {

@@ -1,4 +1,9 @@
 #pragma once
+// The About box: the product's name and version, the credit, copyright and licence
+// lines, and a pointer to the help files.
+#include <QLabel>
+#include <QPushButton>
+
 #include "platform/TForm.h"
 
 namespace pelbrix {
@@ -7,6 +12,27 @@ class TAboxt : public TForm {
   Q_OBJECT
  public:
   TAboxt();
+
+  QLabel* Label1;  // the red band with the name and version
+  QLabel* Label2;  // credit
+  QLabel* Label3;  // copyright
+  QLabel* Label4;  // licence
+  QLabel* Label5;
+  QPushButton* Button1;
+
+  void Button1Click();
+
+  // Shows the box modally, centred over the main window, laid out first if need be.
+  int ShowModal();
+  // Places the lines and sizes the box around them, once.
+  void ensureLaidOut();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void layOutLines();
+  bool laidOut_ = false;
 };
 
 extern TAboxt* Aboxt;

@@ -1,13 +1,89 @@
 #include "dialogs/TForm9.h"
 
+#include <QPixmap>
+
+#include "dialogs/SplashClock.h"
+#include "platform/IniFile.h"
+#include "platform/SettingsPath.h"
+
 namespace pelbrix {
 
 TForm9* Form9 = nullptr;
+bool SplashPending = true;
+
+namespace {
+const QString kSplashPicture = QStringLiteral(":/splash.png");
+}
 
 TForm9::TForm9() {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(tr("Form9"));
-  resize(516, 394);
+  // No border, caption or system buttons, above every other window; the splash type
+  // also keeps it out of the taskbar.
+  setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setFixedSize(516, 394);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+
+  // The picture is decoded when the splash screen is first shown, not at start-up.
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(32, 29, 449, 325);
+
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(8, 168, 484, 40);
+  Label1->setAlignment(Qt::AlignCenter);
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(35);
+  font.setBold(true);
+  Label1->setFont(font);
+  Label1->setAutoFillBackground(true);
+  QPalette labelPal = Label1->palette();
+  labelPal.setColor(QPalette::Window, Qt::black);
+  labelPal.setColor(QPalette::WindowText, Qt::red);
+  Label1->setPalette(labelPal);
+  Label1->hide();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kSplashIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
+  Timer1->start();
+
+  FormCreate();
+}
+
+void TForm9::FormCreate() {
+  // The clock is read once: the message depends on the time of start-up, not of showing.
+  if (ChooseSplash(SplashNow()).saturdayMessage) {
+    Image1->hide();
+    Label1->setText(QStringLiteral("All Your Base Are Belong To Us!"));
+    Label1->show();
+    Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
+  }
+  // The splash screen's corner is the main window's remembered one, so it covers it.
+  const IniFile ini(settingsFilePath());
+  const int top = ini.ReadInteger("Main", "Top", 0);
+  const int left = ini.ReadInteger("Main", "Left", 0);
+  move(left, top);
+}
+
+// The timer keeps running after the first tick; closing a hidden window does nothing.
+void TForm9::Timer1Timer() {
+  close();
+}
+
+int TForm9::ShowModal() {
+  return exec();
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+  if (Image1->isVisibleTo(this) && Image1->pixmap().isNull())
+    Image1->setPixmap(QPixmap(kSplashPicture));
+  TForm::showEvent(event);
 }
 
 }  // namespace pelbrix

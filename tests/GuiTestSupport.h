@@ -23,7 +23,8 @@ class ErrorRecorder {
   ErrorDialogHandler previous_;
 };
 
-// Points the settings file into a fresh temporary folder while it lives.
+// Points the settings file into a fresh temporary folder while it lives, then back to
+// where it pointed before (so nested ones in a test keep the process-wide one).
 class TempSettings {
  public:
   TempSettings();

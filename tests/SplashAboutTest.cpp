@@ -1,0 +1,191 @@
+// The splash screen (its Saturday message, timer, position and first-activation
+// showing) and the About box.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+#include "dialogs/SplashClock.h"
+#include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
+
+using namespace pelbrix;
+
+namespace {
+// Replaces the splash screen's clock while it lives.
+class FixedClock {
+ public:
+  explicit FixedClock(QDateTime at) {
+    previous_ = SetSplashClock([at] { return at; });
+  }
+  ~FixedClock() { SetSplashClock(previous_); }
+
+ private:
+  SplashClockFunction previous_;
+};
+
+const QDate kSaturday(2026, 12, 12);
+const QDate kWednesday(2026, 12, 9);
+}  // namespace
+
+class Splash : public testing::Test {
+ protected:
+  void SetUp() override { test::ensureForms(); }
+};
+
+TEST_F(Splash, WindowAsDesigned) {
+  FixedClock clock(QDateTime(kWednesday, QTime(10, 0)));
+  TForm9 form;
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(form.size(), QSize(516, 394));
+  EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_EQ(form.Image1->geometry(), QRect(32, 29, 449, 325));
+  EXPECT_EQ(form.Label1->geometry(), QRect(8, 168, 484, 40));
+  EXPECT_EQ(form.Label1->font().pixelSize(), 35);
+  EXPECT_TRUE(form.Label1->font().bold());
+  EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_TRUE(form.Timer1->isActive());  // runs from creation, before any showing
+}
+
+TEST_F(Splash, SaturdayMessageChosenAtCreationForEveryHour) {
+  for (const QDate& day : {kSaturday, kWednesday}) {
+    for (int hour = 0; hour < 24; ++hour) {
+      SCOPED_TRACE(QStringLiteral("%1 %2h").arg(day.toString()).arg(hour).toStdString());
+      FixedClock clock(QDateTime(day, QTime(hour, 30)));
+      TForm9 form;
+      const bool message =
+          day == kSaturday && (hour == 10 || hour == 12 || hour == 14 || hour == 16 || hour == 17);
+      EXPECT_EQ(form.Image1->isVisibleTo(&form), !message);
+      EXPECT_EQ(form.Label1->isVisibleTo(&form), message);
+      EXPECT_EQ(form.Label1->text(), message ? "All Your Base Are Belong To Us!" : "");
+      EXPECT_EQ(form.Timer1->interval(), message ? 3500 : 2000);
+      EXPECT_TRUE(form.Timer1->isActive());
+    }
+  }
+}
+
+TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
+  struct Case {
+    const char* file;
+    QPoint expected;
+  };
+  const Case cases[] = {
+      {"", QPoint(0, 0)},                                     // no file: top-left corner
+      {"[Main]\nTop=120\nLeft=-40\n", QPoint(-40, 120)},      // applied as stored
+      {"[MAIN]\ntop=-3000\nLEFT=77\n", QPoint(77, -3000)},    // case-blind, off screen
+      {"[Main]\nTop=abc\nLeft=99999999999\n", QPoint(0, 0)},  // not integers: defaults
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    test::TempSettings settings;
+    if (*c.file) settings.write(c.file);
+    TForm9 form;
+    EXPECT_EQ(form.pos(), c.expected);
+    EXPECT_FALSE(settings.exists() && !*c.file);  // reading never creates the file
+  }
+}
+
+TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
+  TForm9 form;
+  form.Timer1->setInterval(20);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTimer::singleShot(5000, &form, [&form] { form.reject(); });  // a safety net only
+  form.ShowModal();
+  EXPECT_LT(elapsed.elapsed(), 4000);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(form.Timer1->isActive());
+  form.Timer1Timer();
+  QTest::qWait(50);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
+  FixedClock clock(QDateTime(kWednesday, QTime(9, 0)));
+  TForm9 form;
+  EXPECT_TRUE(form.Image1->pixmap().isNull());
+  form.show();
+  EXPECT_EQ(form.Image1->pixmap().size(), QSize(449, 325));
+  form.hide();
+}
+
+TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
+  SplashPending = true;
+  auto activateMain = [] {
+    QApplication::setActiveWindow(nullptr);
+    Main->show();
+    QApplication::setActiveWindow(Main);
+    QTest::qWait(50);
+  };
+  QString shown;
+  QPoint where;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      shown = modal->objectName();
+      where = modal->pos();
+      modal->close();
+    }
+  });
+  closer.start(5);
+  activateMain();
+  EXPECT_EQ(shown, "Form9");
+  EXPECT_EQ(where, Form9->pos());  // not re-centred over the main window
+  EXPECT_FALSE(SplashPending);
+  EXPECT_FALSE(Form9->isVisible());
+
+  shown.clear();
+  activateMain();
+  activateMain();
+  EXPECT_EQ(shown, "");
+  closer.stop();
+  Main->hide();
+}
+
+TEST(AboutBox, TextsAndLayout) {
+  test::ensureForms();
+  Aboxt->ensureLaidOut();  // laid out before its first showing
+  EXPECT_EQ(Aboxt->windowTitle(), "About");
+  EXPECT_EQ(Aboxt->Label1->text(), "Pelbrix 4.2");
+  EXPECT_EQ(Aboxt->Label1->font().pixelSize(), 24);
+  EXPECT_EQ(Aboxt->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(Aboxt->Label1->palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_EQ(Aboxt->Label1->geometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(Aboxt->Label1->width(), Aboxt->width());  // a band across the full width
+  EXPECT_TRUE(Aboxt->Label2->text().contains("Pelbrix"));
+  EXPECT_TRUE(Aboxt->Label3->text().contains("Copyright"));
+  EXPECT_TRUE(Aboxt->Label4->text().contains("MIT License"));
+  EXPECT_EQ(Aboxt->Label5->text(), "For more information, consult included helpfiles");
+  EXPECT_EQ(Aboxt->Button1->text(), "Close");
+  // Every line fits inside the box and none overlaps the next.
+  const QList<QWidget*> rows{Aboxt->Label1, Aboxt->Label2, Aboxt->Label3,
+                             Aboxt->Label4, Aboxt->Label5, Aboxt->Button1};
+  for (int i = 0; i < rows.size(); ++i) {
+    EXPECT_TRUE(Aboxt->rect().contains(rows[i]->geometry())) << i;
+    if (i > 0) {
+      EXPECT_GE(rows[i]->y(), rows[i - 1]->geometry().bottom()) << i;
+    }
+  }
+}
+
+TEST(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
+  test::ensureForms();
+  const QString texts = Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text();
+  for (int round = 0; round < 2; ++round) {
+    bool wasModal = false;
+    QTimer::singleShot(0, Aboxt, [&] {
+      wasModal = QApplication::activeModalWidget() == Aboxt;
+      QTest::mouseClick(Aboxt->Button1, Qt::LeftButton);
+    });
+    Main->ADlog->trigger();
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(Aboxt->isVisible());
+    EXPECT_EQ(Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text(), texts);
+  }
+}
