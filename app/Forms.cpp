@@ -11,8 +11,9 @@
 
 namespace pelbrix {
 
-void CreateForms(TApplication& app) {
+void CreateForms(TApplication& app, const std::function<void()>& mainCreated) {
   app.CreateForm(Main);
+  if (mainCreated) mainCreated();
   app.CreateForm(Erro1);
   app.CreateForm(Erro2);
   app.CreateForm(Erro3);

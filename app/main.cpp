@@ -39,9 +39,13 @@ int main(int argc, char** argv) {
   pelbrix::TApplication app(argc, argv);
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
-    pelbrix::CreateForms(app);
     app.setWindowIcon(applicationIcon());
-    pelbrix::Main->show();
+    // The main window goes on screen as soon as it exists: the other windows are created
+    // hidden while the window system maps it. Nothing reaches a handler before the event
+    // loop runs, so activation, input and the splash screen still come after all twelve.
+    pelbrix::CreateForms(app, [] {
+      pelbrix::Main->show();
+    });
     app.exec();
   } catch (const std::exception& e) {
     pelbrix::TApplication::ShowException(QString::fromUtf8(e.what()));

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLocale>
 #include <QMimeData>
+#include <QTimer>
 
 #include "platform/NumberText.h"
 
@@ -126,8 +127,11 @@ EditActions::EditActions(QWidget* window)
     if (QLineEdit* e = target()) e->paste();
   });
   connect(qApp, &QApplication::focusChanged, this, [this] { updateEnabled(); });
-  if (QClipboard* cb = QGuiApplication::clipboard())
-    connect(cb, &QClipboard::dataChanged, this, [this] { updateEnabled(); });
+  // The clipboard is a conversation with the window system; it is left out of start-up.
+  QTimer::singleShot(0, this, [this] {
+    if (QClipboard* cb = QGuiApplication::clipboard())
+      connect(cb, &QClipboard::dataChanged, this, [this] { updateEnabled(); });
+  });
   updateEnabled();
 }
 
@@ -153,17 +157,24 @@ void EditActions::attach(QLineEdit* edit, QMenu* menu) {
   });
 }
 
+namespace {
+bool clipboardHasText() {
+  const QClipboard* cb = QGuiApplication::clipboard();
+  const QMimeData* data = cb ? cb->mimeData() : nullptr;
+  return data && data->hasText() && !data->text().isEmpty();
+}
+}  // namespace
+
 void EditActions::updateEnabled() {
   auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   if (focused && focused->window() == window_) lastEdit_ = focused;
   QLineEdit* e = target();
   const bool selection = e && e->hasSelectedText();
-  const QClipboard* cb = QGuiApplication::clipboard();
-  const QMimeData* data = cb ? cb->mimeData() : nullptr;
-  const bool clipboardText = data && data->hasText() && !data->text().isEmpty();
+  const bool writable = e && !e->isReadOnly();
   EditCopy1->setEnabled(selection && e->echoMode() == QLineEdit::Normal);
-  EditCut1->setEnabled(selection && !e->isReadOnly() && e->echoMode() == QLineEdit::Normal);
-  EditPaste1->setEnabled(e && !e->isReadOnly() && clipboardText);
+  EditCut1->setEnabled(selection && writable && e->echoMode() == QLineEdit::Normal);
+  // The clipboard is asked only when there is a field to paste into.
+  EditPaste1->setEnabled(writable && clipboardHasText());
 }
 
 }  // namespace pelbrix
