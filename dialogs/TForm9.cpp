@@ -77,7 +77,7 @@ void TForm9::Timer1Timer() {
 }
 
 int TForm9::ShowModal() {
-  return exec();
+  return RunModal();
 }
 
 void TForm9::showEvent(QShowEvent* event) {

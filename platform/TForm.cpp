@@ -1,5 +1,7 @@
 #include "platform/TForm.h"
 
+#include <QEventLoop>
+#include <QHideEvent>
 #include <QScreen>
 
 #include "platform/TApplication.h"
@@ -26,7 +28,29 @@ void TForm::CentreOverMainForm() {
 
 int TForm::ShowModal() {
   CentreOverMainForm();
-  return exec();
+  return RunModal();
+}
+
+int TForm::RunModal() {
+  // Not QDialog::exec(): a timer that closes the form while it is being shown would leave
+  // exec() waiting for a form that is already gone. The loop is entered only for a form
+  // that is still open, and any later hiding ends it.
+  const bool wasShowModal = testAttribute(Qt::WA_ShowModal);
+  setAttribute(Qt::WA_ShowModal, true);
+  setResult(0);
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  show();
+  if (isVisible()) loop.exec(QEventLoop::DialogExec);
+  modalLoop_ = nullptr;
+  setAttribute(Qt::WA_ShowModal, wasShowModal);
+  return result();
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // A spontaneous hide is the window system minimising the form, which stays open.
+  if (modalLoop_ && !event->spontaneous()) modalLoop_->quit();
 }
 
 void TForm::Show() {

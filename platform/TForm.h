@@ -3,6 +3,8 @@
 // close box, runs FormClose and hides it, so its texts survive until it is shown again.
 #include <QDialog>
 
+class QEventLoop;
+
 namespace pelbrix {
 
 class TForm : public QDialog {
@@ -23,6 +25,13 @@ class TForm : public QDialog {
  protected:
   // Runs on every close, before the form is hidden.
   virtual void FormClose() {}
+
+  // Shows the form where it stands, modally, and waits until it is closed or hidden.
+  int RunModal();
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QEventLoop* modalLoop_ = nullptr;
 };
 
 }  // namespace pelbrix

@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
 
 #include "platform/TApplication.h"
+#include "platform/TForm.h"
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
@@ -137,4 +139,26 @@ TEST_F(MainWindow, ExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return later; }, 2000));
   TApplication::SetExceptionDisplay(previous);
   EXPECT_EQ(shown, QStringList({"Cannot Create System Shell Notification Icon"}));
+}
+
+namespace {
+// A form that is closed while it is still being shown, as a timer firing then would.
+class ClosesWhileShown : public TForm {
+ protected:
+  void showEvent(QShowEvent* event) override {
+    TForm::showEvent(event);
+    close();
+  }
+};
+}  // namespace
+
+TEST_F(MainWindow, AFormClosedWhileBeingShownEndsItsModalShowing) {
+  ClosesWhileShown form;
+  // Were ShowModal to wait for the form that is already closed, it would never return and
+  // the test would fail by its time limit.
+  QElapsedTimer clock;
+  clock.start();
+  form.ShowModal();
+  EXPECT_LT(clock.elapsed(), 1500);
+  EXPECT_FALSE(form.isVisible());
 }
