@@ -43,9 +43,7 @@ int main(int argc, char** argv) {
     // The main window goes on screen as soon as it exists: the other windows are created
     // hidden while the window system maps it. Nothing reaches a handler before the event
     // loop runs, so activation, input and the splash screen still come after all twelve.
-    pelbrix::CreateForms(app, [] {
-      pelbrix::Main->show();
-    });
+    pelbrix::CreateForms(app, [] { pelbrix::Main->show(); });
     app.exec();
   } catch (const std::exception& e) {
     pelbrix::TApplication::ShowException(QString::fromUtf8(e.what()));
