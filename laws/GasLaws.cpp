@@ -5,20 +5,6 @@
 namespace pelbrix {
 namespace {
 
-template <std::size_t N>
-bool anyEmpty(const std::array<std::string, N>& fields) {
-  for (const auto& f : fields)
-    if (f.empty()) return true;
-  return false;
-}
-
-template <std::size_t N>
-std::array<double, N> parseAll(const std::array<std::string, N>& fields) {
-  std::array<double, N> out{};
-  for (std::size_t i = 0; i < N; ++i) out[i] = parseNumber(fields[i]);
-  return out;
-}
-
 // The result is rounded to double before its sign is judged, so a quotient that
 // underflows counts as zero.
 Outcome judge(long double exact) {
@@ -31,22 +17,22 @@ Outcome judge(long double exact) {
 }  // namespace
 
 Outcome solveBoyle(const std::array<std::string, 3>& fields) {
-  if (anyEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
-  const auto x = parseAll(fields);
+  if (anyFieldEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
+  const auto x = parseFields(fields);
   if (x[2] == 0) return {ErrorDialog::DivideByZero, 0};
   return judge(static_cast<long double>(x[0]) * x[1] / x[2]);
 }
 
 Outcome solveCharles(const std::array<std::string, 3>& fields) {
-  if (anyEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
-  const auto y = parseAll(fields);
+  if (anyFieldEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
+  const auto y = parseFields(fields);
   if (y[1] == 0) return {ErrorDialog::DivideByZero, 0};
   return judge(static_cast<long double>(y[0]) * y[2] / y[1]);
 }
 
 Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields) {
-  if (anyEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
-  const auto z = parseAll(fields);
+  if (anyFieldEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
+  const auto z = parseFields(fields);
   using L = long double;
   switch (mode) {
     case ComboMode::FindVolume:

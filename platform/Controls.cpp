@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "platform/ErrorReport.h"
 #include "platform/NumberText.h"
 
 namespace pelbrix {
@@ -84,6 +85,16 @@ QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, in
   label->adjustSize();
   label->move(left, top);
   return label;
+}
+
+bool reportMissingInput(std::initializer_list<const QLineEdit*> fields) {
+  for (const QLineEdit* e : fields) {
+    if (e->text().isEmpty()) {
+      showErrorDialog(ErrorDialog::NotEnoughData);
+      return true;
+    }
+  }
+  return false;
 }
 
 std::string fieldText(const QLineEdit* edit) {

@@ -43,6 +43,9 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
 // A page title: bold red "Times New Roman" on a black rectangle, sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);
 
+// Shows Error #1 when one of `fields`, tested in order, has exactly empty text, and says so.
+bool reportMissingInput(std::initializer_list<const QLineEdit*> fields);
+
 // The field's text as the calculators read it (UTF-8).
 std::string fieldText(const QLineEdit* edit);
 

@@ -1,5 +1,6 @@
 #pragma once
 // Numbers as the user types them and as the program writes them.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,22 @@ namespace pelbrix {
 // most one '.', an optional exponent. Text without a numeric prefix gives 0; "inf",
 // "nan" and hex are not numbers here. Out-of-range exponents give +/-infinity or 0.
 double parseNumber(std::string_view text);
+
+// True when some field's text is exactly empty; a field holding blanks is filled.
+template <std::size_t N>
+bool anyFieldEmpty(const std::array<std::string, N>& fields) {
+  for (const auto& f : fields)
+    if (f.empty()) return true;
+  return false;
+}
+
+// Every field's text read by parseNumber, in field order.
+template <std::size_t N>
+std::array<double, N> parseFields(const std::array<std::string, N>& fields) {
+  std::array<double, N> out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = parseNumber(fields[i]);
+  return out;
+}
 
 // Reads the leading integer of `text` as the C `atol` does: blanks, an optional sign,
 // decimal digits up to the first other character; 0 if there are none. Saturates at

@@ -35,15 +35,6 @@ long double multipleRate(BoyleRateMode mode, const std::array<double, 7>& x) {
   return (x10 * x5 + x6 * x8 - x7 * x9) / x11;
 }
 
-template <std::size_t N>
-std::array<double, N> parseFields(const std::array<std::string, N>& fields) {
-  std::array<double, N> out{};
-  for (std::size_t i = 0; i < N; ++i) out[i] = parseNumber(fields[i]);
-  return out;
-}
-template std::array<double, 3> parseFields(const std::array<std::string, 3>&);
-template std::array<double, 7> parseFields(const std::array<std::string, 7>&);
-
 RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>& fields) {
   if (anyFieldEmpty(fields)) return {ErrorDialog::NotEnoughData, 0};
   const auto x = parseFields(fields);

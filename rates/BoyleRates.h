@@ -37,17 +37,6 @@ struct RateOutcome {
   bool ok() const { return error == ErrorDialog::None; }
 };
 
-// True when some field's text is exactly empty (a blank is content).
-template <std::size_t N>
-bool anyFieldEmpty(const std::array<std::string, N>& fields) {
-  for (const auto& f : fields)
-    if (f.empty()) return true;
-  return false;
-}
-
-// The fields parsed as numbers, and whether any of them is 0.
-template <std::size_t N>
-std::array<double, N> parseFields(const std::array<std::string, N>& fields);
 template <std::size_t N>
 bool anyZero(const std::array<double, N>& values) {
   for (double v : values)

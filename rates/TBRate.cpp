@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/ErrorReport.h"
 #include "platform/IniFile.h"
+#include "platform/NumberText.h"
 #include "platform/SettingsPath.h"
 #include "rates/BoyleRates.h"
 
@@ -258,19 +259,11 @@ void TBRate::RadioButton8Click() {
 }
 
 bool TBRate::SingleInputMissing() {
-  if (!anyFieldEmpty(std::array{fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}))
-    return false;
-  showErrorDialog(ErrorDialog::NotEnoughData);
-  return true;
+  return reportMissingInput({Edit1, Edit2, Edit3});
 }
 
 bool TBRate::MultipleInputMissing() {
-  if (!anyFieldEmpty(std::array{fieldText(Edit5), fieldText(Edit6), fieldText(Edit7),
-                                fieldText(Edit8), fieldText(Edit9), fieldText(Edit10),
-                                fieldText(Edit11)}))
-    return false;
-  showErrorDialog(ErrorDialog::NotEnoughData);
-  return true;
+  return reportMissingInput({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11});
 }
 
 std::int16_t TBRate::CheckedSingleMode() const {

@@ -52,12 +52,6 @@ QGroupBox* makeSolveFor(QWidget* page, int number, std::array<QRadioButton*, 4>&
                         firstRadio, 16, 16, radios.data());
 }
 
-bool anyEmpty(std::initializer_list<const QLineEdit*> fields) {
-  for (const QLineEdit* e : fields)
-    if (e->text().isEmpty()) return true;
-  return false;
-}
-
 }  // namespace
 
 TCHRate::TCHRate() {
@@ -136,15 +130,11 @@ QSize TCHRate::sizeHint() const {
 }
 
 bool TCHRate::SingleInputMissing() {
-  if (!anyEmpty({Edit1, Edit2, Edit3})) return false;
-  showErrorDialog(ErrorDialog::NotEnoughData);
-  return true;
+  return reportMissingInput({Edit1, Edit2, Edit3});
 }
 
 bool TCHRate::MultipleInputMissing() {
-  if (!anyEmpty({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11})) return false;
-  showErrorDialog(ErrorDialog::NotEnoughData);
-  return true;
+  return reportMissingInput({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11});
 }
 
 // The Charles rate formulas are not worked out yet: Calculate only checks the input.
