@@ -9,12 +9,12 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
+#include "app/Application.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
-#include "platform/IniFile.h"
-#include "platform/SettingsPath.h"
+#include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -31,8 +31,6 @@ static void loadResources() {
 
 namespace pelbrix {
 
-TMain* Main = nullptr;
-
 namespace {
 constexpr int kClientWidth = 329;
 constexpr int kClientHeight = 323;
@@ -45,7 +43,9 @@ QAction* TMain::addAction(const QString& caption, const char* name, void (TMain:
   return action;
 }
 
-TMain::TMain() {
+TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
+             NotifyArea& notifyArea)
+    : app_(app), settings_(settings) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(tr("Pelbrix v4.0"));
   // A fixed single border with system menu and minimise box; no maximise box.
@@ -70,7 +70,7 @@ TMain::TMain() {
 
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  const LawPageMenus menus{Edit, PopupMenu2, PopupMenu3};
+  const LawPageShared menus{Edit, PopupMenu2, PopupMenu3, &errors};
   TabSheet1 = new TBoylePage(menus);
   TabSheet2 = new TCharlesPage(menus);
   TabSheet4 = new TComboPage(menus);
@@ -97,7 +97,7 @@ TMain::TMain() {
   setCentralWidget(PageControl1);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  buildTrayIcon();
+  buildTrayIcon(notifyArea);
 
   FormCreate();
 }
@@ -155,7 +155,7 @@ void TMain::buildMenus() {
 
 void TMain::FormCreate() {
   // One pass over the settings file, in the order of its keys; reading never creates it.
-  const IniFile ini(settingsFilePath());
+  const SettingsStore::LoadPass ini = settings_.Load();
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   placeFrameAt(QPoint(left, top));
@@ -172,7 +172,7 @@ void TMain::FormCreate() {
   setRadioChecked(TabSheet4->RadioButton8, ini.ReadBool("Combo", "Pressure", false));
   setRadioChecked(TabSheet4->RadioButton9, ini.ReadBool("Combo", "Temperature", false));
 }
-void TMain::buildTrayIcon() {
+void TMain::buildTrayIcon(NotifyArea& notifyArea) {
   loadResources();
   ImageList1 = new TImageList(this);
   ImageList1->setObjectName(QStringLiteral("ImageList1"));
@@ -181,7 +181,7 @@ void TMain::buildTrayIcon() {
 
   // Applied as the form's stored values are: Visible first (the icon appears with the
   // application's icon), then the rest, then Loaded puts image 0 in place.
-  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1 = new TTrayIcon(this, notifyArea);
   TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
   TrayIcon1->BeginLoading();
   TrayIcon1->SetVisible(true);
@@ -196,20 +196,19 @@ void TMain::buildTrayIcon() {
 void TMain::FormActivate() {
   // The splash screen's modal loop runs from a zero-length timer, outside the
   // activation event; the queued flag keeps activations before it from queueing twice.
-  static bool splashQueued = false;
-  if (!SplashPending || splashQueued) return;
-  splashQueued = true;
-  QTimer::singleShot(0, this, [] {
-    if (Form9) Form9->ShowModal();
+  if (!SplashPending || splashQueued_) return;
+  splashQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (app_.Form9) app_.Form9->ShowModal();
     SplashPending = false;
-    splashQueued = false;
+    splashQueued_ = false;
   });
 }
 
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
   const QPoint corner = frameGeometry().topLeft();
-  IniFile ini(settingsFilePath());
+  SettingsStore::SavePass ini = settings_.Save();
   ini.WriteInteger("Main", "Top", corner.y());
   ini.WriteInteger("Main", "Left", corner.x());
   ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
@@ -220,6 +219,7 @@ void TMain::FormClose() {
   ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
   ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
   ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
+  ini.Commit();
 }
 
 void TMain::placeFrameAt(QPoint corner) {
@@ -306,19 +306,19 @@ void TMain::RestoreExecute() {
 }
 
 void TMain::CtoKExecute() {
-  TempConv->Show();
+  app_.TempConv->Show();
 }
 void TMain::OptionsExecute() {
-  Optxion->ShowModal();
+  app_.Optxion->ShowModal();
 }
 void TMain::BoyleRateExecute() {
-  BRate->ShowModal();
+  app_.BRate->ShowModal();
 }
 void TMain::CharlesRateExecute() {
-  CHRate->ShowModal();
+  app_.CHRate->ShowModal();
 }
 void TMain::ADlogExecute() {
-  Aboxt->ShowModal();
+  app_.Aboxt->ShowModal();
 }
 
 }  // namespace pelbrix

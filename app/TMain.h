@@ -12,10 +12,17 @@
 
 namespace pelbrix {
 
+class Application;
+class ErrorPresenter;
+class NotifyArea;
+class SettingsStore;
+
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
-  TMain();
+  // `app` holds the windows the menus open; the pages report to `errors` and the icon is
+  // shown in `notifyArea`.
+  TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors, NotifyArea& notifyArea);
 
   QTabWidget* PageControl1;
   TBoylePage* TabSheet1;
@@ -61,6 +68,9 @@ class TMain : public QMainWindow {
   void CharlesRateExecute();
   void ADlogExecute();
 
+  // True until the splash screen has been shown on the first activation.
+  bool SplashPending = true;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -70,8 +80,11 @@ class TMain : public QMainWindow {
  private:
   QAction* addAction(const QString& caption, const char* name, void (TMain::*handler)());
   void buildMenus();
-  void buildTrayIcon();
+  void buildTrayIcon(NotifyArea& notifyArea);
+  Application& app_;
+  SettingsStore& settings_;
   bool closing_ = false;
+  bool splashQueued_ = false;
 
   // The stored position is the outer frame's corner, which the window manager knows only
   // once it has framed the window; until then the position waits here.
@@ -80,7 +93,5 @@ class TMain : public QMainWindow {
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
 };
-
-extern TMain* Main;
 
 }  // namespace pelbrix

@@ -1,12 +1,16 @@
 // Pelbrix: gas-law calculator.
+#include <QDateTime>
 #include <QIcon>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
-#include "app/Forms.h"
+#include "app/Application.h"
 #include "app/TMain.h"
+#include "platform/NotifyArea.h"
+#include "platform/SettingsPath.h"
+#include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 
 namespace {
@@ -36,17 +40,23 @@ QIcon applicationIcon() {
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(quietMessages);
-  pelbrix::TApplication app(argc, argv);
+  // The services outlive the windows, and the windows go before the application object.
+  pelbrix::BoxMessageDisplay messages;
+  pelbrix::TApplication app(argc, argv, messages);
+  pelbrix::QtNotifyArea notifyArea;
+  pelbrix::SettingsStore settings(&pelbrix::settingsFilePath, messages);
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
     app.setWindowIcon(applicationIcon());
     // The main window goes on screen as soon as it exists: the other windows are created
     // hidden while the window system maps it. Nothing reaches a handler before the event
     // loop runs, so activation, input and the splash screen still come after all twelve.
-    pelbrix::CreateForms(app, [] { pelbrix::Main->show(); });
+    const pelbrix::Application windows(
+        {settings, notifyArea, messages, &QDateTime::currentDateTime},
+        [](pelbrix::TMain& main) { main.show(); });
     app.exec();
   } catch (const std::exception& e) {
-    pelbrix::TApplication::ShowException(QString::fromUtf8(e.what()));
+    messages.ShowException(QString::fromUtf8(e.what()));
   }
   return 0;
 }

@@ -1,15 +1,6 @@
 #include "dialogs/SplashClock.h"
 
-#include <utility>
-
 namespace pelbrix {
-namespace {
-SplashClockFunction& clockFunction() {
-  static SplashClockFunction clock;
-  return clock;
-}
-}  // namespace
-
 int DayOfWeek(const QDate& date) {
   // QDate counts Monday 1 to Sunday 7; Sunday moves to the front.
   return date.dayOfWeek() % 7 + 1;
@@ -35,16 +26,6 @@ SplashChoice ChooseSplash(const QDateTime& localNow) {
       IsSaturdayMessageTime(DayOfWeek(localNow.date()), localNow.time().hour());
   if (choice.saturdayMessage) choice.intervalMs = kSaturdayIntervalMs;
   return choice;
-}
-
-QDateTime SplashNow() {
-  if (clockFunction()) return clockFunction()();
-  return QDateTime::currentDateTime();
-}
-
-SplashClockFunction SetSplashClock(SplashClockFunction clock) {
-  std::swap(clockFunction(), clock);
-  return clock;
 }
 
 }  // namespace pelbrix

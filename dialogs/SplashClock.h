@@ -23,10 +23,7 @@ struct SplashChoice {
 };
 SplashChoice ChooseSplash(const QDateTime& localNow);
 
-// The clock the splash screen reads: the local date and time unless a test replaced it.
+// The clock the splash screen is given: the local date and time, or a test's fixed one.
 using SplashClockFunction = std::function<QDateTime()>;
-QDateTime SplashNow();
-// Installs `clock` (an empty one restores the system clock); returns the one replaced.
-SplashClockFunction SetSplashClock(SplashClockFunction clock);
 
 }  // namespace pelbrix

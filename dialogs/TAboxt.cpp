@@ -6,8 +6,6 @@
 
 namespace pelbrix {
 
-TAboxt* Aboxt = nullptr;
-
 TAboxt::TAboxt() {
   setObjectName(QStringLiteral("Aboxt"));
   setWindowTitle(tr("About"));

@@ -35,6 +35,4 @@ class TAboxt : public TForm {
   bool laidOut_ = false;
 };
 
-extern TAboxt* Aboxt;
-
 }  // namespace pelbrix

@@ -2,20 +2,15 @@
 
 #include <QPixmap>
 
-#include "dialogs/SplashClock.h"
-#include "platform/IniFile.h"
-#include "platform/SettingsPath.h"
+#include "platform/SettingsStore.h"
 
 namespace pelbrix {
-
-TForm9* Form9 = nullptr;
-bool SplashPending = true;
 
 namespace {
 const QString kSplashPicture = QStringLiteral(":/splash.png");
 }
 
-TForm9::TForm9() {
+TForm9::TForm9(SettingsStore& settings, const SplashClockFunction& clock) : settings_(settings) {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(tr("Form9"));
   // No border, caption or system buttons, above every other window; the splash type
@@ -53,19 +48,19 @@ TForm9::TForm9() {
   connect(Timer1, &QTimer::timeout, this, &TForm9::Timer1Timer);
   Timer1->start();
 
-  FormCreate();
+  FormCreate(clock());
 }
 
-void TForm9::FormCreate() {
+void TForm9::FormCreate(const QDateTime& now) {
   // The clock is read once: the message depends on the time of start-up, not of showing.
-  if (ChooseSplash(SplashNow()).saturdayMessage) {
+  if (ChooseSplash(now).saturdayMessage) {
     Image1->hide();
     Label1->setText(QStringLiteral("All Your Base Are Belong To Us!"));
     Label1->show();
     Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
   }
   // The splash screen's corner is the main window's remembered one, so it covers it.
-  const IniFile ini(settingsFilePath());
+  const SettingsStore::LoadPass ini = settings_.Load();
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   move(left, top);

@@ -5,14 +5,18 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "dialogs/SplashClock.h"
 #include "platform/TForm.h"
 
 namespace pelbrix {
 
+class SettingsStore;
+
 class TForm9 : public TForm {
   Q_OBJECT
  public:
-  TForm9();
+  // `clock` is read once, at creation, to choose what the splash screen shows.
+  TForm9(SettingsStore& settings, const SplashClockFunction& clock);
 
   QLabel* Image1;
   QLabel* Label1;
@@ -21,16 +25,14 @@ class TForm9 : public TForm {
   // Shows the splash screen modally where FormCreate placed it (not centred).
   int ShowModal();
 
-  void FormCreate();
+  void FormCreate(const QDateTime& now);
   void Timer1Timer();
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  SettingsStore& settings_;
 };
-
-extern TForm9* Form9;
-
-// True until the main window has shown the splash screen on its first activation.
-extern bool SplashPending;
 
 }  // namespace pelbrix

@@ -2,21 +2,21 @@
 
 #include <algorithm>
 #include <climits>
+#include <exception>
 
 #include "platform/Controls.h"
-#include "platform/IniFile.h"
+#include "platform/MessageDisplay.h"
 #include "platform/NumberText.h"
-#include "platform/SettingsPath.h"
+#include "platform/SettingsStore.h"
 
 namespace pelbrix {
-
-TOptxion* Optxion = nullptr;
 
 namespace {
 constexpr const char* kSection = "Options";
 }
 
-TOptxion::TOptxion(TTrayIcon* trayIcon) : TrayIcon1(trayIcon) {
+TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay& messages)
+    : TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
   setObjectName(QStringLiteral("Optxion"));
   setWindowTitle(tr("Options"));
   resize(187, 158);
@@ -57,8 +57,8 @@ TOptxion::TOptxion(TTrayIcon* trayIcon) : TrayIcon1(trayIcon) {
 
   fitToFont();
 
-  onCheckBoxClick(CheckBox1, [this] { CheckBox1Click(); });
-  onCheckBoxClick(CheckBox2, [this] { CheckBox2Click(); });
+  onCheckBoxClick(CheckBox1, [this] { runClickHandler(&TOptxion::CheckBox1Click); });
+  onCheckBoxClick(CheckBox2, [this] { runClickHandler(&TOptxion::CheckBox2Click); });
   connect(Button1, &QPushButton::clicked, this, &TOptxion::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TOptxion::Button2Click);
 
@@ -101,11 +101,20 @@ void TOptxion::fitToFont() {
   setMinimumSize(std::max(187, used.right() + 9), std::max(136, used.bottom() + 9));
 }
 
+void TOptxion::runClickHandler(void (TOptxion::*handler)()) {
+  // Qt leaves an exception that crosses a signal undefined; this is the handler's edge.
+  try {
+    (this->*handler)();
+  } catch (const std::exception& e) {
+    messages_.ShowException(QString::fromUtf8(e.what()));
+  }
+}
+
 void TOptxion::FormCreate() {
   // A box whose stored state differs runs its click handler here, so the stored options
   // reach the icon at start-up; AniInterval comes last, so an animation started here
   // runs at the designed "3".
-  const IniFile ini(settingsFilePath());
+  const SettingsStore::LoadPass ini = settings_.Load();
   CheckBox1->setChecked(ini.ReadBool(kSection, "ShowTray", true));
   CheckBox2->setChecked(ini.ReadBool(kSection, "AniTray", false));
   CheckBox2->setEnabled(ini.ReadBool(kSection, "AniTrayEn", true));
@@ -166,7 +175,7 @@ void TOptxion::Button2Click() {
 }
 
 void TOptxion::FormClose() {
-  IniFile ini(settingsFilePath());
+  SettingsStore::SavePass ini = settings_.Save();
   ini.WriteBool(kSection, "ShowTray", CheckBox1->isChecked());
   ini.WriteBool(kSection, "AniTray", CheckBox2->isChecked());
   ini.WriteBool(kSection, "AniTrayEn", CheckBox2->isEnabled());
@@ -175,6 +184,7 @@ void TOptxion::FormClose() {
   ini.WriteBool(kSection, "Label2Avail", Label2->isEnabled());
   ini.WriteBool(kSection, "Label3Avail", Label3->isEnabled());
   ini.WriteString(kSection, "AniInterval", IntervalEdit->text().toStdString());
+  ini.Commit();
 }
 
 }  // namespace pelbrix

@@ -13,11 +13,15 @@
 
 namespace pelbrix {
 
+class MessageDisplay;
+class SettingsStore;
+
 class TOptxion : public TForm {
   Q_OBJECT
  public:
-  // `trayIcon` is the main window's TrayIcon1, which the dialog drives.
-  explicit TOptxion(TTrayIcon* trayIcon);
+  // `trayIcon` is the main window's TrayIcon1, which the dialog drives; a refusal of the
+  // notification area is shown on `messages`.
+  TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay& messages);
 
   QGroupBox* GroupBox1;
   QCheckBox* CheckBox1;  // "Show TrayIcon"
@@ -40,7 +44,12 @@ class TOptxion : public TForm {
 
  private:
   void fitToFont();
+  // Runs a box's click handler; what it raises is shown here, never left to cross the
+  // box's signal.
+  void runClickHandler(void (TOptxion::*handler)());
   TTrayIcon* TrayIcon1;
+  SettingsStore& settings_;
+  MessageDisplay& messages_;
   // The options as they were at start-up; Cancel puts them back.
   struct StartupRecord {
     bool showTray = true;
@@ -49,7 +58,5 @@ class TOptxion : public TForm {
     QString interval;
   } startup_;
 };
-
-extern TOptxion* Optxion;
 
 }  // namespace pelbrix

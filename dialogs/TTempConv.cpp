@@ -8,9 +8,7 @@
 
 namespace pelbrix {
 
-TTempConv* TempConv = nullptr;
-
-TTempConv::TTempConv() {
+TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   setObjectName(QStringLiteral("TempConv"));
   setWindowTitle(tr("Celsius <-> Kelvin"));
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -76,13 +74,14 @@ void TTempConv::Button1Click() {
   const bool toKelvin = RadioButton1->isChecked();
   QLineEdit* from = toKelvin ? Edit1 : Edit2;
   QLineEdit* to = toKelvin ? Edit2 : Edit1;
-  if (from->text().isEmpty()) {
-    showErrorDialog(ErrorDialog::NotEnoughData);
+  const TemperatureOutcome outcome = convertTemperature(
+      toKelvin ? TemperatureDirection::CelsiusToKelvin : TemperatureDirection::KelvinToCelsius,
+      fieldText(from));
+  if (!outcome.ok()) {
+    errors_.Show(outcome.error);
     return;
   }
-  const std::string text = fieldText(from);
-  const float value = toKelvin ? celsiusToKelvin(text) : kelvinToCelsius(text);
-  to->setText(resultText(value, kTemperatureDigits, 0));
+  to->setText(QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));
 }
 
 void TTempConv::showEvent(QShowEvent* event) {

@@ -13,11 +13,12 @@
 namespace pelbrix {
 
 class EditActions;
+class ErrorPresenter;
 
 class TTempConv : public TForm {
   Q_OBJECT
  public:
-  TTempConv();
+  explicit TTempConv(ErrorPresenter& errors);
 
   QGroupBox* GroupBox1;
   QRadioButton *RadioButton1, *RadioButton2;
@@ -33,8 +34,9 @@ class TTempConv : public TForm {
 
  protected:
   void showEvent(QShowEvent* event) override;
-};
 
-extern TTempConv* TempConv;
+ private:
+  ErrorPresenter& errors_;
+};
 
 }  // namespace pelbrix

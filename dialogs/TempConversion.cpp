@@ -1,5 +1,6 @@
 #include "dialogs/TempConversion.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -27,8 +28,15 @@ float kelvinToCelsius(std::string_view kelvinText) {
   return roundToSingle(static_cast<long double>(kelvin) - kKelvinOffset);
 }
 
-std::string temperatureText(float value, char decimalSeparator) {
+std::string temperatureText(float value, std::string_view decimalSeparator) {
   return formatGeneral(value, kTemperatureDigits, 0, decimalSeparator);
+}
+
+TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input) {
+  if (anyFieldEmpty(std::array{input})) return {ErrorDialog::NotEnoughData, 0};
+  return {ErrorDialog::None, direction == TemperatureDirection::CelsiusToKelvin
+                                 ? celsiusToKelvin(input)
+                                 : kelvinToCelsius(input)};
 }
 
 }  // namespace pelbrix

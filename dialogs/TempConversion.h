@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ErrorReport.h"
+
 namespace pelbrix {
 
 // The offset between the two scales, as a double.
@@ -23,6 +25,19 @@ float kelvinToCelsius(std::string_view kelvinText);
 inline constexpr int kTemperatureDigits = 15;
 
 // The converter's result text: up to 15 significant digits, no minimum exponent width.
-std::string temperatureText(float value, char decimalSeparator = '.');
+std::string temperatureText(float value, std::string_view decimalSeparator = ".");
+
+enum class TemperatureDirection { CelsiusToKelvin, KelvinToCelsius };
+
+struct TemperatureOutcome {
+  ErrorDialog error = ErrorDialog::None;
+  float value = 0;  // meaningful when error is None
+
+  bool ok() const { return error == ErrorDialog::None; }
+};
+
+// The converter's one check and conversion: an empty input field is Error #1; any other
+// text converts (a blank one as 0).
+TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input);
 
 }  // namespace pelbrix

@@ -49,4 +49,8 @@ Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields) 
   return {ErrorDialog::NotEnoughData, 0};
 }
 
+std::string lawText(double value, std::string_view decimalSeparator) {
+  return formatGeneral(value, 5, 4, decimalSeparator);
+}
+
 }  // namespace pelbrix

@@ -8,6 +8,7 @@
 // The first failing step names its dialog.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "platform/ErrorReport.h"
 
@@ -30,5 +31,8 @@ enum class ComboMode { FindVolume, FindPressure, FindTemperature };
 
 // P1 V1 / T1 = P2 V2 / T2 solved for V2, P2 or T2 from the five fields z1..z5.
 Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields);
+
+// The law pages' result text: 5 significant digits, at least 4 exponent digits.
+std::string lawText(double value, std::string_view decimalSeparator = ".");
 
 }  // namespace pelbrix

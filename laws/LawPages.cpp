@@ -2,17 +2,16 @@
 
 #include "laws/GasLaws.h"
 #include "platform/Controls.h"
+#include "platform/ErrorReport.h"
 
 namespace pelbrix {
 namespace {
 
 constexpr int kTitlePixels = 32;  // 24 pt at 96 dpi
-constexpr int kLawPrecision = 5;
-constexpr int kLawExponentDigits = 4;
 
 // A field with its label as buddy, so screen readers name the field by the label's text,
 // which follows the page's mode.
-QLineEdit* makeField(QWidget* page, const LawPageMenus& menus, QLabel* label, const char* name,
+QLineEdit* makeField(QWidget* page, const LawPageShared& menus, QLabel* label, const char* name,
                      int left, int top) {
   auto* edit = new QLineEdit(page);
   edit->setObjectName(QLatin1String(name));
@@ -38,7 +37,7 @@ QPushButton* makeButton(QWidget* page, const QString& text, const char* name, in
 
 // "Select What to Find" with the page's mode buttons, 24 pixels apart; the page's
 // pop-up menu opens on the box and its buttons.
-QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name, QRect box,
+QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name, QRect box,
                      const QStringList& captions, int firstNumber, QRadioButton** radios) {
   QGroupBox* group = makeRadioGroup(page, QObject::tr("Select What to Find"), QLatin1String(name),
                                     box, captions, firstNumber, 16, 24, radios);
@@ -49,12 +48,12 @@ QGroupBox* makeGroup(QWidget* page, const LawPageMenus& menus, const char* name,
   return group;
 }
 
-void setResult(QLineEdit* target, const Outcome& outcome) {
+void setResult(ErrorPresenter& errors, QLineEdit* target, const Outcome& outcome) {
   if (!outcome.ok()) {
-    showErrorDialog(outcome.error);
+    errors.Show(outcome.error);
     return;
   }
-  target->setText(resultText(outcome.value, kLawPrecision, kLawExponentDigits));
+  target->setText(QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));
 }
 
 void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
@@ -64,7 +63,7 @@ void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) 
   }
 }
 
-void pageMenuOn(QWidget* page, const LawPageMenus& menus) {
+void pageMenuOn(QWidget* page, const LawPageShared& menus) {
   page->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(page, &QWidget::customContextMenuRequested, page,
                    [page, menus](const QPoint& p) { menus.pageMenu->exec(page->mapToGlobal(p)); });
@@ -72,7 +71,8 @@ void pageMenuOn(QWidget* page, const LawPageMenus& menus) {
 
 }  // namespace
 
-TBoylePage::TBoylePage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+TBoylePage::TBoylePage(const LawPageShared& menus, QWidget* parent)
+    : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet1"));
   pageMenuOn(this, menus);
   Label19 = makeTitleLabel(this, tr("Boyle's Law"), kTitlePixels, 0, 0);
@@ -111,14 +111,15 @@ void TBoylePage::RadioButton2Click() {
 
 void TBoylePage::Button1Click() {
   // Both modes share one formula: the sought quantity always stands in the same place.
-  setResult(Edit4, solveBoyle({fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}));
+  setResult(errors_, Edit4, solveBoyle({fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}));
 }
 
 void TBoylePage::Button2Click() {
   for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4}) e->setText(QString());
 }
 
-TCharlesPage::TCharlesPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
+    : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet2"));
   pageMenuOn(this, menus);
   Label20 = makeTitleLabel(this, tr("Charles' Law"), kTitlePixels, 0, 0);
@@ -156,14 +157,15 @@ void TCharlesPage::RadioButton4Click() {
 }
 
 void TCharlesPage::Button3Click() {
-  setResult(Edit8, solveCharles({fieldText(Edit5), fieldText(Edit6), fieldText(Edit7)}));
+  setResult(errors_, Edit8, solveCharles({fieldText(Edit5), fieldText(Edit6), fieldText(Edit7)}));
 }
 
 void TCharlesPage::Button4Click() {
   for (QLineEdit* e : {Edit5, Edit6, Edit7, Edit8}) e->setText(QString());
 }
 
-TComboPage::TComboPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
+    : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet4"));
   pageMenuOn(this, menus);
   Label22 = makeTitleLabel(this, tr("Combined Gas Law"), kTitlePixels, 0, 0);
@@ -230,15 +232,16 @@ void TComboPage::Button7Click() {
   const ComboMode mode = RadioButton7->isChecked()   ? ComboMode::FindVolume
                          : RadioButton8->isChecked() ? ComboMode::FindPressure
                                                      : ComboMode::FindTemperature;
-  setResult(Edit18, solveCombined(mode, {fieldText(Edit13), fieldText(Edit14), fieldText(Edit15),
-                                         fieldText(Edit16), fieldText(Edit17)}));
+  setResult(errors_, Edit18,
+            solveCombined(mode, {fieldText(Edit13), fieldText(Edit14), fieldText(Edit15),
+                                 fieldText(Edit16), fieldText(Edit17)}));
 }
 
 void TComboPage::Button8Click() {
   for (QLineEdit* e : {Edit13, Edit14, Edit15, Edit16, Edit17, Edit18}) e->setText(QString());
 }
 
-TIdealPage::TIdealPage(const LawPageMenus& menus, QWidget* parent) : QWidget(parent) {
+TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet5"));
   pageMenuOn(this, menus);
   Label23 = makeTitleLabel(this, tr("Ideal Gas Law"), kTitlePixels, 0, 0);

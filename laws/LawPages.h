@@ -13,18 +13,21 @@
 namespace pelbrix {
 
 class EditActions;
+class ErrorPresenter;
 
-// What every law page shares: the fields' pop-up menu and the page's own pop-up menu.
-struct LawPageMenus {
+// What every law page shares: the edit actions, the fields' and the page's pop-up menus
+// and the error dialogs.
+struct LawPageShared {
   EditActions* editActions;  // copy, cut, paste
   QMenu* fieldMenu;          // PopupMenu2
   QMenu* pageMenu;           // PopupMenu3
+  ErrorPresenter* errors;
 };
 
 class TBoylePage : public QWidget {
   Q_OBJECT
  public:
-  TBoylePage(const LawPageMenus& menus, QWidget* parent = nullptr);
+  TBoylePage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   QLabel* Label19;
   QLabel *Label1, *Label2, *Label3, *Label4;
@@ -37,12 +40,15 @@ class TBoylePage : public QWidget {
   void RadioButton2Click();
   void Button1Click();
   void Button2Click();
+
+ private:
+  ErrorPresenter& errors_;
 };
 
 class TCharlesPage : public QWidget {
   Q_OBJECT
  public:
-  TCharlesPage(const LawPageMenus& menus, QWidget* parent = nullptr);
+  TCharlesPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   QLabel* Label20;
   QLabel *Label5, *Label6, *Label7, *Label8;
@@ -55,12 +61,15 @@ class TCharlesPage : public QWidget {
   void RadioButton4Click();
   void Button3Click();
   void Button4Click();
+
+ private:
+  ErrorPresenter& errors_;
 };
 
 class TComboPage : public QWidget {
   Q_OBJECT
  public:
-  TComboPage(const LawPageMenus& menus, QWidget* parent = nullptr);
+  TComboPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   QLabel* Label22;
   QLabel *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
@@ -74,12 +83,15 @@ class TComboPage : public QWidget {
   void RadioButton9Click();
   void Button7Click();
   void Button8Click();
+
+ private:
+  ErrorPresenter& errors_;
 };
 
 class TIdealPage : public QWidget {
   Q_OBJECT
  public:
-  TIdealPage(const LawPageMenus& menus, QWidget* parent = nullptr);
+  TIdealPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   QLabel* Label23;
   QPushButton *Button9, *Button10;

@@ -1,15 +1,8 @@
 #include "laws/TErro.h"
 
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
 
 namespace pelbrix {
-
-TErro1* Erro1 = nullptr;
-TErro2* Erro2 = nullptr;
-TErro3* Erro3 = nullptr;
-TErro4* Erro4 = nullptr;
-TErro5* Erro5 = nullptr;
 
 namespace {
 constexpr int kMargin = 8;
@@ -115,32 +108,6 @@ TErro5::TErro5()
                      "Also some value that was entered evaluated to zero.  The expression may"),
                  QStringLiteral("also have evaluted to zero.")}) {
   setObjectName(QStringLiteral("Erro5"));
-}
-
-void installErrorDialogs() {
-  setErrorDialogHandler([](ErrorDialog which) {
-    TForm* dialog = nullptr;
-    switch (which) {
-      case ErrorDialog::None:
-        break;
-      case ErrorDialog::NotEnoughData:
-        dialog = Erro1;
-        break;
-      case ErrorDialog::NegativeTemperature:
-        dialog = Erro2;
-        break;
-      case ErrorDialog::DivideByZero:
-        dialog = Erro3;
-        break;
-      case ErrorDialog::NegativeValue:
-        dialog = Erro4;
-        break;
-      case ErrorDialog::ZeroValue:
-        dialog = Erro5;
-        break;
-    }
-    if (dialog) dialog->ShowModal();
-  });
 }
 
 }  // namespace pelbrix

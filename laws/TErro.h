@@ -49,13 +49,4 @@ class TErro5 : public TErroBase {
   TErro5();
 };
 
-extern TErro1* Erro1;
-extern TErro2* Erro2;
-extern TErro3* Erro3;
-extern TErro4* Erro4;
-extern TErro5* Erro5;
-
-// Makes showErrorDialog show Erro1..Erro5 modally.
-void installErrorDialogs();
-
 }  // namespace pelbrix

@@ -6,9 +6,6 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "platform/ErrorReport.h"
-#include "platform/NumberText.h"
-
 namespace pelbrix {
 
 void onRadioClick(QRadioButton* button, std::function<void()> handler) {
@@ -87,25 +84,12 @@ QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, in
   return label;
 }
 
-bool reportMissingInput(std::initializer_list<const QLineEdit*> fields) {
-  for (const QLineEdit* e : fields) {
-    if (e->text().isEmpty()) {
-      showErrorDialog(ErrorDialog::NotEnoughData);
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string fieldText(const QLineEdit* edit) {
   return edit->text().toStdString();
 }
 
-QString resultText(long double value, int precision, int minExponentDigits) {
-  QString text = QString::fromStdString(formatGeneral(value, precision, minExponentDigits));
-  const QString separator = QLocale::system().decimalPoint();
-  if (separator != QLatin1String(".")) text.replace(QLatin1Char('.'), separator);
-  return text;
+std::string desktopDecimalPoint() {
+  return QLocale::system().decimalPoint().toStdString();
 }
 
 EditActions::EditActions(QWidget* window)

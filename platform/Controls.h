@@ -43,14 +43,11 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
 // A page title: bold red "Times New Roman" on a black rectangle, sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);
 
-// Shows Error #1 when one of `fields`, tested in order, has exactly empty text, and says so.
-bool reportMissingInput(std::initializer_list<const QLineEdit*> fields);
-
 // The field's text as the calculators read it (UTF-8).
 std::string fieldText(const QLineEdit* edit);
 
-// A result in the general format, with the desktop's decimal separator.
-QString resultText(long double value, int precision, int minExponentDigits);
+// The desktop's decimal separator (UTF-8), which the result texts are written with.
+std::string desktopDecimalPoint();
 
 // The standard edit actions of a window: "&Copy", "Cu&t" and "&Paste" with their hints and
 // shortcuts, acting on whichever attached field has the focus, enabled only when they apply.

@@ -1,7 +1,6 @@
 #pragma once
 // The five numbered error dialogs, named by what they report. Calculators only say
-// which one applies; how it is shown is installed by the forms (or replaced by a test).
-#include <functional>
+// which one applies; a form hands that to the presenter it was given.
 
 namespace pelbrix {
 
@@ -14,12 +13,11 @@ enum class ErrorDialog {
   ZeroValue = 5,            // Error #5
 };
 
-using ErrorDialogHandler = std::function<void(ErrorDialog)>;
-
-// Shows the dialog modally through the installed handler; ErrorDialog::None shows nothing.
-void showErrorDialog(ErrorDialog which);
-
-// Installs `handler` and returns the one it replaces.
-ErrorDialogHandler setErrorDialogHandler(ErrorDialogHandler handler);
+// Shows a numbered error dialog modally; ErrorDialog::None shows nothing.
+class ErrorPresenter {
+ public:
+  virtual ~ErrorPresenter() = default;
+  virtual void Show(ErrorDialog which) = 0;
+};
 
 }  // namespace pelbrix

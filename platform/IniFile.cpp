@@ -12,11 +12,6 @@
 namespace pelbrix {
 namespace {
 
-IniWriteFailureHandler& failureHandler() {
-  static IniWriteFailureHandler handler;
-  return handler;
-}
-
 bool isBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -304,11 +299,6 @@ bool parseInt32(std::string_view text, int& out) {
 
 }  // namespace ini
 
-IniWriteFailureHandler setIniWriteFailureHandler(IniWriteFailureHandler handler) {
-  std::swap(failureHandler(), handler);
-  return handler;
-}
-
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
   std::string content, value;
   int result = def;
@@ -352,7 +342,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
       if (c == '\r' || c == '\n') c = ' ';
     if (replaceFile(target, ini::update(content, section, key, clean), reason)) return true;
   }
-  if (failureHandler()) failureHandler()(path_, reason);
+  if (onWriteFailure_) onWriteFailure_(path_, reason);
   return false;
 }
 

@@ -17,9 +17,14 @@
 
 namespace pelbrix {
 
+// Told once for every write that fails, with the file's path and the system's reason.
+using IniWriteFailureHandler =
+    std::function<void(const std::string& path, const std::string& reason)>;
+
 class IniFile {
  public:
-  explicit IniFile(std::string path) : path_(std::move(path)) {}
+  explicit IniFile(std::string path, IniWriteFailureHandler onWriteFailure = {})
+      : path_(std::move(path)), onWriteFailure_(std::move(onWriteFailure)) {}
 
   const std::string& FileName() const { return path_; }
 
@@ -30,14 +35,15 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) const;
 
-  // Each returns false when the file could not be written; the failure handler
-  // (below) has then been told.
+  // Each returns false when the file could not be written; the failure handler given
+  // at construction has then been told.
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
  private:
   std::string path_;
+  IniWriteFailureHandler onWriteFailure_;
 };
 
 // Pure text operations behind IniFile, exposed for tests and the fuzzer.
@@ -51,11 +57,5 @@ std::string update(std::string_view content, std::string_view section, std::stri
 // A 32-bit decimal integer with optional sign and surrounding blanks, or false.
 bool parseInt32(std::string_view text, int& out);
 }  // namespace ini
-
-// Told once for every write that fails, with the file's path and the system's reason.
-using IniWriteFailureHandler =
-    std::function<void(const std::string& path, const std::string& reason)>;
-// Installs `handler` and returns the one it replaces.
-IniWriteFailureHandler setIniWriteFailureHandler(IniWriteFailureHandler handler);
 
 }  // namespace pelbrix

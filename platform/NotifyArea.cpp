@@ -13,11 +13,6 @@ class MessageEvent : public QEvent {
   explicit MessageEvent(const TMessage& message) : QEvent(kMessageEventType), message(message) {}
   TMessage message;
 };
-
-NotifyArea*& installedArea() {
-  static NotifyArea* area = nullptr;
-  return area;
-}
 }  // namespace
 
 std::intptr_t MessageWindow::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -36,18 +31,6 @@ bool MessageWindow::event(QEvent* event) {
   TMessage& m = static_cast<MessageEvent*>(event)->message;
   if (handler_) handler_(m);
   return true;
-}
-
-NotifyArea& notifyArea() {
-  if (NotifyArea* area = installedArea()) return *area;
-  static QtNotifyArea* desktop = new QtNotifyArea;  // lives as long as the process
-  return *desktop;
-}
-
-NotifyArea* setNotifyArea(NotifyArea* area) {
-  NotifyArea* previous = installedArea();
-  installedArea() = area;
-  return previous;
 }
 
 // ---- the desktop's notification area ----
@@ -132,46 +115,6 @@ bool QtNotifyArea::Delete(const NotifyIconData& data) {
   it->second->icon->hide();
   icons_.erase(it);
   return true;
-}
-
-// ---- the recording fake ----
-
-bool FakeNotifyArea::record(Op op, const NotifyIconData& data, bool ok) {
-  calls.push_back({op, data.uID, data.uFlags, data.szTip, data.hIcon.cacheKey(), ok});
-  return ok;
-}
-
-bool FakeNotifyArea::Add(const NotifyIconData& data) {
-  const bool ok = !refuseAll && !shown_.count({data.hWnd, data.uID});
-  if (ok) shown_[{data.hWnd, data.uID}] = data;
-  return record(OpAdd, data, ok);
-}
-
-bool FakeNotifyArea::Modify(const NotifyIconData& data) {
-  auto it = shown_.find({data.hWnd, data.uID});
-  const bool ok = !refuseAll && it != shown_.end();
-  if (ok) it->second = data;
-  return record(OpModify, data, ok);
-}
-
-bool FakeNotifyArea::Delete(const NotifyIconData& data) {
-  const bool ok = !refuseAll && shown_.erase({data.hWnd, data.uID}) > 0;
-  return record(OpDelete, data, ok);
-}
-
-bool FakeNotifyArea::Shows(const QObject* window, std::uintptr_t id) const {
-  return shown_.count({window, id}) > 0;
-}
-
-const NotifyIconData* FakeNotifyArea::Find(const QObject* window, std::uintptr_t id) const {
-  auto it = shown_.find({window, id});
-  return it == shown_.end() ? nullptr : &it->second;
-}
-
-int FakeNotifyArea::Count(Op op) const {
-  int n = 0;
-  for (const Call& c : calls) n += c.op == op;
-  return n;
 }
 
 }  // namespace pelbrix

@@ -90,11 +90,6 @@ class NotifyArea {
   virtual bool Available() const = 0;
 };
 
-// The process-wide service (the desktop's, unless replaced); `area` nullptr goes back to
-// the desktop's. Returns the one it replaces.
-NotifyArea& notifyArea();
-NotifyArea* setNotifyArea(NotifyArea* area);
-
 // The desktop's notification area: one QSystemTrayIcon per record.
 class QtNotifyArea : public NotifyArea {
  public:
@@ -110,36 +105,6 @@ class QtNotifyArea : public NotifyArea {
   struct Entry;
   static void apply(Entry& entry, const NotifyIconData& data);
   std::map<Key, std::unique_ptr<Entry>> icons_;
-};
-
-// Records every call and keeps the set of records, for tests.
-class FakeNotifyArea : public NotifyArea {
- public:
-  enum Op { OpAdd, OpModify, OpDelete };
-  struct Call {
-    Op op;
-    std::uintptr_t id;
-    unsigned flags;
-    QString tip;
-    qint64 iconKey;  // QIcon::cacheKey of the icon handed over
-    bool ok;
-  };
-  bool Add(const NotifyIconData& data) override;
-  bool Modify(const NotifyIconData& data) override;
-  bool Delete(const NotifyIconData& data) override;
-  bool Available() const override { return available; }
-
-  bool Shows(const QObject* window, std::uintptr_t id) const;
-  const NotifyIconData* Find(const QObject* window, std::uintptr_t id) const;
-  int Count(Op op) const;
-
-  std::vector<Call> calls;
-  bool available = true;
-  bool refuseAll = false;  // every call fails, as a shell that is not running
-
- private:
-  bool record(Op op, const NotifyIconData& data, bool ok);
-  std::map<std::pair<const QObject*, std::uintptr_t>, NotifyIconData> shown_;
 };
 
 }  // namespace pelbrix

@@ -126,7 +126,7 @@ Decimal roundToDigits(long double magnitude, int precision) {
 }  // namespace
 
 std::string formatGeneral(long double value, int precision, int minExponentDigits,
-                          char decimalSeparator) {
+                          std::string_view decimalSeparator) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (precision < 1) precision = 1;

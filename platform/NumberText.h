@@ -39,7 +39,8 @@ long parseLeadingInteger(std::string_view text);
 // otherwise ("E", a minus only for negative exponents, at least `minExponentDigits`
 // exponent digits). Ties round away from zero on the exact binary value. Infinities
 // and NaN are written "INF", "-INF" and "NAN".
+// `decimalSeparator` is written as given (UTF-8), so any desktop's separator fits.
 std::string formatGeneral(long double value, int precision, int minExponentDigits,
-                          char decimalSeparator = '.');
+                          std::string_view decimalSeparator = ".");
 
 }  // namespace pelbrix

@@ -6,11 +6,6 @@
 
 namespace pelbrix {
 namespace {
-std::optional<std::string>& overridePath() {
-  static std::optional<std::string> path;
-  return path;
-}
-
 std::string executablePath() {
   std::error_code ec;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -30,13 +25,7 @@ std::string changeFileExt(std::string_view path, std::string_view ext) {
 }
 
 std::string settingsFilePath() {
-  if (overridePath()) return *overridePath();
   return changeFileExt(executablePath(), ".INI");
-}
-
-std::optional<std::string> setSettingsFilePathOverride(std::optional<std::string> path) {
-  std::swap(overridePath(), path);
-  return path;
 }
 
 }  // namespace pelbrix

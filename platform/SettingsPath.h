@@ -1,6 +1,5 @@
 #pragma once
 // Where the settings file lives: beside the executable, named after it with ".INI".
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,9 +11,5 @@ std::string changeFileExt(std::string_view path, std::string_view ext);
 
 // The settings file's full path, computed afresh on every call.
 std::string settingsFilePath();
-
-// Tests point the settings file elsewhere; std::nullopt goes back to the executable's.
-// Returns the override it replaces, so nested redirections can be undone in turn.
-std::optional<std::string> setSettingsFilePathOverride(std::optional<std::string> path);
 
 }  // namespace pelbrix

@@ -1,6 +1,5 @@
 #include "platform/TApplication.h"
 
-#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSessionManager>
@@ -8,25 +7,11 @@
 #include <exception>
 #include <vector>
 
-#include "platform/IniFile.h"
-
 namespace pelbrix {
 namespace {
 QPointer<QWidget>& mainForm() {
   static QPointer<QWidget> form;
   return form;
-}
-TApplication::ExceptionDisplay& exceptionDisplay() {
-  static TApplication::ExceptionDisplay display;
-  return display;
-}
-TApplication::MessageDisplay& messageDisplay() {
-  static TApplication::MessageDisplay display;
-  return display;
-}
-bool& settingsFailureReported() {
-  static bool reported = false;
-  return reported;
 }
 struct Hook {
   const void* owner;
@@ -53,10 +38,10 @@ struct ChangingWindows {
 };
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+TApplication::TApplication(int& argc, char** argv, MessageDisplay& messages)
+    : QApplication(argc, argv), messages_(messages) {
   // The main window ends the application itself, whatever other windows are open.
   setQuitOnLastWindowClosed(false);
-  setIniWriteFailureHandler(&TApplication::ReportSettingsWriteFailure);
   connect(this, &QGuiApplication::commitDataRequest, this,
           [](QSessionManager&) { TApplication::EndSession(); });
 }
@@ -77,24 +62,11 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& e) {
-    ShowException(QString::fromUtf8(e.what()));
+    messages_.ShowException(QString::fromUtf8(e.what()));
   } catch (...) {
-    ShowException(QStringLiteral("Unknown error"));
+    messages_.ShowException(QStringLiteral("Unknown error"));
   }
   return false;
-}
-
-void TApplication::ShowException(const QString& message) {
-  if (exceptionDisplay()) {
-    exceptionDisplay()(message);
-    return;
-  }
-  QMessageBox::critical(MainForm(), QCoreApplication::applicationName(), message);
-}
-
-TApplication::ExceptionDisplay TApplication::SetExceptionDisplay(ExceptionDisplay display) {
-  std::swap(exceptionDisplay(), display);
-  return display;
 }
 
 bool TApplication::ChangingWindows() {
@@ -193,33 +165,14 @@ void TApplication::EndSession() {
 
 namespace pelbrix {
 
-void TApplication::ShowMessage(const QString& text) {
-  if (messageDisplay()) {
-    messageDisplay()(text);
-    return;
-  }
+void BoxMessageDisplay::ShowException(const QString& message) {
+  QMessageBox::critical(TApplication::MainForm(), QCoreApplication::applicationName(), message);
+}
+
+void BoxMessageDisplay::ShowMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                  MainForm());
+                  TApplication::MainForm());
   box.exec();
-}
-
-TApplication::MessageDisplay TApplication::SetMessageDisplay(MessageDisplay display) {
-  std::swap(messageDisplay(), display);
-  return display;
-}
-
-void TApplication::ReportSettingsWriteFailure(const std::string& path, const std::string& reason) {
-  // A save writes several keys; one message says it all, and later saves of the same
-  // run would only repeat it.
-  if (settingsFailureReported()) return;
-  settingsFailureReported() = true;
-  ShowMessage(QObject::tr("The settings could not be saved to the file\n%1\n(%2).\n\n"
-                          "Pelbrix goes on, but will not remember these settings next time.")
-                  .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(reason.c_str())));
-}
-
-void TApplication::RearmSettingsWriteFailureReport() {
-  settingsFailureReported() = false;
 }
 
 }  // namespace pelbrix

@@ -49,7 +49,7 @@ RateOutcome solveMultipleRate(BoyleRateMode mode, const std::array<std::string, 
   return {ErrorDialog::None, multipleRate(mode, x)};
 }
 
-std::string rateText(long double value, char decimalSeparator) {
+std::string rateText(long double value, std::string_view decimalSeparator) {
   return formatGeneral(value, kRatePrecision, kRateExponentDigits, decimalSeparator);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/ErrorReport.h"
 
@@ -49,7 +50,7 @@ RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>
 RateOutcome solveMultipleRate(BoyleRateMode mode, const std::array<std::string, 7>& fields);
 
 // The rate calculator's result text: 6 significant digits, at least 4 exponent digits.
-std::string rateText(long double value, char decimalSeparator = '.');
+std::string rateText(long double value, std::string_view decimalSeparator = ".");
 inline constexpr int kRatePrecision = 6;
 inline constexpr int kRateExponentDigits = 4;
 

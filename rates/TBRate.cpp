@@ -5,14 +5,10 @@
 
 #include "platform/Controls.h"
 #include "platform/ErrorReport.h"
-#include "platform/IniFile.h"
-#include "platform/NumberText.h"
-#include "platform/SettingsPath.h"
+#include "platform/SettingsStore.h"
 #include "rates/BoyleRates.h"
 
 namespace pelbrix {
-
-TBRate* BRate = nullptr;
 
 namespace {
 
@@ -92,7 +88,8 @@ std::int16_t firstChecked(std::initializer_list<QRadioButton*> radios) {
 
 }  // namespace
 
-TBRate::TBRate() {
+TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
+    : settings_(settings), errors_(errors) {
   setObjectName(QStringLiteral("BRate"));
   setWindowTitle(tr("Boyle Rate"));
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -191,7 +188,7 @@ TBRate::TBRate() {
 }
 
 void TBRate::FormCreate() {
-  const IniFile ini(settingsFilePath());
+  const SettingsStore::LoadPass ini = settings_.Load();
   const int page = ini.ReadInteger(kSection, "LastPage", 0);
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
@@ -205,14 +202,14 @@ void TBRate::FormCreate() {
 }
 
 void TBRate::FormClose() {
-  IniFile ini(settingsFilePath());
+  SettingsStore::SavePass ini = settings_.Save();
   const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
                                                RadioButton4, RadioButton5, RadioButton6,
                                                RadioButton7, RadioButton8};
-  // After a failed write the rest would fail the same way; one report is enough.
-  if (!ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex())) return;
+  ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex());
   for (std::size_t k = 0; k < radios.size(); ++k)
-    if (!ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked())) return;
+    ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked());
+  ini.Commit();
 }
 
 void TBRate::relabelSingle(int mode) {
@@ -258,42 +255,23 @@ void TBRate::RadioButton8Click() {
   MultipleMode = 4;
 }
 
-bool TBRate::SingleInputMissing() {
-  return reportMissingInput({Edit1, Edit2, Edit3});
-}
-
-bool TBRate::MultipleInputMissing() {
-  return reportMissingInput({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11});
-}
-
-std::int16_t TBRate::CheckedSingleMode() const {
-  return firstChecked({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
-}
-
-std::int16_t TBRate::CheckedMultipleMode() const {
-  return firstChecked({RadioButton5, RadioButton6, RadioButton7, RadioButton8});
-}
-
-QString TBRate::SolveSingle(std::int16_t mode, double x1, double x2, double x3) const {
-  return resultText(singleRate(static_cast<BoyleRateMode>(mode), x1, x2, x3), kRatePrecision,
-                    kRateExponentDigits);
-}
-
-QString TBRate::SolveMultiple(std::int16_t mode, double x5, double x6, double x7, double x8,
-                              double x9, double x10, double x11) const {
-  return resultText(multipleRate(static_cast<BoyleRateMode>(mode), {x5, x6, x7, x8, x9, x10, x11}),
-                    kRatePrecision, kRateExponentDigits);
+void TBRate::showOutcome(QLineEdit* result, const RateOutcome& outcome) {
+  if (!outcome.ok()) {
+    errors_.Show(outcome.error);
+    return;
+  }
+  result->setText(QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())));
 }
 
 void TBRate::Button1Click() {
-  if (SingleInputMissing()) return;
-  const auto x = parseFields(std::array{fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)});
-  if (anyZero(x)) {
-    showErrorDialog(ErrorDialog::ZeroValue);
-    return;
-  }
-  if (SingleMode == 0) SingleMode = CheckedSingleMode();
-  Edit4->setText(SolveSingle(SingleMode, x[0], x[1], x[2]));
+  // The mode comes from the buttons only once a calculation has passed its checks.
+  const std::int16_t mode =
+      SingleMode ? SingleMode
+                 : firstChecked({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+  const RateOutcome outcome = solveSingleRate(
+      static_cast<BoyleRateMode>(mode), {fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)});
+  if (outcome.ok()) SingleMode = mode;
+  showOutcome(Edit4, outcome);
 }
 
 void TBRate::Button2Click() {
@@ -301,16 +279,15 @@ void TBRate::Button2Click() {
 }
 
 void TBRate::Button3Click() {
-  if (MultipleInputMissing()) return;
-  const auto x =
-      parseFields(std::array{fieldText(Edit5), fieldText(Edit6), fieldText(Edit7), fieldText(Edit8),
-                             fieldText(Edit9), fieldText(Edit10), fieldText(Edit11)});
-  if (anyZero(x)) {
-    showErrorDialog(ErrorDialog::ZeroValue);
-    return;
-  }
-  if (MultipleMode == 0) MultipleMode = CheckedMultipleMode();
-  Edit12->setText(SolveMultiple(MultipleMode, x[0], x[1], x[2], x[3], x[4], x[5], x[6]));
+  const std::int16_t mode =
+      MultipleMode ? MultipleMode
+                   : firstChecked({RadioButton5, RadioButton6, RadioButton7, RadioButton8});
+  const RateOutcome outcome =
+      solveMultipleRate(static_cast<BoyleRateMode>(mode),
+                        {fieldText(Edit5), fieldText(Edit6), fieldText(Edit7), fieldText(Edit8),
+                         fieldText(Edit9), fieldText(Edit10), fieldText(Edit11)});
+  if (outcome.ok()) MultipleMode = mode;
+  showOutcome(Edit12, outcome);
 }
 
 void TBRate::Button4Click() {

@@ -15,10 +15,14 @@
 
 namespace pelbrix {
 
+class ErrorPresenter;
+class SettingsStore;
+struct RateOutcome;
+
 class TBRate : public TForm {
   Q_OBJECT
  public:
-  TBRate();
+  TBRate(SettingsStore& settings, ErrorPresenter& errors);
 
   QTabWidget* PageControl1;
   QWidget *TabSheet1, *TabSheet2;
@@ -62,21 +66,13 @@ class TBRate : public TForm {
   void Button3Click();
   void Button4Click();
 
-  // True, after showing the Error #1 dialog, when an input field of the page is empty.
-  bool SingleInputMissing();
-  bool MultipleInputMissing();
-  // The mode the page's buttons show; 1 when none is checked.
-  std::int16_t CheckedSingleMode() const;
-  std::int16_t CheckedMultipleMode() const;
-  QString SolveSingle(std::int16_t mode, double x1, double x2, double x3) const;
-  QString SolveMultiple(std::int16_t mode, double x5, double x6, double x7, double x8, double x9,
-                        double x10, double x11) const;
-
  private:
   void relabelSingle(int mode);
   void relabelMultiple(int mode);
+  // Writes the result, or shows the dialog of the check that failed.
+  void showOutcome(QLineEdit* result, const RateOutcome& outcome);
+  SettingsStore& settings_;
+  ErrorPresenter& errors_;
 };
-
-extern TBRate* BRate;
 
 }  // namespace pelbrix

@@ -5,10 +5,9 @@
 
 #include "platform/Controls.h"
 #include "platform/ErrorReport.h"
+#include "platform/NumberText.h"
 
 namespace pelbrix {
-
-TCHRate* CHRate = nullptr;
 
 namespace {
 
@@ -54,7 +53,7 @@ QGroupBox* makeSolveFor(QWidget* page, int number, std::array<QRadioButton*, 4>&
 
 }  // namespace
 
-TCHRate::TCHRate() {
+TCHRate::TCHRate(ErrorPresenter& errors) : errors_(errors) {
   setObjectName(QStringLiteral("CHRate"));
   setWindowTitle(tr("Charles Rate"));
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
@@ -129,17 +128,10 @@ QSize TCHRate::sizeHint() const {
   return {std::max(kClientWidth, needed.width()), std::max(kClientHeight, needed.height())};
 }
 
-bool TCHRate::SingleInputMissing() {
-  return reportMissingInput({Edit1, Edit2, Edit3});
-}
-
-bool TCHRate::MultipleInputMissing() {
-  return reportMissingInput({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11});
-}
-
 // The Charles rate formulas are not worked out yet: Calculate only checks the input.
 void TCHRate::Button1Click() {
-  SingleInputMissing();
+  if (anyFieldEmpty(std::array{fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}))
+    errors_.Show(ErrorDialog::NotEnoughData);
 }
 
 void TCHRate::Button2Click() {
@@ -147,7 +139,10 @@ void TCHRate::Button2Click() {
 }
 
 void TCHRate::Button3Click() {
-  MultipleInputMissing();
+  if (anyFieldEmpty(std::array{fieldText(Edit5), fieldText(Edit6), fieldText(Edit7),
+                               fieldText(Edit8), fieldText(Edit9), fieldText(Edit10),
+                               fieldText(Edit11)}))
+    errors_.Show(ErrorDialog::NotEnoughData);
 }
 
 void TCHRate::Button4Click() {

@@ -14,10 +14,12 @@
 
 namespace pelbrix {
 
+class ErrorPresenter;
+
 class TCHRate : public TForm {
   Q_OBJECT
  public:
-  TCHRate();
+  explicit TCHRate(ErrorPresenter& errors);
 
   QTabWidget* PageControl1;
   QWidget *TabSheet1, *TabSheet2;
@@ -37,14 +39,11 @@ class TCHRate : public TForm {
   void Button3Click();
   void Button4Click();
 
-  // True, after showing the Error #1 dialog, when an input field of the page is empty.
-  bool SingleInputMissing();
-  bool MultipleInputMissing();
-
   // The design size, or more where the desktop's font needs it.
   QSize sizeHint() const override;
-};
 
-extern TCHRate* CHRate;
+ private:
+  ErrorPresenter& errors_;
+};
 
 }  // namespace pelbrix

@@ -85,5 +85,5 @@ TEST(BoyleRates, HugeAndInfiniteValuesGiveTheFormattersText) {
   EXPECT_EQ(single(M::RateOfPressure, {"1e999", "1", "1"}), "0");  // -1 / inf
   EXPECT_EQ(multiple(M::Volume, {"1", "1e999", "1e999", "1", "1", "1", "1"}), "NAN");
   EXPECT_EQ(rateText(0.00000123456), "1.23456E-0006");
-  EXPECT_EQ(rateText(-2.5, ','), "-2,5");
+  EXPECT_EQ(rateText(-2.5, ","), "-2,5");
 }

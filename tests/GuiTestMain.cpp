@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "GuiTestSupport.h"
 #include "platform/TApplication.h"
 
 int main(int argc, char** argv) {
@@ -12,7 +13,10 @@ int main(int argc, char** argv) {
   if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
     setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
   testing::InitGoogleTest(&argc, argv);
-  pelbrix::TApplication app(argc, argv);
+  pelbrix::TApplication app(argc, argv, pelbrix::test::applicationMessages());
   app.SetTitle(QStringLiteral("Pelbrix"));
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  // The windows go before the application object, as in the program.
+  pelbrix::test::releaseApp();
+  return result;
 }

@@ -1,28 +1,18 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QFile>
 #include <QTimer>
+#include <memory>
 
-#include "platform/SettingsPath.h"
+#include "app/TMain.h"
 
 namespace pelbrix::test {
 
-ErrorRecorder::ErrorRecorder() {
-  previous_ =
-      setErrorDialogHandler([this](ErrorDialog d) { shown.push_back(static_cast<int>(d)); });
-}
-ErrorRecorder::~ErrorRecorder() {
-  setErrorDialogHandler(previous_);
-}
+TempSettings::TempSettings() : store([this] { return path(); }, messages) {}
 
-TempSettings::TempSettings() {
-  previous_ = setSettingsFilePathOverride(path());
-}
-TempSettings::~TempSettings() {
-  setSettingsFilePathOverride(previous_);
-}
 std::string TempSettings::path() const {
   return dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString();
 }
@@ -58,21 +48,38 @@ QString runModal(const std::function<void()>& action) {
   return seen;
 }
 
-}  // namespace pelbrix::test
-
-#include "app/Forms.h"
-#include "dialogs/TForm9.h"
-#include "platform/TApplication.h"
-
-namespace pelbrix::test {
-void ensureForms() {
-  static bool created = false;
-  if (created) return;
-  created = true;
-  static TempSettings* settings = new TempSettings;  // lives for the whole process
-  (void)settings;
-  CreateForms(*static_cast<TApplication*>(QCoreApplication::instance()));
-  // Activating the main window would show the splash screen; only its own tests ask for it.
-  SplashPending = false;
+namespace {
+FakeNotifyArea& withoutTray(FakeNotifyArea& area) {
+  area.available = false;  // as offscreen: no tray to minimise into
+  return area;
 }
+}  // namespace
+
+TestApplication::TestApplication()
+    : windows({settings.store, withoutTray(notifyArea), settings.messages,
+               &QDateTime::currentDateTime, &errors}) {
+  windows.Main->SplashPending = false;
+}
+
+namespace {
+std::unique_ptr<TestApplication>& instance() {
+  static std::unique_ptr<TestApplication> windows;
+  return windows;
+}
+}  // namespace
+
+TestApplication& app() {
+  if (!instance()) instance() = std::make_unique<TestApplication>();
+  return *instance();
+}
+
+void releaseApp() {
+  instance().reset();
+}
+
+MessageRecorder& applicationMessages() {
+  static MessageRecorder messages;
+  return messages;
+}
+
 }  // namespace pelbrix::test

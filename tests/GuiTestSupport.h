@@ -1,52 +1,75 @@
 #pragma once
-// Seams for GUI tests: dialogs recorded instead of shown, the settings file in a
-// temporary folder, modal windows closed from a timer.
+// Fakes and helpers for GUI tests: dialogs and messages recorded instead of shown, the
+// settings file in a temporary folder, modal windows closed from a timer, and the
+// application's windows built over fakes.
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "FakeNotifyArea.h"
+#include "app/Application.h"
 #include "platform/ErrorReport.h"
+#include "platform/MessageDisplay.h"
+#include "platform/SettingsStore.h"
 
 namespace pelbrix::test {
 
-// Records every error dialog asked for while it lives.
-class ErrorRecorder {
+// Records every error dialog asked for.
+class ErrorRecorder : public ErrorPresenter {
  public:
-  ErrorRecorder();
-  ~ErrorRecorder();
+  void Show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
   std::vector<int> shown;  // dialog numbers, in order
-
- private:
-  ErrorDialogHandler previous_;
 };
 
-// Points the settings file into a fresh temporary folder while it lives, then back to
-// where it pointed before (so nested ones in a test keep the process-wide one).
+// Records the exceptions and messages that would have been shown.
+class MessageRecorder : public MessageDisplay {
+ public:
+  void ShowException(const QString& message) override { exceptions << message; }
+  void ShowMessage(const QString& text) override { messages << text; }
+  QStringList exceptions, messages;
+};
+
+// A settings store over a file in a fresh temporary folder; its failure reports are
+// recorded in `messages`.
 class TempSettings {
  public:
   TempSettings();
-  ~TempSettings();
   std::string path() const;
   std::string read() const;  // the file's bytes, "" when missing
   void write(const std::string& content) const;
   bool exists() const;
 
+  MessageRecorder messages;
+  SettingsStore store;
+
  private:
   QTemporaryDir dir_;
-  std::optional<std::string> previous_;  // restored on destruction
 };
 
 // Runs `action` (which is expected to open a modal window) and closes whichever modal
 // window opens from a timer; returns the object name of the modal window seen.
 QString runModal(const std::function<void()>& action);
 
-}  // namespace pelbrix::test
+// The application's twelve windows over fakes: a settings file in a temporary folder
+// that starts empty, a notification area with no tray, recorded dialogs and messages.
+struct TestApplication {
+  TestApplication();
+  TempSettings settings;
+  FakeNotifyArea notifyArea;
+  ErrorRecorder errors;
+  Application windows;
+};
 
-namespace pelbrix::test {
-// Creates the application's twelve windows once per test process, with the settings
-// file in a temporary folder that starts empty.
-void ensureForms();
+// One set of windows per test process, created on first use; its splash screen is not
+// pending (only the splash screen's own tests ask for it).
+TestApplication& app();
+// Destroys those windows (main() does, before the application object goes).
+void releaseApp();
+
+// What the application object showed for exceptions that left an event handler.
+MessageRecorder& applicationMessages();
+
 }  // namespace pelbrix::test

@@ -141,15 +141,14 @@ class IniFileOnDisk : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     path_ = dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString();
-    previous_ =
-        setIniWriteFailureHandler([this](const std::string& path, const std::string& reason) {
-          failures_.push_back(path + ": " + reason);
-        });
   }
-  void TearDown() override {
-    ::chmod(dir_.path().toLocal8Bit().constData(), 0755);
-    setIniWriteFailureHandler(previous_);
+  // A file whose write failures are recorded in failures_.
+  IniFile file(const std::string& path) {
+    return IniFile(path, [this](const std::string& p, const std::string& reason) {
+      failures_.push_back(p + ": " + reason);
+    });
   }
+  void TearDown() override { ::chmod(dir_.path().toLocal8Bit().constData(), 0755); }
   void put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
   std::string get() const {
     std::ifstream in(path_, std::ios::binary);
@@ -165,13 +164,12 @@ class IniFileOnDisk : public testing::Test {
   QTemporaryDir dir_;
   std::string path_;
   std::vector<std::string> failures_;
-  IniWriteFailureHandler previous_;
 };
 
 }  // namespace
 
 TEST_F(IniFileOnDisk, FirstRunExampleByteForByte) {
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 0);
   EXPECT_TRUE(ini.ReadBool("Boyle", "Volume", true));
   EXPECT_EQ(ini.ReadString("Options", "AniInterval", "3"), "3");
@@ -220,7 +218,7 @@ TEST_F(IniFileOnDisk, IntegerAndBooleanRules) {
   };
   for (const auto& c : cases) {
     put(std::string("[Boyle]\nVolume=") + c.text + "\n");
-    const IniFile ini(path_);
+    const IniFile ini = file(path_);
     EXPECT_EQ(ini.ReadInteger("boyle", "VOLUME", -7), c.asInteger) << c.text;
     EXPECT_EQ(ini.ReadBool("Boyle", "Volume", true), c.asBoolFromTrue) << c.text;
     EXPECT_EQ(ini.ReadBool("Boyle", "Volume", false), c.asBoolFromFalse) << c.text;
@@ -228,7 +226,7 @@ TEST_F(IniFileOnDisk, IntegerAndBooleanRules) {
 }
 
 TEST_F(IniFileOnDisk, ALineBreakInAValueCannotForgeLines) {
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   ini.WriteString("Options", "AniInterval", "3\n[Main]\r\nTop=5");
   EXPECT_EQ(get(), "[Options]\nAniInterval=3 [Main]  Top=5\n");
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 0);
@@ -237,7 +235,7 @@ TEST_F(IniFileOnDisk, ALineBreakInAValueCannotForgeLines) {
 TEST_F(IniFileOnDisk, AReadOnlyFileIsLeftIntactAndTheFailureReported) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
   EXPECT_EQ(get(), "[Main]\nTop=1\n");
   ASSERT_EQ(failures_.size(), 1u);
@@ -248,7 +246,7 @@ TEST_F(IniFileOnDisk, AReadOnlyFileIsLeftIntactAndTheFailureReported) {
 TEST_F(IniFileOnDisk, AReadOnlyFolderIsLeftIntact) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0555), 0);
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
   EXPECT_FALSE(ini.WriteInteger("Main", "Left", 2));
   EXPECT_EQ(failures_.size(), 2u);  // the writer tells of each; the user is told once elsewhere
@@ -257,7 +255,7 @@ TEST_F(IniFileOnDisk, AReadOnlyFolderIsLeftIntact) {
 }
 
 TEST_F(IniFileOnDisk, AFolderThatDoesNotExist) {
-  IniFile ini(dir_.filePath(QStringLiteral("gone/pelbrix.INI")).toStdString());
+  IniFile ini = file(dir_.filePath(QStringLiteral("gone/pelbrix.INI")).toStdString());
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 3), 3);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
   EXPECT_EQ(failures_.size(), 1u);
@@ -267,7 +265,7 @@ TEST_F(IniFileOnDisk, AFolderThatDoesNotExist) {
 TEST_F(IniFileOnDisk, AFileThatCannotBeReadIsNeverReplaced) {
   // A folder where the file should be: nothing to read, and nothing may replace it.
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("pelbrix.INI")));
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 3), 3);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
   EXPECT_EQ(failures_.size(), 1u);
@@ -276,7 +274,7 @@ TEST_F(IniFileOnDisk, AFileThatCannotBeReadIsNeverReplaced) {
 
 TEST_F(IniFileOnDisk, APipeNeitherHangsAReadNorIsReplaced) {
   ASSERT_EQ(::mkfifo(path_.c_str(), 0644), 0);
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 3), 3);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
   struct stat st {};
@@ -287,14 +285,14 @@ TEST_F(IniFileOnDisk, APipeNeitherHangsAReadNorIsReplaced) {
 TEST_F(IniFileOnDisk, PermissionsAndSymbolicLinksSurviveAWrite) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(path_.c_str(), 0600), 0);
-  IniFile(path_).WriteInteger("Main", "Top", 2);
+  file(path_).WriteInteger("Main", "Top", 2);
   struct stat st {};
   ASSERT_EQ(::stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0600u);
 
   const std::string link = dir_.filePath(QStringLiteral("link.INI")).toStdString();
   ASSERT_EQ(::symlink(path_.c_str(), link.c_str()), 0);
-  IniFile(link).WriteInteger("Main", "Top", 3);
+  file(link).WriteInteger("Main", "Top", 3);
   ASSERT_EQ(::lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(get(), "[Main]\nTop=3\n");
@@ -305,7 +303,7 @@ TEST_F(IniFileOnDisk, ATenMegabyteLineNeitherHangsNorIsLost) {
   const std::string before = "[Main]\nTop=5\nJunk=" + huge + "\n[Boyle]\nVolume=0\n";
   put(before);
   const auto start = std::chrono::steady_clock::now();
-  IniFile ini(path_);
+  IniFile ini = file(path_);
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 5);
   EXPECT_FALSE(ini.ReadBool("Boyle", "Volume", true));
   EXPECT_TRUE(ini.WriteInteger("Main", "Left", 7));
@@ -319,7 +317,7 @@ TEST_F(IniFileOnDisk, BinaryGarbageReadsAsDefaultsAndStillTakesAWrite) {
     std::string garbage(4096, '\0');
     for (char& c : garbage) c = static_cast<char>(random());
     put(garbage);
-    IniFile ini(path_);
+    IniFile ini = file(path_);
     (void)ini.ReadInteger("Main", "Top", 0);
     (void)ini.ReadString("Options", "AniInterval", "3");
     ASSERT_TRUE(ini.WriteInteger("Pelbrix Test", "Key", 42));

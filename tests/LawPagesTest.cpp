@@ -9,14 +9,19 @@
 
 using namespace pelbrix;
 
+namespace {
+Application& windows() {
+  return test::app().windows;
+}
+}  // namespace
+
 class LawPages : public testing::Test {
  protected:
   void SetUp() override {
-    test::ensureForms();
-    errors_ = std::make_unique<test::ErrorRecorder>();
-    boyle = Main->TabSheet1;
-    charles = Main->TabSheet2;
-    combo = Main->TabSheet4;
+    test::app().errors.shown.clear();
+    boyle = windows().Main->TabSheet1;
+    charles = windows().Main->TabSheet2;
+    combo = windows().Main->TabSheet4;
     boyle->Button2Click();
     charles->Button4Click();
     combo->Button8Click();
@@ -25,8 +30,7 @@ class LawPages : public testing::Test {
     e->clear();
     QTest::keyClicks(e, text);
   }
-  std::unique_ptr<test::ErrorRecorder> errors_;
-  std::vector<int>& shown() { return errors_->shown; }
+  std::vector<int>& shown() { return test::app().errors.shown; }
   TBoylePage* boyle = nullptr;
   TCharlesPage* charles = nullptr;
   TComboPage* combo = nullptr;
@@ -141,8 +145,8 @@ TEST_F(LawPages, CombinedPageModesAndChecks) {
 }
 
 TEST_F(LawPages, IdealPageChangesNothing) {
-  Main->TabSheet5->Button9->click();
-  Main->TabSheet5->Button10->click();
+  windows().Main->TabSheet5->Button9->click();
+  windows().Main->TabSheet5->Button10->click();
   EXPECT_TRUE(shown().empty());
 }
 

@@ -20,19 +20,13 @@ const char kFirstRunExample[] =
 
 class MainSettings : public testing::Test {
  protected:
-  void SetUp() override {
-    previousDisplay_ =
-        TApplication::SetMessageDisplay([this](const QString& text) { messages.push_back(text); });
-    TApplication::RearmSettingsWriteFailureReport();
-  }
-  void TearDown() override {
-    TApplication::SetMessageDisplay(previousDisplay_);
-    TApplication::RearmSettingsWriteFailureReport();
-  }
   // A main window created now, so its creation handler reads the prepared file.
   std::unique_ptr<TMain> start(const std::string& file) {
     settings.write(file);
-    return std::make_unique<TMain>();
+    return create();
+  }
+  std::unique_ptr<TMain> create() {
+    return std::make_unique<TMain>(test::app().windows, settings.store, errors, area);
   }
   static std::vector<bool> checked(const TMain& m) {
     return {m.TabSheet1->RadioButton1->isChecked(), m.TabSheet1->RadioButton2->isChecked(),
@@ -42,14 +36,15 @@ class MainSettings : public testing::Test {
   }
 
   test::TempSettings settings;
-  QStringList messages;
-  TApplication::MessageDisplay previousDisplay_;
+  test::FakeNotifyArea area;
+  test::ErrorRecorder errors;
+  QStringList& messages = settings.messages.messages;
 };
 
 }  // namespace
 
 TEST_F(MainSettings, FirstRunReadsDefaultsAndCreatesNothingUntilTheClose) {
-  auto m = std::make_unique<TMain>();
+  auto m = create();
   EXPECT_FALSE(settings.exists());
   EXPECT_EQ(m->frameGeometry().topLeft(), QPoint(0, 0));
   EXPECT_EQ(m->PageControl1->currentIndex(), 0);
@@ -101,7 +96,6 @@ TEST_F(MainSettings, ACombinedPageWithNoModeKeepsItsCaptionsAndCalculatesTempera
   TComboPage* combo = m->TabSheet4;
   EXPECT_EQ(combo->Label13->text(), "Volume 1:");
   EXPECT_EQ(combo->Label17->text(), "Temperature 2");
-  test::ErrorRecorder errors;
   // T1 = 300, V1 = 1, V2 = 2, P1 = 1, P2 = 1 gives T2 = 600 in temperature mode only.
   const char* inputs[] = {"300", "1", "2", "1", "1"};
   QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};

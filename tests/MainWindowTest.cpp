@@ -28,7 +28,12 @@ QStringList texts(const QList<QAction*>& actions) {
 
 class MainWindow : public testing::Test {
  protected:
-  void SetUp() override { test::ensureForms(); }
+  void SetUp() override {
+    Main = test::app().windows.Main;
+    TempConv = test::app().windows.TempConv;
+  }
+  TMain* Main = nullptr;
+  TTempConv* TempConv = nullptr;
 };
 
 TEST_F(MainWindow, FrameAsDesigned) {
@@ -82,10 +87,10 @@ TEST_F(MainWindow, RateEntriesWithoutHandlersChangeNothing) {
 }
 
 TEST_F(MainWindow, ModalWindowsOpenAndReturn) {
-  EXPECT_EQ(test::runModal([] { Main->Options->trigger(); }), "Optxion");
-  EXPECT_EQ(test::runModal([] { Main->BoyleRate->trigger(); }), "BRate");
-  EXPECT_EQ(test::runModal([] { Main->CharlesRate->trigger(); }), "CHRate");
-  EXPECT_EQ(test::runModal([] { Main->ADlog->trigger(); }), "Aboxt");
+  EXPECT_EQ(test::runModal([this] { Main->Options->trigger(); }), "Optxion");
+  EXPECT_EQ(test::runModal([this] { Main->BoyleRate->trigger(); }), "BRate");
+  EXPECT_EQ(test::runModal([this] { Main->CharlesRate->trigger(); }), "CHRate");
+  EXPECT_EQ(test::runModal([this] { Main->ADlog->trigger(); }), "Aboxt");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -130,14 +135,13 @@ TEST_F(MainWindow, EditActionsFollowFocusSelectionAndClipboard) {
 }
 
 TEST_F(MainWindow, ExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
-  QStringList shown;
-  auto previous = TApplication::SetExceptionDisplay([&](const QString& m) { shown << m; });
+  QStringList& shown = test::applicationMessages().exceptions;
+  shown.clear();
   bool later = false;
   QTimer::singleShot(
       0, Main, [] { throw std::runtime_error("Cannot Create System Shell Notification Icon"); });
   QTimer::singleShot(5, Main, [&] { later = true; });
   EXPECT_TRUE(QTest::qWaitFor([&] { return later; }, 2000));
-  TApplication::SetExceptionDisplay(previous);
   EXPECT_EQ(shown, QStringList({"Cannot Create System Shell Notification Icon"}));
 }
 

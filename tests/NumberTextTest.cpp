@@ -107,8 +107,8 @@ TEST(FormatGeneral, TiesRoundAwayFromZeroOnTheExactBinaryValue) {
 TEST(FormatGeneral, OtherPrecisionsAndSeparators) {
   EXPECT_EQ(formatGeneral(-1.0L / 3.0L, 6, 4), "-0.333333");
   EXPECT_EQ(formatGeneral(1234567.0L, 6, 4), "1.23457E0006");
-  EXPECT_EQ(formatGeneral(1.5L, 5, 4, ','), "1,5");
-  EXPECT_EQ(formatGeneral(123456.0L, 5, 4, ','), "1,2346E0005");
+  EXPECT_EQ(formatGeneral(1.5L, 5, 4, ","), "1,5");
+  EXPECT_EQ(formatGeneral(123456.0L, 5, 4, ","), "1,2346E0005");
   EXPECT_EQ(formatGeneral(static_cast<float>(25.0f + 273.15), 15, 0), "298.149993896484");
   EXPECT_EQ(formatGeneral(6.1035157159494701e-06L, 15, 0), "6.10351571594947E-6");
 }

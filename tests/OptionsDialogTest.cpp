@@ -22,7 +22,7 @@ class OptionsDialog : public testing::Test {
     initResources();
     for (int i = 0; i < 8; ++i) images.Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
     // Set up as the main window's TrayIcon1.
-    tray = std::make_unique<TTrayIcon>(nullptr, &area);
+    tray = std::make_unique<TTrayIcon>(nullptr, area);
     tray->BeginLoading();
     tray->SetVisible(true);
     tray->RestoreOn = imLeftDoubleClick;
@@ -30,7 +30,7 @@ class OptionsDialog : public testing::Test {
     tray->SetIcons(&images);
     tray->Loaded();
   }
-  void create() { dialog = std::make_unique<TOptxion>(tray.get()); }
+  void create() { dialog = std::make_unique<TOptxion>(*tray, settings.store, messages); }
   bool shown() const { return area.Shows(tray->GetHandle(), tray->Id()); }
   // Shows the dialog, runs `act`, and expects it closed.
   void visit(const std::function<void()>& act) {
@@ -40,7 +40,8 @@ class OptionsDialog : public testing::Test {
   }
 
   test::TempSettings settings;
-  FakeNotifyArea area;
+  test::MessageRecorder messages;
+  test::FakeNotifyArea area;
   TImageList images;
   std::unique_ptr<TTrayIcon> tray;
   std::unique_ptr<TOptxion> dialog;

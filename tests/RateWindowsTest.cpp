@@ -4,11 +4,9 @@
 
 #include <QTest>
 #include <memory>
-#include <optional>
 #include <sstream>
 
 #include "GuiTestSupport.h"
-#include "platform/SettingsPath.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
 
@@ -20,22 +18,6 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 using namespace pelbrix;
 
 namespace {
-
-// A temporary settings file that hands the path back to whoever had it before.
-class ScopedSettings {
- public:
-  ScopedSettings() : previous_(settingsFilePath()) { temp_.emplace(); }
-  ~ScopedSettings() {
-    temp_.reset();
-    setSettingsFilePathOverride(previous_);
-  }
-  test::TempSettings& operator*() { return *temp_; }
-  test::TempSettings* operator->() { return &*temp_; }
-
- private:
-  std::string previous_;
-  std::optional<test::TempSettings> temp_;
-};
 
 void type(QLineEdit* e, const QString& text) {
   e->clear();
@@ -70,8 +52,8 @@ class BoyleRate : public testing::Test {
  protected:
   // Creates the window over a settings file holding `content` (no file when empty).
   TBRate& open(const std::string& content = {}) {
-    if (!content.empty()) settings->write(content);
-    form = std::make_unique<TBRate>();
+    if (!content.empty()) settings.write(content);
+    form = std::make_unique<TBRate>(settings.store, errors);
     return *form;
   }
   QStringList singleLabels() const {
@@ -93,7 +75,7 @@ class BoyleRate : public testing::Test {
   }
   std::vector<int>& shown() { return errors.shown; }
 
-  ScopedSettings settings;
+  test::TempSettings settings;
   test::ErrorRecorder errors;
   std::unique_ptr<TBRate> form;
 
@@ -135,7 +117,7 @@ TEST_F(BoyleRate, FirstStartKeepsTheDesignUntilTheFirstCalculate) {
   EXPECT_EQ(f.Edit12->text(), "-0.75");
   EXPECT_EQ(f.MultipleMode, 4);
   EXPECT_TRUE(shown() == std::vector<int>({1}));
-  EXPECT_FALSE(settings->exists());  // nothing is written before the first close
+  EXPECT_FALSE(settings.exists());  // nothing is written before the first close
 }
 
 TEST_F(BoyleRate, ModeButtonsRelabelAndKeepTheValues) {
@@ -226,7 +208,7 @@ TEST_F(BoyleRate, PageIndexOutOfRangeOpensTheFirstPage) {
     TBRate& f = open(std::string("[BoyleTrend]\nLastPage=") + stored + "\n");
     EXPECT_EQ(f.PageControl1->currentIndex(), 0) << stored;
     test::runModal([&] { f.ShowModal(); });
-    EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend")[0], "LastPage=0") << stored;
+    EXPECT_EQ(sectionLines(settings.read(), "BoyleTrend")[0], "LastPage=0") << stored;
   }
 }
 
@@ -238,15 +220,15 @@ TEST_F(BoyleRate, EveryCloseWritesTheNineKeysInOrder) {
   EXPECT_EQ(test::runModal([&] { f.ShowModal(); }), "BRate");
   EXPECT_FALSE(f.isVisible());
   // Keys already in the file keep their places; the missing ones follow in order.
-  EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend"),
+  EXPECT_EQ(sectionLines(settings.read(), "BoyleTrend"),
             std::vector<std::string>({"RoPM=0", "LastPage=1", "VolumeS=0", "PressureS=1", "RoVS=0",
                                       "RoPS=0", "VolumeM=1", "PressureM=0", "RoVM=0"}));
-  EXPECT_EQ(sectionLines(settings->read(), "Extra"), std::vector<std::string>({"Note=x"}));
+  EXPECT_EQ(sectionLines(settings.read(), "Extra"), std::vector<std::string>({"Note=x"}));
 
-  settings->write("");
+  settings.write("");
   f.PageControl1->setCurrentIndex(0);
   test::runModal([&] { f.ShowModal(); });  // unchanged choices are written again
-  EXPECT_EQ(sectionLines(settings->read(), "BoyleTrend"),
+  EXPECT_EQ(sectionLines(settings.read(), "BoyleTrend"),
             std::vector<std::string>({"LastPage=0", "VolumeS=0", "PressureS=1", "RoVS=0", "RoPS=0",
                                       "VolumeM=1", "PressureM=0", "RoVM=0", "RoPM=0"}));
   // A fresh window restores what was written.
@@ -318,7 +300,7 @@ class CharlesRate : public testing::Test {
  protected:
   std::vector<int>& shown() { return errors.shown; }
   test::ErrorRecorder errors;
-  TCHRate form;
+  TCHRate form{errors};
 };
 
 TEST_F(CharlesRate, DesignTextsAndNoChoice) {

@@ -17,17 +17,10 @@
 using namespace pelbrix;
 
 namespace {
-// Replaces the splash screen's clock while it lives.
-class FixedClock {
- public:
-  explicit FixedClock(QDateTime at) {
-    previous_ = SetSplashClock([at] { return at; });
-  }
-  ~FixedClock() { SetSplashClock(previous_); }
-
- private:
-  SplashClockFunction previous_;
-};
+// A clock that always reads `at`.
+SplashClockFunction fixedClock(const QDateTime& at) {
+  return [at] { return at; };
+}
 
 const QDate kSaturday(2026, 12, 12);
 const QDate kWednesday(2026, 12, 9);
@@ -35,12 +28,11 @@ const QDate kWednesday(2026, 12, 9);
 
 class Splash : public testing::Test {
  protected:
-  void SetUp() override { test::ensureForms(); }
+  test::TempSettings settings;
 };
 
 TEST_F(Splash, WindowAsDesigned) {
-  FixedClock clock(QDateTime(kWednesday, QTime(10, 0)));
-  TForm9 form;
+  TForm9 form(settings.store, fixedClock(QDateTime(kWednesday, QTime(10, 0))));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form.size(), QSize(516, 394));
@@ -57,8 +49,7 @@ TEST_F(Splash, SaturdayMessageChosenAtCreationForEveryHour) {
   for (const QDate& day : {kSaturday, kWednesday}) {
     for (int hour = 0; hour < 24; ++hour) {
       SCOPED_TRACE(QStringLiteral("%1 %2h").arg(day.toString()).arg(hour).toStdString());
-      FixedClock clock(QDateTime(day, QTime(hour, 30)));
-      TForm9 form;
+      TForm9 form(settings.store, fixedClock(QDateTime(day, QTime(hour, 30))));
       const bool message =
           day == kSaturday && (hour == 10 || hour == 12 || hour == 14 || hour == 16 || hour == 17);
       EXPECT_EQ(form.Image1->isVisibleTo(&form), !message);
@@ -85,14 +76,14 @@ TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
     SCOPED_TRACE(c.file);
     test::TempSettings settings;
     if (*c.file) settings.write(c.file);
-    TForm9 form;
+    TForm9 form(settings.store, &QDateTime::currentDateTime);
     EXPECT_EQ(form.pos(), c.expected);
     EXPECT_FALSE(settings.exists() && !*c.file);  // reading never creates the file
   }
 }
 
 TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
-  TForm9 form;
+  TForm9 form(settings.store, &QDateTime::currentDateTime);
   form.Timer1->setInterval(20);
   QElapsedTimer elapsed;
   elapsed.start();
@@ -107,8 +98,7 @@ TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
 }
 
 TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
-  FixedClock clock(QDateTime(kWednesday, QTime(9, 0)));
-  TForm9 form;
+  TForm9 form(settings.store, fixedClock(QDateTime(kWednesday, QTime(9, 0))));
   EXPECT_TRUE(form.Image1->pixmap().isNull());
   form.show();
   EXPECT_EQ(form.Image1->pixmap().size(), QSize(449, 325));
@@ -116,8 +106,10 @@ TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
 }
 
 TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
-  SplashPending = true;
-  auto activateMain = [] {
+  TMain* Main = test::app().windows.Main;
+  TForm9* Form9 = test::app().windows.Form9;
+  Main->SplashPending = true;
+  auto activateMain = [Main] {
     QApplication::setActiveWindow(nullptr);
     Main->show();
     QApplication::setActiveWindow(Main);
@@ -137,7 +129,7 @@ TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
   activateMain();
   EXPECT_EQ(shown, "Form9");
   EXPECT_EQ(where, Form9->pos());  // not re-centred over the main window
-  EXPECT_FALSE(SplashPending);
+  EXPECT_FALSE(Main->SplashPending);
   EXPECT_FALSE(Form9->isVisible());
 
   shown.clear();
@@ -149,7 +141,7 @@ TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
 }
 
 TEST(AboutBox, TextsAndLayout) {
-  test::ensureForms();
+  TAboxt* Aboxt = test::app().windows.Aboxt;
   Aboxt->ensureLaidOut();  // laid out before its first showing
   EXPECT_EQ(Aboxt->windowTitle(), "About");
   EXPECT_EQ(Aboxt->Label1->text(), "Pelbrix 4.2");
@@ -175,7 +167,7 @@ TEST(AboutBox, TextsAndLayout) {
 }
 
 TEST(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
-  test::ensureForms();
+  TAboxt* Aboxt = test::app().windows.Aboxt;
   const QString texts = Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text();
   for (int round = 0; round < 2; ++round) {
     bool wasModal = false;
@@ -183,7 +175,7 @@ TEST(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
       wasModal = QApplication::activeModalWidget() == Aboxt;
       QTest::mouseClick(Aboxt->Button1, Qt::LeftButton);
     });
-    Main->ADlog->trigger();
+    test::app().windows.Main->ADlog->trigger();
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(Aboxt->isVisible());
     EXPECT_EQ(Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text(), texts);

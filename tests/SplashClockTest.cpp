@@ -28,11 +28,3 @@ TEST(SplashClock, SaturdayMessageAtItsHoursOnly) {
     }
   }
 }
-
-TEST(SplashClock, ReplaceableClock) {
-  const QDateTime fixed(QDate(2026, 12, 12), QTime(16, 30));
-  const SplashClockFunction previous = SetSplashClock([fixed] { return fixed; });
-  EXPECT_EQ(SplashNow(), fixed);
-  SetSplashClock(previous);
-  EXPECT_LE(std::abs(SplashNow().secsTo(QDateTime::currentDateTime())), 5);
-}

@@ -12,12 +12,17 @@
 
 using namespace pelbrix;
 
+namespace {
+Application& windows() {
+  return test::app().windows;
+}
+}  // namespace
+
 class TempConverter : public testing::Test {
  protected:
   void SetUp() override {
-    test::ensureForms();  // installs the real dialogs, so the recorder comes after it
-    errors = std::make_unique<test::ErrorRecorder>();
-    f = TempConv;
+    test::app().errors.shown.clear();
+    f = windows().TempConv;
     f->RadioButton1->click();
     f->Edit1->clear();
     f->Edit2->clear();
@@ -27,8 +32,7 @@ class TempConverter : public testing::Test {
     e->clear();
     QTest::keyClicks(e, text);
   }
-  std::vector<int>& shown() { return errors->shown; }
-  std::unique_ptr<test::ErrorRecorder> errors;
+  std::vector<int>& shown() { return test::app().errors.shown; }
   TTempConv* f = nullptr;
 };
 
@@ -39,7 +43,7 @@ TEST_F(TempConverter, OpensBesideTheMainWindowAndHidesOnClose) {
   EXPECT_EQ(f->Label2->text(), "Kelvin");
   EXPECT_EQ(f->Label1->buddy(), f->Edit1);
   EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
-  Main->CtoK->trigger();
+  windows().Main->CtoK->trigger();
   EXPECT_TRUE(f->isVisible());
   EXPECT_FALSE(f->isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -48,7 +52,7 @@ TEST_F(TempConverter, OpensBesideTheMainWindowAndHidesOnClose) {
   f->RadioButton2->click();
   f->close();
   EXPECT_FALSE(f->isVisible());
-  Main->CtoK->trigger();
+  windows().Main->CtoK->trigger();
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(f->Edit1->text(), "25");  // texts and mode survive the hiding
   EXPECT_TRUE(f->RadioButton2->isChecked());

@@ -69,5 +69,5 @@ TEST(TempConversion, RoundsToSingleLikeTheHardware) {
 }
 
 TEST(TempConversion, WritesTheGivenSeparator) {
-  EXPECT_EQ(temperatureText(celsiusToKelvin("36.6"), ','), "309,75");
+  EXPECT_EQ(temperatureText(celsiusToKelvin("36.6"), ","), "309,75");
 }

@@ -28,7 +28,7 @@ constexpr unsigned kCallback = msg::WM_USER + 1;
 // Records the application-level operations instead of performing them.
 class ProbeIcon : public TTrayIcon {
  public:
-  explicit ProbeIcon(NotifyArea* area) : TTrayIcon(nullptr, area) {}
+  explicit ProbeIcon(NotifyArea& area) : TTrayIcon(nullptr, area) {}
   std::vector<std::string> log;
   void Restore() override { log.push_back("Restore"); }
   void ShowMenu() override { log.push_back("Menu"); }
@@ -70,8 +70,8 @@ class TrayDecoder : public testing::TestWithParam<DecoderCase> {};
 
 TEST_P(TrayDecoder, StepsInOrder) {
   const DecoderCase& c = GetParam();
-  FakeNotifyArea area;
-  ProbeIcon icon(&area);
+  test::FakeNotifyArea area;
+  ProbeIcon icon(area);
   icon.RestoreOn = c.restoreOn;
   icon.PopupMenuOn = c.popupOn;
   icon.OnMouseDown = [&](QObject* sender, TMouseButton b, TShiftState shift, int x, int y) {
@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<DecoderCase>& info) { return std::string(info.param.name); });
 
 TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
-  FakeNotifyArea area;
-  ProbeIcon icon(&area);
+  test::FakeNotifyArea area;
+  ProbeIcon icon(area);
   icon.RestoreOn = imLeftDoubleClick;
   MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONDBLCLK);
   MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONUP);
@@ -146,8 +146,8 @@ TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
 }
 
 TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
-  FakeNotifyArea area;
-  ProbeIcon icon(&area);
+  test::FakeNotifyArea area;
+  ProbeIcon icon(area);
   icon.SetVisible(true);
   EXPECT_EQ(icon.GetHandle()->Send(msg::WM_QUERYENDSESSION), 1);
   EXPECT_TRUE(area.Shows(icon.GetHandle(), icon.Id()));
@@ -157,16 +157,16 @@ TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
   EXPECT_TRUE(TApplication::IsMainWindowHooked(&icon));
 
   // The application tells every hidden window when the desktop session ends.
-  FakeNotifyArea area2;
-  ProbeIcon other(&area2);
+  test::FakeNotifyArea area2;
+  ProbeIcon other(area2);
   other.SetVisible(true);
   TApplication::EndSession();
   EXPECT_FALSE(area2.Shows(other.GetHandle(), other.Id()));
 }
 
 TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
-  FakeNotifyArea area;
-  ProbeIcon icon(&area);
+  test::FakeNotifyArea area;
+  ProbeIcon icon(area);
   TMessage minimise{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0, 0};
   EXPECT_FALSE(TApplication::MainWindowMessage(minimise));
   EXPECT_TRUE(icon.log.empty()) << "not hooked while the icon is not shown";
@@ -192,8 +192,8 @@ TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
 }
 
 TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.SetVisible(true);
   EXPECT_TRUE(icon.Hide());
   try {
@@ -220,8 +220,8 @@ TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
 }
 
 TEST(TrayIcon, HintRules) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.SetVisible(true);
   const QString shown(63, QLatin1Char('h'));
   icon.SetHint(shown);
@@ -239,23 +239,23 @@ TEST(TrayIcon, HintRules) {
 }
 
 TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
-  FakeNotifyArea area;
+  test::FakeNotifyArea area;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, &area);
+  TTrayIcon icon(nullptr, area);
   icon.SetIcons(images.get());
   icon.SetIconIndex(3);
-  EXPECT_EQ(area.Count(FakeNotifyArea::OpModify), 0);
+  EXPECT_EQ(area.Count(test::FakeNotifyArea::OpModify), 0);
   icon.SetVisible(true);  // the add carries the image chosen while hidden
   EXPECT_EQ(area.calls.back().iconKey, images->Images[3].cacheKey());
   icon.SetIconIndex(4);
-  EXPECT_EQ(area.calls.back().op, FakeNotifyArea::OpModify);
+  EXPECT_EQ(area.calls.back().op, test::FakeNotifyArea::OpModify);
   EXPECT_EQ(area.calls.back().iconKey, images->Images[4].cacheKey());
 }
 
 TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
-  FakeNotifyArea area;
+  test::FakeNotifyArea area;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, &area);
+  TTrayIcon icon(nullptr, area);
   icon.SetIcons(images.get());
   icon.SetVisible(true);
   icon.SetAnimate(true);
@@ -281,9 +281,9 @@ TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
 }
 
 TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
-  FakeNotifyArea area;
+  test::FakeNotifyArea area;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, &area);
+  TTrayIcon icon(nullptr, area);
   icon.SetIcons(images.get());
   EXPECT_EQ(icon.GetAnimateInterval(), 1000);
   icon.SetAnimate(true);
@@ -302,14 +302,14 @@ TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
 }
 
 TEST(TrayIcon, AnimateNeedsAnImageList) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.SetAnimate(true);
   EXPECT_FALSE(icon.GetAnimate());
   EXPECT_FALSE(icon.AnimationTicking());
 
   // Stored as a form description would store it: taken while loading, dropped by Loaded.
-  TTrayIcon loaded(nullptr, &area);
+  TTrayIcon loaded(nullptr, area);
   loaded.BeginLoading();
   loaded.SetAnimate(true);
   EXPECT_TRUE(loaded.GetAnimate());
@@ -328,8 +328,8 @@ TEST(TrayIcon, AnimateNeedsAnImageList) {
 }
 
 TEST(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.ShowMenu();  // no menu: nothing
   {
     QMenu menu;
@@ -372,7 +372,7 @@ TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
 class TrayApplication : public testing::Test {
  protected:
   void SetUp() override {
-    test::ensureForms();
+    Main = test::app().windows.Main;
     Main->showNormal();
     QCoreApplication::processEvents();
   }
@@ -380,6 +380,7 @@ class TrayApplication : public testing::Test {
     Main->showNormal();
     QCoreApplication::processEvents();
   }
+  TMain* Main = nullptr;
 };
 
 TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
@@ -402,8 +403,8 @@ TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
 }
 
 TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.SetVisible(true);
   int minimised = 0, restored = 0;
   icon.OnMinimize = [&](QObject*) { ++minimised; };
@@ -432,9 +433,9 @@ TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
 }
 
 TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
-  FakeNotifyArea area;
+  test::FakeNotifyArea area;
   area.available = false;
-  TTrayIcon icon(nullptr, &area);
+  TTrayIcon icon(nullptr, area);
   icon.SetVisible(true);
   Main->showMinimized();
   QCoreApplication::processEvents();
@@ -445,8 +446,8 @@ TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
 }
 
 TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   icon.SetVisible(true);
   icon.SetVisible(false);
   Main->showMinimized();
@@ -456,8 +457,8 @@ TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
 }
 
 TEST_F(TrayApplication, MinimiseTakesTheOtherWindowsAlongButNotATrayIconsOwn) {
-  FakeNotifyArea area;
-  TTrayIcon icon(nullptr, &area);
+  test::FakeNotifyArea area;
+  TTrayIcon icon(nullptr, area);
   QWidget other;
   other.setWindowTitle(QStringLiteral("other"));
   other.show();

@@ -24,8 +24,7 @@ QIcon TTrayIcon::applicationIcon() {
   return QApplication::windowIcon();
 }
 
-TTrayIcon::TTrayIcon(QObject* owner, NotifyArea* area)
-    : QObject(owner), area_(area ? *area : notifyArea()) {
+TTrayIcon::TTrayIcon(QObject* owner, NotifyArea& area) : QObject(owner), area_(area) {
   icon_ = applicationIcon();
   // OnAnimate only reports what the timer runs; assigning it later changes nothing.
   OnAnimate = [this](QObject* sender) { DoOnAnimate(sender); };

@@ -66,8 +66,8 @@ enum TOperation { opInsert, opRemove };
 
 class TTrayIcon : public QObject {
  public:
-  // `area` nullptr uses the process-wide notification area.
-  explicit TTrayIcon(QObject* owner = nullptr, NotifyArea* area = nullptr);
+  // `area` is the notification area the icon is shown in; it outlives the icon.
+  TTrayIcon(QObject* owner, NotifyArea& area);
   ~TTrayIcon() override;
 
   // Property values given between BeginLoading and Loaded are applied as a stored form

@@ -1,0 +1,73 @@
+#include "app/Application.h"
+
+#include "app/TMain.h"
+#include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
+#include "dialogs/TOptxion.h"
+#include "dialogs/TTempConv.h"
+#include "laws/TErro.h"
+#include "platform/TApplication.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
+
+namespace pelbrix {
+
+template <class Form, class... Args>
+Form* Application::create(Args&&... args) {
+  auto form = std::make_unique<Form>(std::forward<Args>(args)...);
+  Form* raw = form.get();
+  // The first window created is the main window.
+  if (windows_.empty()) TApplication::SetMainForm(raw);
+  windows_.push_back(std::move(form));
+  return raw;
+}
+
+Application::Application(const Services& services, const std::function<void(TMain&)>& mainCreated)
+    : services_(services) {
+  SettingsStore& settings = services_.settings;
+  Main = create<TMain>(*this, settings, Errors(), services_.notifyArea);
+  if (mainCreated) mainCreated(*Main);
+  Erro1 = create<TErro1>();
+  Erro2 = create<TErro2>();
+  Erro3 = create<TErro3>();
+  Erro4 = create<TErro4>();
+  Erro5 = create<TErro5>();
+  TempConv = create<TTempConv>(Errors());
+  Optxion = create<TOptxion>(*Main->TrayIcon1, settings, services_.messages);
+  Form9 = create<TForm9>(settings, services_.clock);
+  BRate = create<TBRate>(settings, Errors());
+  Aboxt = create<TAboxt>();
+  CHRate = create<TCHRate>(Errors());
+}
+
+Application::~Application() {
+  // The options dialog drives the main window's icon, and every window may refer to the
+  // main one: the last created goes first.
+  while (!windows_.empty()) windows_.pop_back();
+}
+
+void Application::Show(ErrorDialog which) {
+  TForm* dialog = nullptr;
+  switch (which) {
+    case ErrorDialog::None:
+      break;
+    case ErrorDialog::NotEnoughData:
+      dialog = Erro1;
+      break;
+    case ErrorDialog::NegativeTemperature:
+      dialog = Erro2;
+      break;
+    case ErrorDialog::DivideByZero:
+      dialog = Erro3;
+      break;
+    case ErrorDialog::NegativeValue:
+      dialog = Erro4;
+      break;
+    case ErrorDialog::ZeroValue:
+      dialog = Erro5;
+      break;
+  }
+  if (dialog) dialog->ShowModal();
+}
+
+}  // namespace pelbrix

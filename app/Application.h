@@ -1,0 +1,77 @@
+#pragma once
+// The application's twelve windows and the services they are given. The owner creates
+// the windows once, hidden, in their fixed order (each creation handler runs as its
+// window is created, so the settings file is read in that order too), and destroys them
+// in reverse order. The design's names for the windows are its members.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "dialogs/SplashClock.h"
+#include "platform/ErrorReport.h"
+
+class QWidget;
+
+namespace pelbrix {
+
+class MessageDisplay;
+class NotifyArea;
+class SettingsStore;
+class TAboxt;
+class TBRate;
+class TCHRate;
+class TErro1;
+class TErro2;
+class TErro3;
+class TErro4;
+class TErro5;
+class TForm9;
+class TMain;
+class TOptxion;
+class TTempConv;
+
+// What the windows are given; each outlives the windows.
+struct Services {
+  SettingsStore& settings;
+  NotifyArea& notifyArea;
+  MessageDisplay& messages;  // the exception display and plain messages
+  SplashClockFunction clock;
+  // Where the calculators' error dialogs go; nullptr shows Erro1..Erro5.
+  ErrorPresenter* errors = nullptr;
+};
+
+class Application : private ErrorPresenter {
+ public:
+  // `mainCreated` runs right after the main window is created, before the others.
+  explicit Application(const Services& services,
+                       const std::function<void(TMain&)>& mainCreated = {});
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The error dialogs the windows report through.
+  ErrorPresenter& Errors() { return services_.errors ? *services_.errors : *this; }
+
+  TMain* Main = nullptr;
+  TErro1* Erro1 = nullptr;
+  TErro2* Erro2 = nullptr;
+  TErro3* Erro3 = nullptr;
+  TErro4* Erro4 = nullptr;
+  TErro5* Erro5 = nullptr;
+  TTempConv* TempConv = nullptr;
+  TOptxion* Optxion = nullptr;
+  TForm9* Form9 = nullptr;
+  TBRate* BRate = nullptr;
+  TAboxt* Aboxt = nullptr;
+  TCHRate* CHRate = nullptr;
+
+ private:
+  void Show(ErrorDialog which) override;
+  template <class Form, class... Args>
+  Form* create(Args&&... args);
+
+  Services services_;
+  std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order
+};
+
+}  // namespace pelbrix

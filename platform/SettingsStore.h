@@ -1,0 +1,77 @@
+#pragma once
+// The settings store the windows are given: where the file lives (the path rule) and the
+// reader/writer behind it. A window reads its keys in one load pass and writes them in
+// one save pass; a save pass that fails is reported once per run, naming the file, and
+// the program goes on.
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/IniFile.h"
+
+namespace pelbrix {
+
+class MessageDisplay;
+
+class SettingsStore {
+ public:
+  using PathRule = std::function<std::string()>;
+
+  // `pathRule` is asked afresh for every pass; `failures` is told of a failed save.
+  SettingsStore(PathRule pathRule, MessageDisplay& failures);
+
+  std::string Path() const { return pathRule_(); }
+
+  // One window's reading: every value comes from the file as it is now.
+  class LoadPass {
+   public:
+    int ReadInteger(std::string_view section, std::string_view key, int def) const {
+      return file_.ReadInteger(section, key, def);
+    }
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const {
+      return file_.ReadBool(section, key, def);
+    }
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view def) const {
+      return file_.ReadString(section, key, def);
+    }
+
+   private:
+    friend class SettingsStore;
+    explicit LoadPass(std::string path) : file_(std::move(path)) {}
+    IniFile file_;
+  };
+
+  // One window's writing: the keys are collected in the window's order and reach the
+  // file together at Commit.
+  class SavePass {
+   public:
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes the collected keys; false (after the report) when the file could not be written.
+    bool Commit();
+
+   private:
+    friend class SettingsStore;
+    explicit SavePass(SettingsStore& store) : store_(store) {}
+    struct Entry {
+      std::string section, key, value;
+    };
+    SettingsStore& store_;
+    std::vector<Entry> entries_;
+  };
+
+  LoadPass Load() const { return LoadPass(Path()); }
+  SavePass Save() { return SavePass(*this); }
+
+ private:
+  void reportWriteFailure(const std::string& path, const std::string& reason);
+  PathRule pathRule_;
+  MessageDisplay& failures_;
+  bool failureReported_ = false;
+};
+
+}  // namespace pelbrix
