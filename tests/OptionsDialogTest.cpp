@@ -1,6 +1,7 @@
 // The options dialog driving a tray icon on the recording notification area, with the
 // settings file in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QTest>
 #include <functional>
@@ -185,16 +186,33 @@ TEST_F(OptionsDialog, CancelStartsAnAnimationFromTheTextStillInTheField) {
   EXPECT_TRUE(dialog->IntervalEdit->isEnabled());
 }
 
-TEST_F(OptionsDialog, RefusedIconChangeLeavesTheBoxAsClicked) {
+TEST_F(OptionsDialog, ARefusedIconChangeIsShownAndTheBoxStillWorks) {
   create();
+  dialog->show();
   area.refuseAll = true;
-  // As a click does: the box changes, then its handler runs and raises.
-  {
-    const QSignalBlocker quiet(dialog->CheckBox1);
-    dialog->CheckBox1->setChecked(false);
-  }
-  EXPECT_THROW(dialog->CheckBox1Click(), EOutOfResources);
+  // A real click: the refusal is raised inside the box's signal and must not cross it.
+  QTest::mouseClick(dialog->CheckBox1, Qt::LeftButton);
+  EXPECT_EQ(messages.exceptions, QStringList({"Cannot Remove System Shell Notification Icon"}));
   EXPECT_FALSE(dialog->CheckBox1->isChecked());
   EXPECT_FALSE(tray->Visible());
+  // The box goes on answering clicks, and each refusal is shown.
+  QTest::mouseClick(dialog->CheckBox1, Qt::LeftButton);
+  EXPECT_TRUE(dialog->CheckBox1->isChecked());
+  EXPECT_TRUE(tray->Visible());
+  EXPECT_EQ(messages.exceptions, QStringList({"Cannot Remove System Shell Notification Icon",
+                                              "Cannot Create System Shell Notification Icon"}));
   area.refuseAll = false;
+  dialog->hide();
+}
+
+TEST_F(OptionsDialog, AFileThatCannotBeWrittenIsReportedOnceAndTheDialogCloses) {
+  settings.write("[Options]\nShowTray=1\n");
+  create();
+  ASSERT_EQ(::chmod(settings.path().c_str(), 0444), 0);
+  visit([&] { dialog->Button1->click(); });
+  visit([&] { dialog->close(); });
+  ASSERT_EQ(settings.messages.messages.size(), 1);
+  EXPECT_TRUE(settings.messages.messages[0].contains(QString::fromStdString(settings.path())));
+  EXPECT_EQ(settings.read(), "[Options]\nShowTray=1\n");
+  ::chmod(settings.path().c_str(), 0644);
 }
