@@ -84,18 +84,11 @@ TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
   PageControl1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(PageControl1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { PopupMenu3->exec(PageControl1->mapToGlobal(p)); });
-  // Pages keep their design geometry; where the desktop's font makes a control larger,
-  // the page grows to hold it.
-  for (QWidget* page : {static_cast<QWidget*>(TabSheet1), static_cast<QWidget*>(TabSheet2),
-                        static_cast<QWidget*>(TabSheet4), static_cast<QWidget*>(TabSheet5)}) {
-    const QRect used = page->childrenRect();
-    page->setMinimumSize(used.right() + 8, used.bottom() + 8);
-  }
-  const QSize needed = PageControl1->minimumSizeHint();
-  PageControl1->setFixedSize(std::max(kClientWidth, needed.width()),
-                             std::max(kClientHeight, needed.height()));
+  // The page control fills the client area.
+  place(PageControl1, 0, 0, kClientWidth, kClientHeight);
   setCentralWidget(PageControl1);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  layOutFromDesign(this);
 
   buildTrayIcon(notifyArea);
 

@@ -1,7 +1,5 @@
 #include "dialogs/TAboxt.h"
 
-#include <algorithm>
-
 #include "platform/Controls.h"
 
 namespace pelbrix {
@@ -36,41 +34,19 @@ TAboxt::TAboxt() {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &TAboxt::Button1Click);
-}
 
-// Laid out just before its first showing, not at start-up: measuring the band's serif
-// face would load a font before the main window appears, for a box that may never open.
-void TAboxt::ensureLaidOut() {
-  if (laidOut_) return;
-  laidOut_ = true;
-  layOutLines();
-}
-
-int TAboxt::ShowModal() {
-  ensureLaidOut();
-  return TForm::ShowModal();
-}
-
-void TAboxt::showEvent(QShowEvent* event) {
-  ensureLaidOut();
-  TForm::showEvent(event);
-}
-
-void TAboxt::layOutLines() {
-  // The lines keep their 16-pixel design pitch where the desktop's font fits it and
-  // move apart where it is taller; the box sizes itself around them.
-  const int pitch = std::max(16, Label2->sizeHint().height());
+  // The band spans the box; the lines are 16 pixels apart. Laid out when first shown, not
+  // at start-up: measuring the band's serif face would load a font before the main window
+  // appears, for a box that may never open.
+  place(Label1, 0, 0, 228, 27);
+  setDesignAnchor(Label1, DesignAnchor::FullWidth);
   int top = 32;
-  int width = 236 - 8;  // the designed client width
   for (QLabel* label : {Label2, Label3, Label4, Label5}) {
     place(label, 0, top);
-    width = std::max(width, label->width() + 8);
-    top += pitch;
+    top += 16;
   }
-  const QSize button = Button1->sizeHint().expandedTo(QSize(75, 25));
-  Button1->setGeometry(64, top, button.width(), button.height());
-  Label1->setGeometry(0, 0, width, std::max(27, Label1->sizeHint().height()));
-  setFixedSize(width, top + button.height() + 8);
+  place(Button1, 64, top, 75, 25);
+  setDesignClientSize(this, {228, top + 25 + 8});
 }
 
 void TAboxt::Button1Click() {

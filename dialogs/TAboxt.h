@@ -21,18 +21,6 @@ class TAboxt : public TForm {
   QPushButton* Button1;
 
   void Button1Click();
-
-  // Shows the box modally, centred over the main window, laid out first if need be.
-  int ShowModal();
-  // Places the lines and sizes the box around them, once.
-  void ensureLaidOut();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void layOutLines();
-  bool laidOut_ = false;
 };
 
 }  // namespace pelbrix

@@ -19,7 +19,6 @@ TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay&
     : TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
   setObjectName(QStringLiteral("Optxion"));
   setWindowTitle(tr("Options"));
-  resize(187, 158);
 
   GroupBox1 = new QGroupBox(tr("TrayIcon"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -55,7 +54,8 @@ TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay&
   place(Button2, 104, 104, 75, 25);
   chainTabOrder({CheckBox1, CheckBox2, IntervalEdit, Button1, Button2});
 
-  fitToFont();
+  setDesignClientSize(this, {187, 136}, WindowSizing::Resizable);
+  ensureLaidOut();
 
   onCheckBoxClick(CheckBox1, [this] { runClickHandler(&TOptxion::CheckBox1Click); });
   onCheckBoxClick(CheckBox2, [this] { runClickHandler(&TOptxion::CheckBox2Click); });
@@ -63,42 +63,6 @@ TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay&
   connect(Button2, &QPushButton::clicked, this, &TOptxion::Button2Click);
 
   FormCreate();
-}
-
-void TOptxion::fitToFont() {
-  // The design's positions hold for its small font; where the desktop's font makes a text
-  // wider or taller, the control grows and what stands after it moves along.
-  const auto grow = [](QWidget* w) {
-    const QSize natural = w->sizeHint();
-    w->resize(std::max(w->width(), natural.width()), std::max(w->height(), natural.height()));
-  };
-  for (QWidget* w : {static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(CheckBox2),
-                     static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                     static_cast<QWidget*>(Label3)})
-    grow(w);
-  CheckBox2->move(CheckBox2->x(), std::max(CheckBox2->y(), CheckBox1->geometry().bottom() + 4));
-  Label1->move(Label1->x(), std::max(Label1->y(), CheckBox2->geometry().bottom() + 4));
-  Label2->move(Label2->x(), std::max(Label2->y(), Label1->geometry().bottom() + 2));
-  IntervalEdit->resize(
-      std::max(IntervalEdit->width(),
-               IntervalEdit->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10),
-      std::max(IntervalEdit->height(), IntervalEdit->sizeHint().height()));
-  IntervalEdit->move(
-      std::max(IntervalEdit->x(), Label2->geometry().right() + 6),
-      std::max(IntervalEdit->y(), Label2->geometry().center().y() - IntervalEdit->height() / 2));
-  Label3->move(std::max(Label3->x(), IntervalEdit->geometry().right() + 7), Label2->y());
-  const int groupWidth =
-      std::max({GroupBox1->width(), Label3->geometry().right() + 8,
-                CheckBox1->geometry().right() + 8, Label1->geometry().right() + 8});
-  const int groupHeight = std::max({GroupBox1->height(), IntervalEdit->geometry().bottom() + 5,
-                                    Label2->geometry().bottom() + 5});
-  GroupBox1->resize(groupWidth, groupHeight);
-  const int buttonsTop = std::max(Button1->y(), GroupBox1->geometry().bottom() + 8);
-  Button1->move(Button1->x(), buttonsTop);
-  Button2->move(std::max(Button2->x(), GroupBox1->geometry().right() + 1 - Button2->width() + 2),
-                buttonsTop);
-  const QRect used = childrenRect();
-  setMinimumSize(std::max(187, used.right() + 9), std::max(136, used.bottom() + 9));
 }
 
 void TOptxion::runClickHandler(void (TOptxion::*handler)()) {

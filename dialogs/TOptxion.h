@@ -43,7 +43,6 @@ class TOptxion : public TForm {
   void FormClose() override;
 
  private:
-  void fitToFont();
   // Runs a box's click handler; what it raises is shown here, never left to cross the
   // box's signal.
   void runClickHandler(void (TOptxion::*handler)());

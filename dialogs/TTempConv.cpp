@@ -19,12 +19,9 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
   RadioButton2 = new QRadioButton(tr("Kelvin -> Celsius"), GroupBox1);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-  // The buttons keep their design places unless the desktop's font needs more room.
-  place(RadioButton1, 8, 16, std::max(97, RadioButton1->sizeHint().width()), 17);
-  place(RadioButton2, std::max(112, RadioButton1->geometry().right() + 8), 16,
-        std::max(97, RadioButton2->sizeHint().width()), 17);
-  const int titleWidth = GroupBox1->fontMetrics().horizontalAdvance(GroupBox1->title()) + 24;
-  place(GroupBox1, 0, 0, std::max({217, titleWidth, RadioButton2->geometry().right() + 8}), 41);
+  place(RadioButton1, 8, 16, 97, 17);
+  place(RadioButton2, 112, 16, 97, 17);
+  place(GroupBox1, 0, 0, 217, 41);
   RadioButton1->setChecked(true);
 
   Edit1 = new QLineEdit(this);
@@ -57,9 +54,8 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
   connect(Button1, &QPushButton::clicked, this, &TTempConv::Button1Click);
 
-  // Sized around the controls, with the design's margin below and to the right.
-  const QRect used = childrenRect();
-  setFixedSize(used.right() + 9, used.bottom() + 4);
+  setDesignClientSize(this, {217, 89});
+  ensureLaidOut();
 }
 
 void TTempConv::RadioButton1Click() {

@@ -16,25 +16,26 @@ TErroBase::TErroBase(const QString& caption, const QString& heading, const QStri
   bold.setBold(true);
   Label1->setFont(bold);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  int width = Label1->sizeHint().width();
+  Label1->setObjectName(QStringLiteral("Label1"));
+  // The heading spans the dialog, the button is centred under the lines, and the dialog
+  // sizes itself to its contents.
+  place(Label1, 0, 0, 0, kLineStep);
+  setDesignAnchor(Label1, DesignAnchor::FullWidth);
   int top = kLineStep;
   for (const QString& text : lines) {
     auto* line = new QLabel(text, this);
     line->setObjectName(QStringLiteral("Label%1").arg(Lines.size() + 2));
     place(line, kMargin, top);
-    width = std::max(width, line->width());
     Lines.push_back(line);
     top += kLineStep;
   }
-  Label1->setObjectName(QStringLiteral("Label1"));
-  const int clientWidth = width + 2 * kMargin;
-  place(Label1, 0, 0, clientWidth, kLineStep);
   Button1 = new QPushButton(tr("&Ok"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  place(Button1, (clientWidth - 75) / 2, top + kMargin, 75, 25);
-  setFixedSize(clientWidth, Button1->geometry().bottom() + 1 + kMargin);
+  place(Button1, 0, top + kMargin, 75, 25);
+  setDesignAnchor(Button1, DesignAnchor::Centred);
   connect(Button1, &QPushButton::clicked, this, &TErroBase::Button1Click);
+  ensureLaidOut();
 }
 
 void TErroBase::Button1Click() {

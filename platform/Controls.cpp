@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QTimer>
+#include <algorithm>
 
 namespace pelbrix {
 
@@ -33,12 +34,6 @@ void onCheckBoxClick(QCheckBox* box, std::function<void()> handler) {
                    [handler = std::move(handler)](bool) { handler(); });
 }
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-  const QSize natural = widget->sizeHint();
-  widget->setGeometry(left, top, width > 0 ? width : natural.width(),
-                      height > 0 ? height : natural.height());
-}
-
 void chainTabOrder(std::initializer_list<QWidget*> widgets) {
   QWidget* previous = nullptr;
   for (QWidget* w : widgets) {
@@ -52,19 +47,15 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
                           QRadioButton** buttons) {
   auto* group = new QGroupBox(title, parent);
   group->setObjectName(name);
-  // How far the desktop's title reaches below the design's 16 pixels.
-  const int overhang = std::max(0, group->fontMetrics().height() + 6 - 16);
-  int width = std::max(box.width(), group->fontMetrics().horizontalAdvance(title) + 24);
-  int bottom = box.height() + overhang;
+  place(group, box.left(), box.top(), box.width(), box.height());
   for (int k = 0; k < captions.size(); ++k) {
     auto* radio = new QRadioButton(captions[k], group);
     radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstNumber + k));
-    place(radio, 8, firstTop + k * step + overhang, 0, 17);
-    width = std::max(width, radio->geometry().right() + 8);
-    bottom = std::max(bottom, radio->geometry().bottom() + 8);
+    // Never taller than the step, so that a button that grows pushes the next one down
+    // instead of running into it.
+    place(radio, 8, firstTop + k * step, box.width() - 16, std::min(17, step));
     buttons[k] = radio;
   }
-  place(group, box.left(), box.top(), width, bottom);
   return group;
 }
 
@@ -79,8 +70,7 @@ QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, in
   pal.setColor(QPalette::Window, Qt::black);
   pal.setColor(QPalette::WindowText, Qt::red);
   label->setPalette(pal);
-  label->adjustSize();
-  label->move(left, top);
+  place(label, left, top);
   return label;
 }
 

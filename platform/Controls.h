@@ -16,6 +16,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/DesignLayout.h"
+
 namespace pelbrix {
 
 // Runs `handler` whenever `button` becomes checked, by a click or from code.
@@ -26,21 +28,19 @@ void setRadioChecked(QRadioButton* button, bool checked);
 // Runs `handler` whenever the box's checked state changes.
 void onCheckBoxClick(QCheckBox* box, std::function<void()> handler);
 
-// setGeometry in design pixels; a zero width or height keeps the widget's natural size.
-void place(QWidget* widget, int left, int top, int width = 0, int height = 0);
-
 // Keyboard focus moves through `widgets` in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);
 
-// A group box of radio buttons laid out by design: the box at `box`, button k at
-// (8, firstTop + k * step) inside it, named "RadioButton<firstNumber + k>" and stored in
-// buttons[k]. Where the desktop's font is larger than the design's, the buttons move below
-// the title and the box grows to hold its title and its buttons.
+// A group box of radio buttons by design: the box at `box`, button k at
+// (8, firstTop + k * step) inside it, as wide as the box allows and 17 pixels high (at most
+// `step`), named
+// "RadioButton<firstNumber + k>" and stored in buttons[k].
 QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& name, QRect box,
                           const QStringList& captions, int firstNumber, int firstTop, int step,
                           QRadioButton** buttons);
 
-// A page title: bold red "Times New Roman" on a black rectangle, sized to its text.
+// A page title: bold red "Times New Roman" on a black rectangle, at its design corner and
+// sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);
 
 // The field's text as the calculators read it (UTF-8).

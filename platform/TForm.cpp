@@ -4,6 +4,7 @@
 #include <QHideEvent>
 #include <QScreen>
 
+#include "platform/DesignLayout.h"
 #include "platform/TApplication.h"
 
 namespace pelbrix {
@@ -14,8 +15,17 @@ TForm::TForm(QWidget* parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint);
 }
 
+void TForm::ensureLaidOut() {
+  layOutFromDesign(this);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  ensureLaidOut();
+  QDialog::showEvent(event);
+}
+
 void TForm::CentreOverMainForm() {
-  ensurePolished();
+  ensureLaidOut();
   adjustSize();
   QWidget* main = TApplication::MainForm();
   QRect area;

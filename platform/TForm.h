@@ -20,6 +20,10 @@ class TForm : public QDialog {
   // Places the form centred over the main window (the screen's centre when there is none).
   void CentreOverMainForm();
 
+  // Lays the form out from its design geometry at the desktop's font, once; showing the
+  // form does it at the latest.
+  void ensureLaidOut();
+
   void done(int result) override;
 
  protected:
@@ -29,6 +33,7 @@ class TForm : public QDialog {
   // Shows the form where it stands, modally, and waits until it is closed or hidden.
   int RunModal();
   void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QEventLoop* modalLoop_ = nullptr;

@@ -40,7 +40,7 @@ constexpr int kDesignMode = 4;  // the design captions are those of "Rate of Pre
 QLabel* makeLabel(QWidget* page, const char* name, int top) {
   auto* label = new QLabel(page);
   label->setObjectName(QLatin1String(name));
-  label->move(8, top);
+  place(label, 8, top);
   return label;
 }
 
@@ -160,12 +160,6 @@ TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
   PageControl1->addTab(TabSheet1, tr("Single Rate"));
   PageControl1->addTab(TabSheet2, tr("Multiple Rate"));
   PageControl1->setCurrentIndex(1);  // as designed; the stored page replaces it below
-  // Each page holds its controls at their design places; the longest labels of every
-  // mode must fit too, so the pages are sized for them.
-  for (QWidget* page : {TabSheet1, TabSheet2}) {
-    const QRect used = page->childrenRect();
-    page->setMinimumSize(used.right() + 8, used.bottom() + 8);
-  }
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(PageControl1);
@@ -183,6 +177,7 @@ TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
   connect(Button2, &QPushButton::clicked, this, &TBRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TBRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TBRate::Button4Click);
+  ensureLaidOut();
 
   FormCreate();
 }

@@ -106,26 +106,17 @@ TCHRate::TCHRate(ErrorPresenter& errors) : errors_(errors) {
   PageControl1->addTab(TabSheet1, tr("Single Rate"));
   PageControl1->addTab(TabSheet2, tr("Multiple Rate"));
   PageControl1->setCurrentIndex(0);
-  for (QWidget* page : {TabSheet1, TabSheet2}) {
-    const QRect used = page->childrenRect();
-    page->setMinimumSize(used.right() + 8, used.bottom() + 8);
-  }
-  // The page control fills the window, which keeps its design size unless the
-  // desktop's font needs more room.
+  // The page control fills the window, which starts at its design size.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(PageControl1);
-  resize(sizeHint());
+  setDesignClientSize(this, {kClientWidth, kClientHeight}, WindowSizing::Resizable);
 
   connect(Button1, &QPushButton::clicked, this, &TCHRate::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TCHRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TCHRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TCHRate::Button4Click);
-}
-
-QSize TCHRate::sizeHint() const {
-  const QSize needed = layout()->minimumSize();
-  return {std::max(kClientWidth, needed.width()), std::max(kClientHeight, needed.height())};
+  ensureLaidOut();
 }
 
 // The Charles rate formulas are not worked out yet: Calculate only checks the input.

@@ -39,9 +39,6 @@ class TCHRate : public TForm {
   void Button3Click();
   void Button4Click();
 
-  // The design size, or more where the desktop's font needs it.
-  QSize sizeHint() const override;
-
  private:
   ErrorPresenter& errors_;
 };

@@ -287,15 +287,6 @@ TEST_F(BoyleRate, ClearEmptiesOnlyItsPage) {
     EXPECT_TRUE(e->text().isEmpty());
 }
 
-TEST_F(BoyleRate, ControlsFitTheirBoxesAtTheDesktopsFont) {
-  TBRate& f = open();
-  for (QGroupBox* g : {f.GroupBox1, f.GroupBox2})
-    for (QRadioButton* r : g->findChildren<QRadioButton*>())
-      EXPECT_LE(r->geometry().right(), g->width()) << r->objectName().toStdString();
-  for (QWidget* page : {f.TabSheet1, f.TabSheet2})
-    EXPECT_GE(page->minimumWidth(), page->childrenRect().right());
-}
-
 class CharlesRate : public testing::Test {
  protected:
   std::vector<int>& shown() { return errors.shown; }

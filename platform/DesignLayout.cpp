@@ -1,0 +1,238 @@
+#include "platform/DesignLayout.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace pelbrix {
+namespace {
+
+const char* const kRect = "pelbrixDesignRect";
+const char* const kAnchor = "pelbrixDesignAnchor";
+const char* const kClient = "pelbrixDesignClient";
+const char* const kSizing = "pelbrixDesignSizing";
+const char* const kLaidOut = "pelbrixLaidOut";
+
+bool designRect(const QWidget* w, QRect& rect) {
+  const QVariant v = w->property(kRect);
+  if (!v.isValid()) return false;
+  rect = v.toRect();
+  return true;
+}
+
+int scaled(int designPixels, double scale) {
+  return static_cast<int>(std::lround(designPixels * scale));
+}
+
+struct Child {
+  QWidget* widget;
+  QRect design;
+};
+
+std::vector<Child> designedChildren(const QWidget* parent) {
+  std::vector<Child> out;
+  for (QObject* o : parent->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    QRect d;
+    if (w && !w->isWindow() && designRect(w, d)) out.push_back({w, d});
+  }
+  return out;
+}
+
+bool overlapping(int a0, int a1, int b0, int b1) {
+  return a0 < b1 && b0 < a1;
+}
+
+DesignAnchor anchorOf(const QWidget* w) {
+  return static_cast<DesignAnchor>(w->property(kAnchor).toInt());
+}
+
+// The design rectangle with a natural width or height read back from the widget.
+QRect designExtent(const Child& c, double scale) {
+  QRect d = c.design;
+  if (d.width() <= 0) d.setWidth(static_cast<int>(std::lround(c.widget->width() / scale)));
+  if (d.height() <= 0) d.setHeight(static_cast<int>(std::lround(c.widget->height() / scale)));
+  return d;
+}
+
+// A control that grew keeps what the design placed after it (to its right on the same
+// rows, or below it in the same columns) at the design's distance.
+void keepDesignOrder(std::vector<Child>& children, double scale) {
+  std::vector<QRect> design;
+  for (const Child& c : children) design.push_back(designExtent(c, scale));
+  const std::size_t n = children.size();
+  std::vector<std::size_t> order(n);
+  for (std::size_t k = 0; k < n; ++k) order[k] = k;
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return design[a].left() < design[b].left(); });
+  for (std::size_t jj = 0; jj < n; ++jj) {
+    const std::size_t j = order[jj];
+    QRect g = children[j].widget->geometry();
+    for (std::size_t ii = 0; ii < jj; ++ii) {
+      const std::size_t i = order[ii];
+      const QRect a = design[i], b = design[j];
+      if (b.left() < a.left() + a.width()) continue;
+      if (!overlapping(a.top(), a.top() + a.height(), b.top(), b.top() + b.height())) continue;
+      const QWidget* before = children[i].widget;
+      const int gap = scaled(b.left() - (a.left() + a.width()), scale);
+      g.moveLeft(std::max(g.left(), before->x() + before->width() + gap));
+    }
+    children[j].widget->setGeometry(g);
+  }
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return design[a].top() < design[b].top(); });
+  for (std::size_t jj = 0; jj < n; ++jj) {
+    const std::size_t j = order[jj];
+    QRect g = children[j].widget->geometry();
+    for (std::size_t ii = 0; ii < jj; ++ii) {
+      const std::size_t i = order[ii];
+      const QRect a = design[i], b = design[j];
+      if (b.top() < a.top() + a.height()) continue;
+      const QWidget* above = children[i].widget;
+      if (!overlapping(above->x(), above->x() + above->width(), g.left(), g.left() + g.width()))
+        continue;
+      const int gap = scaled(b.top() - (a.top() + a.height()), scale);
+      g.moveTop(std::max(g.top(), above->y() + above->height() + gap));
+    }
+    children[j].widget->setGeometry(g);
+  }
+}
+
+// The size that holds the children: each keeps its design distance to the right and bottom
+// edges of `designSize` (8 pixels where it has a natural size or there is no designed
+// size), and the designed size itself, scaled, is the least. Anchored children follow
+// the parent instead.
+QSize holdingSize(const std::vector<Child>& children, QSize designSize, double scale) {
+  QSize need = designSize.isValid()
+                   ? QSize(scaled(designSize.width(), scale), scaled(designSize.height(), scale))
+                   : QSize(0, 0);
+  for (const Child& c : children) {
+    const QWidget* w = c.widget;
+    const bool fixedWidth = designSize.isValid() && c.design.width() > 0;
+    const bool fixedHeight = designSize.isValid() && c.design.height() > 0;
+    const int marginX =
+        fixedWidth ? std::max(0, designSize.width() - c.design.left() - c.design.width()) : 8;
+    const int marginY =
+        fixedHeight ? std::max(0, designSize.height() - c.design.top() - c.design.height()) : 8;
+    if (anchorOf(w) == DesignAnchor::None)
+      need.setWidth(std::max(need.width(), w->x() + w->width() + scaled(marginX, scale)));
+    need.setHeight(std::max(need.height(), w->y() + w->height() + scaled(marginY, scale)));
+  }
+  return need;
+}
+
+void applyAnchors(const std::vector<Child>& children, int parentWidth) {
+  for (const Child& c : children) {
+    const DesignAnchor anchor = anchorOf(c.widget);
+    if (anchor == DesignAnchor::FullWidth)
+      c.widget->setGeometry(0, c.widget->y(), parentWidth, c.widget->height());
+    if (anchor == DesignAnchor::Centred)
+      c.widget->move((parentWidth - c.widget->width()) / 2, c.widget->y());
+  }
+}
+
+// Sizes `w`'s designed children (after their own children), then what holds them.
+void layOutChildren(QWidget* w, double scale) {
+  for (QObject* o : w->children())
+    if (auto* child = qobject_cast<QWidget*>(o); child && !child->isWindow())
+      layOutChildren(child, scale);
+  std::vector<Child> children = designedChildren(w);
+  if (children.empty()) return;
+  for (const Child& c : children) {
+    QWidget* cw = c.widget;
+    const QSize hint = cw->sizeHint();
+    QRect r(scaled(c.design.left(), scale), scaled(c.design.top(), scale),
+            c.design.width() > 0 ? scaled(c.design.width(), scale) : hint.width(),
+            c.design.height() > 0 ? scaled(c.design.height(), scale) : hint.height());
+    // A control grows only where its own text still needs it.
+    if (qobject_cast<QLabel*>(cw) || qobject_cast<QAbstractButton*>(cw))
+      r.setSize(r.size().expandedTo(hint));
+    else if (qobject_cast<QLineEdit*>(cw))
+      r.setHeight(std::max(r.height(), hint.height()));
+    // A container holds its children (laid out above) and, for a group box, its title.
+    if (const std::vector<Child> inner = designedChildren(cw); !inner.empty()) {
+      r.setSize(r.size().expandedTo(holdingSize(inner, c.design.size(), scale)));
+      if (qobject_cast<QGroupBox*>(cw))
+        r.setWidth(std::max(r.width(), cw->minimumSizeHint().width()));
+    }
+    if (auto* tabs = qobject_cast<QTabWidget*>(cw))
+      r.setSize(r.size().expandedTo(tabs->minimumSizeHint()));
+    cw->setGeometry(r);
+    // A widget that its parent's layout places (a main window's central widget) keeps its
+    // size through the layout.
+    if (w->layout()) cw->setFixedSize(r.size());
+  }
+  keepDesignOrder(children, scale);
+  // Group boxes and other designed containers are sized by their parent's pass, windows by
+  // layOutFromDesign; a page of a page control has no design rectangle of its own and asks
+  // for room for its children.
+  QRect own;
+  if (!designRect(w, own) && !w->isWindow())
+    w->setMinimumSize(holdingSize(children, QSize(), scale));
+}
+
+}  // namespace
+
+double designScale(const QFont& font) {
+  return static_cast<double>(QFontInfo(font).pixelSize()) / kDesignCharacterHeight;
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setProperty(kRect, QRect(left, top, width, height));
+  const QSize natural = widget->sizeHint();
+  widget->setGeometry(left, top, width > 0 ? width : natural.width(),
+                      height > 0 ? height : natural.height());
+}
+
+void setDesignAnchor(QWidget* widget, DesignAnchor anchor) {
+  widget->setProperty(kAnchor, static_cast<int>(anchor));
+}
+
+void setDesignClientSize(QWidget* window, QSize size, WindowSizing sizing) {
+  window->setProperty(kClient, size);
+  window->setProperty(kSizing, static_cast<int>(sizing));
+}
+
+void layOutFromDesign(QWidget* window) {
+  if (window->property(kLaidOut).toBool()) return;
+  window->setProperty(kLaidOut, true);
+  window->ensurePolished();
+  const double scale = designScale(window->font());
+  layOutChildren(window, scale);
+
+  const std::vector<Child> children = designedChildren(window);
+  const QVariant client = window->property(kClient);
+  const auto sizing = static_cast<WindowSizing>(window->property(kSizing).toInt());
+  if (QLayout* layout = window->layout()) {
+    // A window around a layout: the layout holds the children; the design may ask for more.
+    if (!client.isValid()) return;
+    const QSize need = layout->minimumSize().expandedTo(
+        QSize(scaled(client.toSize().width(), scale), scaled(client.toSize().height(), scale)));
+    if (sizing == WindowSizing::Fixed)
+      window->setFixedSize(need);
+    else
+      window->resize(need);
+    return;
+  }
+  if (children.empty()) return;
+  const QSize need = holdingSize(children, client.isValid() ? client.toSize() : QSize(), scale);
+  applyAnchors(children, need.width());
+  if (sizing == WindowSizing::Fixed) {
+    window->setFixedSize(need);
+  } else {
+    window->setMinimumSize(need);
+    window->resize(need);
+  }
+}
+
+}  // namespace pelbrix
