@@ -121,6 +121,8 @@ EditActions::EditActions(QWidget* window)
 }
 
 QLineEdit* EditActions::target() const {
+  // A field's own menu acts on that field, wherever the focus went meanwhile.
+  if (menuField_) return menuField_;
   auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   if (focused && focused->window() == window_) return focused;
   // While a menu is open it may hold the focus; the field that had it is still the one meant.
@@ -133,12 +135,16 @@ void EditActions::attach(QLineEdit* edit, QMenu* menu) {
           [this, edit, menu](const QPoint& pos) {
             edit->setFocus(Qt::MouseFocusReason);
             lastEdit_ = edit;
+            menuField_ = edit;
             updateEnabled();
             menu->exec(edit->mapToGlobal(pos));
+            menuField_ = nullptr;
+            updateEnabled();
           });
   connect(edit, &QLineEdit::selectionChanged, this, [this] { updateEnabled(); });
   connect(edit, &QObject::destroyed, this, [this, edit] {
     if (lastEdit_ == edit) lastEdit_ = nullptr;
+    if (menuField_ == edit) menuField_ = nullptr;
   });
 }
 

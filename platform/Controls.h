@@ -71,6 +71,7 @@ class EditActions : public QObject {
   QLineEdit* target() const;
   QWidget* window_;
   QLineEdit* lastEdit_ = nullptr;
+  QLineEdit* menuField_ = nullptr;  // the field whose pop-up menu is open
 };
 
 }  // namespace pelbrix

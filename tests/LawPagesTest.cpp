@@ -1,7 +1,12 @@
 // The law pages as a user drives them: typing, mode buttons, Calculate and Clear.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "GuiTestSupport.h"
@@ -35,6 +40,51 @@ class LawPages : public testing::Test {
   TCharlesPage* charles = nullptr;
   TComboPage* combo = nullptr;
 };
+
+namespace {
+// Opens the field's pop-up menu as a right click does and, while it is open, records which
+// of its entries are enabled and clicks the one named `entry`.
+QStringList clickInFieldMenu(QLineEdit* field, const QString& entry) {
+  QStringList enabled;
+  QTimer::singleShot(0, field, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    for (QAction* a : menu->actions())
+      if (a->isEnabled()) enabled << a->text();
+    for (QAction* a : menu->actions())
+      if (a->text() == entry)
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+    if (menu->isVisible()) menu->close();
+  });
+  const QPoint at(5, 5);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+  QApplication::sendEvent(field, &event);
+  return enabled;
+}
+}  // namespace
+
+TEST_F(LawPages, TheFieldsMenuCutsAndPastesWhatApplies) {
+  TMain* main = windows().Main;
+  main->show();
+  QApplication::setActiveWindow(main);
+  main->PageControl1->setCurrentIndex(0);
+  QGuiApplication::clipboard()->clear();
+  boyle->Edit1->setText("12.5");
+  boyle->Edit1->setFocus();
+  QApplication::processEvents();
+  boyle->Edit1->deselect();
+  // Nothing selected and nothing to paste: every entry is unavailable.
+  EXPECT_EQ(clickInFieldMenu(boyle->Edit1, "&Copy"), QStringList());
+  boyle->Edit1->selectAll();
+  EXPECT_EQ(clickInFieldMenu(boyle->Edit1, "Cu&t"), QStringList({"&Copy", "Cu&t"}));
+  EXPECT_EQ(boyle->Edit1->text(), "");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "12.5");
+  // The menu acts on the field it was opened on.
+  EXPECT_EQ(clickInFieldMenu(boyle->Edit3, "&Paste"), QStringList({"&Paste"}));
+  EXPECT_EQ(boyle->Edit3->text(), "12.5");
+  EXPECT_EQ(boyle->Edit1->text(), "");
+  main->hide();
+}
 
 TEST_F(LawPages, BoyleCalculatesFromTypedText) {
   type(boyle->Edit1, "2");

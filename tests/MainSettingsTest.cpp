@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "GuiTestSupport.h"
@@ -17,6 +18,14 @@ namespace {
 const char kFirstRunExample[] =
     "[Main]\nTop=80\nLeft=120\nLastPage=1\n[Boyle]\nVolume=1\nPressure=0\n[Charles]\nVolume=1\n"
     "Temperature=0\n[Combo]\nVolume=1\nPressure=0\nTemperature=0\n";
+
+// The "Exit" entry of `menu`.
+QAction* exitEntryOf(QMenu* menu) {
+  for (QAction* a : menu->actions())
+    if (a->text() == "Exit") return a;
+  ADD_FAILURE() << "no Exit entry in " << menu->objectName().toStdString();
+  return new QAction(menu);
+}
 
 class MainSettings : public testing::Test {
  protected:
@@ -57,6 +66,31 @@ TEST_F(MainSettings, FirstRunReadsDefaultsAndCreatesNothingUntilTheClose) {
   m->PageControl1->setCurrentIndex(1);
   m->FormClose();
   EXPECT_EQ(settings.read(), kFirstRunExample);
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainSettings, TheCloseBoxAndEveryExitEntryStoreTheSettingsOnce) {
+  // The close box, then "Exit" in the main menu, the icon's menu and the pages' menu.
+  const std::vector<std::function<void(TMain&)>> ways = {
+      [](TMain& m) { m.close(); },
+      [](TMain& m) { exitEntryOf(m.Exit2)->trigger(); },
+      [](TMain& m) { exitEntryOf(m.PopupMenu1)->trigger(); },
+      [](TMain& m) { exitEntryOf(m.PopupMenu3)->trigger(); },
+  };
+  for (std::size_t k = 0; k < ways.size(); ++k) {
+    SCOPED_TRACE(k);
+    auto m = start("");
+    m->show();
+    m->move(120, 80);
+    m->PageControl1->setCurrentIndex(1);
+    ways[k](*m);
+    EXPECT_FALSE(m->isVisible());
+    EXPECT_EQ(settings.read(), kFirstRunExample);
+    // A second close stores nothing more.
+    settings.write("");
+    m->close();
+    EXPECT_EQ(settings.read(), "");
+  }
   EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // The Boyle rate calculator and the Charles rate window as a user drives them, each test
 // on fresh windows over its own settings file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QTest>
 #include <memory>
@@ -236,6 +237,21 @@ TEST_F(BoyleRate, EveryCloseWritesTheNineKeysInOrder) {
   EXPECT_TRUE(again.RadioButton2->isChecked());
   EXPECT_TRUE(again.RadioButton5->isChecked());
   EXPECT_EQ(again.SingleMode, 2);
+}
+
+TEST_F(BoyleRate, AFileThatCannotBeWrittenIsReportedOnceAndKeptAsItWas) {
+  const std::string before = "[BoyleTrend]\nLastPage=1\n";
+  TBRate& f = open(before);
+  ASSERT_EQ(::chmod(settings.path().c_str(), 0444), 0);
+  f.RadioButton1->click();
+  test::runModal([&] { f.ShowModal(); });
+  test::runModal([&] { f.ShowModal(); });
+  ASSERT_EQ(settings.messages.messages.size(), 1);
+  EXPECT_TRUE(settings.messages.messages[0].contains(QString::fromStdString(settings.path())))
+      << settings.messages.messages[0].toStdString();
+  EXPECT_EQ(settings.read(), before);
+  EXPECT_FALSE(f.isVisible());
+  ::chmod(settings.path().c_str(), 0644);
 }
 
 TEST_F(BoyleRate, EmptyFieldsBeforeZerosAndNothingChangesOnError) {
