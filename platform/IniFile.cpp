@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <vector>
+
+#include "platform/System.h"
 
 namespace pelbrix {
 namespace {
@@ -164,16 +165,14 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
     return false;
   }
   std::string tmp = path + ".XXXXXX";
-  std::vector<char> name(tmp.begin(), tmp.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
+  const int fd = createUniqueFile(tmp);
   if (fd < 0) {
     reason = errnoText(errno);
     return false;
   }
   auto fail = [&](int err) {
     ::close(fd);
-    ::unlink(name.data());
+    ::unlink(tmp.c_str());
     reason = errnoText(err);
     return false;
   };
@@ -189,13 +188,13 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
   if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
   if (::close(fd) != 0) {
     const int err = errno;
-    ::unlink(name.data());
+    ::unlink(tmp.c_str());
     reason = errnoText(err);
     return false;
   }
-  if (::rename(name.data(), path.c_str()) != 0) {
+  if (::rename(tmp.c_str(), path.c_str()) != 0) {
     const int err = errno;
-    ::unlink(name.data());
+    ::unlink(tmp.c_str());
     reason = errnoText(err);
     return false;
   }
@@ -213,9 +212,7 @@ bool replaceFile(const std::string& path, const std::string& content, std::strin
 std::string writeTarget(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  std::vector<char> resolved(PATH_MAX + 1, '\0');
-  if (::realpath(path.c_str(), resolved.data()) == nullptr) return path;
-  return resolved.data();
+  return resolvedPath(path);
 }
 
 }  // namespace

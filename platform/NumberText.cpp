@@ -1,12 +1,12 @@
 #include "platform/NumberText.h"
 
-#include <locale.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <vector>
+
+#include "platform/System.h"
 
 namespace pelbrix {
 namespace {
@@ -16,12 +16,6 @@ bool isBlank(char c) {
 }
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// The "C" locale, so that strtod reads '.' whatever the desktop's regional setting is.
-locale_t cLocale() {
-  static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return loc;
 }
 
 }  // namespace
@@ -51,7 +45,7 @@ double parseNumber(std::string_view text) {
   // Only the prefix checked above reaches strtod, so its own extensions (inf, nan, hex)
   // never apply; a copy also guarantees the terminator strtod needs.
   const std::string prefix(text.substr(start, end - start));
-  return strtod_l(prefix.c_str(), nullptr, cLocale());
+  return parseCDecimal(prefix);
 }
 
 long parseLeadingInteger(std::string_view text) {

@@ -1,20 +1,8 @@
 #include "platform/SettingsPath.h"
 
-#include <QCoreApplication>
-#include <filesystem>
-#include <system_error>
+#include "platform/System.h"
 
 namespace pelbrix {
-namespace {
-std::string executablePath() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return exe.string();
-  if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath().toStdString();
-  return "pelbrix";
-}
-}  // namespace
-
 std::string changeFileExt(std::string_view path, std::string_view ext) {
   const auto slash = path.find_last_of('/');
   const auto dot = path.find_last_of('.');
