@@ -169,8 +169,7 @@ void TMain::buildTrayIcon(NotifyArea& notifyArea) {
   loadResources();
   ImageList1 = new TImageList(this);
   ImageList1->setObjectName(QStringLiteral("ImageList1"));
-  for (int i = 0; i < 8; ++i)
-    ImageList1->Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+  for (int i = 0; i < 8; ++i) ImageList1->Images.append(TrayIconFrame(i));
 
   // Applied as the form's stored values are: Visible first (the icon appears with the
   // application's icon), then the rest, then Loaded puts image 0 in place.
@@ -184,6 +183,17 @@ void TMain::buildTrayIcon(NotifyArea& notifyArea) {
   TrayIcon1->PopupMenuOn = imRightClickUp;
   TrayIcon1->SetIcons(ImageList1);
   TrayIcon1->Loaded();
+  // A notification area that draws its icons' menus itself (a StatusNotifierItem host) is
+  // given the one the icon shows on a right-button release.
+  notifyArea.SetHostMenu(TrayIcon1->GetHandle(), TrayIcon1->Id(), PopupMenu1);
+}
+
+QIcon TrayIconFrame(int index) {
+  QIcon frame;
+  // Each size is read from the resources only when a notification area first draws it.
+  for (int size : {16, 22, 24, 32})
+    frame.addFile(QStringLiteral(":/tray%1-%2.png").arg(index).arg(size), QSize(size, size));
+  return frame;
 }
 
 void TMain::FormActivate() {

@@ -53,7 +53,7 @@ class TMain : public QMainWindow {
   QMenu* PopupMenu2;  // the law pages' edit fields
   QMenu* PopupMenu3;  // the page control, its pages, group boxes and radio buttons
 
-  TImageList* ImageList1;  // the notification-area icon's eight 16 x 16 images
+  TImageList* ImageList1;  // the notification-area icon's eight images
   TTrayIcon* TrayIcon1;
 
   void FormCreate();
@@ -93,5 +93,9 @@ class TMain : public QMainWindow {
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
 };
+
+// Image `index` (0 to 7) of the notification-area icon's animation, at the sizes
+// notification areas ask for (16, 22, 24 and 32 pixels).
+QIcon TrayIconFrame(int index);
 
 }  // namespace pelbrix

@@ -27,11 +27,11 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   std::_Exit(1);
 }
 
-// The application icon at the sizes window systems ask for; each size is read from the
-// resources only when it is first drawn.
+// The application icon at the sizes window systems and notification areas ask for; each
+// size is read from the resources only when it is first drawn.
 QIcon applicationIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64})
+  for (int size : {16, 22, 24, 32, 48, 64})
     icon.addFile(QStringLiteral(":/icons/pelbrix-%1.png").arg(size), QSize(size, size));
   return icon;
 }

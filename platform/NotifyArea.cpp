@@ -1,7 +1,14 @@
 #include "platform/NotifyArea.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusServiceWatcher>
+#include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "platform/TApplication.h"
 
 namespace pelbrix {
 
@@ -35,6 +42,49 @@ bool MessageWindow::event(QEvent* event) {
 
 // ---- the desktop's notification area ----
 
+namespace {
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+// Read as Qt reads it when it chooses between XEmbed and StatusNotifierItem: through the
+// watcher's introspection data, so both always come to the same answer.
+bool statusNotifierHostRegistered() {
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return false;
+  QDBusInterface watcher(kWatcherService, kWatcherPath, kWatcherService, bus);
+  return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
+}
+
+// Says when the hosts may have changed: a StatusNotifierItem watcher that comes, goes or
+// reports a host coming or going; for an XEmbed tray, which says nothing when it goes, a
+// look every half second while the application relies on it.
+class HostWatch : public QObject {
+  Q_OBJECT
+ public:
+  HostWatch(QtNotifyArea::Kind kind, std::function<void()> changed) : changed_(std::move(changed)) {
+    poll.setInterval(500);
+    connect(&poll, &QTimer::timeout, this, &HostWatch::hostsChanged);
+    if (kind != QtNotifyArea::Kind::StatusNotifierItem) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    auto* watcher = new QDBusServiceWatcher(kWatcherService, bus,
+                                            QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &HostWatch::hostsChanged);
+    // D-Bus signals reach a slot by its signature only.
+    bus.connect(kWatcherService, kWatcherPath, kWatcherService,
+                QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostsChanged()));
+    bus.connect(kWatcherService, kWatcherPath, kWatcherService,
+                QStringLiteral("StatusNotifierHostUnregistered"), this, SLOT(hostsChanged()));
+  }
+  QTimer poll;
+
+ public Q_SLOTS:
+  void hostsChanged() { changed_(); }
+
+ private:
+  std::function<void()> changed_;
+};
+}  // namespace
+
 struct QtNotifyArea::Entry {
   std::unique_ptr<QSystemTrayIcon> icon;
   QPointer<QObject> window;
@@ -44,8 +94,97 @@ struct QtNotifyArea::Entry {
 QtNotifyArea::QtNotifyArea() = default;
 QtNotifyArea::~QtNotifyArea() = default;
 
+QtNotifyArea::Kind QtNotifyArea::kind() {
+  if (!watch_) {
+    // Qt makes the same choice once per process, when its first tray icon is made, and
+    // keeps it; this runs just before that.
+    kind_ = statusNotifierHostRegistered() ? Kind::StatusNotifierItem : Kind::XEmbed;
+    hostRegistered_ = kind_ == Kind::StatusNotifierItem;
+    watch_ = std::make_unique<HostWatch>(kind_, [this] { hostsChanged(); });
+  }
+  return kind_;
+}
+
+bool QtNotifyArea::hostShowsAnIcon() const {
+  if (!watch_) return false;
+  for (const auto& [key, entry] : icons_) {
+    if (!entry->icon->isVisible()) continue;
+    // An XEmbed icon has a place on the screen only while a tray has embedded it.
+    if (kind_ == Kind::StatusNotifierItem ? hostRegistered_ : !entry->icon->geometry().isEmpty())
+      return true;
+  }
+  return false;
+}
+
 bool QtNotifyArea::Available() const {
-  return QSystemTrayIcon::isSystemTrayAvailable();
+  if (!hostShowsAnIcon()) return false;
+  reliedOn_ = true;
+  if (kind_ == Kind::XEmbed) static_cast<HostWatch*>(watch_.get())->poll.start();
+  return true;
+}
+
+void QtNotifyArea::hostsChanged() {
+  if (kind_ == Kind::StatusNotifierItem) hostRegistered_ = statusNotifierHostRegistered();
+  if (!reliedOn_) return;
+  const bool hidden = TApplication::MainWindowHidden();
+  if (hidden && hostShowsAnIcon()) return;
+  reliedOn_ = false;
+  static_cast<HostWatch*>(watch_.get())->poll.stop();
+  if (!hidden) return;
+  // The way back went with the host. The window comes back as for the window system's
+  // restore command, which the icon's hook takes over; without a hook, directly.
+  TMessage restore{msg::WM_SYSCOMMAND, msg::SC_RESTORE, 0, 0};
+  TApplication::MainWindowMessage(restore);
+  if (TApplication::MainWindowHidden()) {
+    TApplication::Restore();
+    TApplication::ShowMainWindow();
+    TApplication::BringToFront();
+  }
+}
+
+// Qt reports activations, not the button presses and releases the component decodes;
+// each one becomes the notifications a shell would have sent for it.
+//
+// XEmbed tray (Qt sees the presses on the window the tray embedded):
+//   Trigger (left press)       -> WM_LBUTTONDOWN, WM_LBUTTONUP
+//   DoubleClick (left)         -> WM_LBUTTONDBLCLK, WM_LBUTTONUP
+//   Context (right press)      -> WM_RBUTTONDOWN, WM_RBUTTONUP
+//   MiddleClick (middle press) -> WM_MBUTTONDOWN, WM_MBUTTONUP
+// Qt cannot report mouse moves over the icon, a button's release apart from its press
+// (so "up" arrives at the press), nor a right or middle double-click. The menu is never
+// handed to Qt there: the component pops it up itself.
+//
+// StatusNotifierItem host (the host reports what the click means, never a double-click):
+//   Trigger (Activate: the host's left click, which is how these desktops ask an item to
+//   open its window) -> the left double-click it stands for: WM_LBUTTONDOWN, WM_LBUTTONUP,
+//   WM_LBUTTONDBLCLK, WM_LBUTTONUP; so RestoreOn = imLeftDoubleClick restores on one click
+//   MiddleClick (SecondaryActivate) -> WM_MBUTTONDOWN, WM_MBUTTONUP
+//   Context (ContextMenu) -> nothing while the host has the icon's menu: the host draws
+//   that menu itself, over DBusMenu, at the icon, and that drawing stands for the right-
+//   button release that shows it (PopupMenuOn = imRightClickUp). Qt hands on no position
+//   with ContextMenu, and the cursor's is stale while the pointer is over the host's panel
+//   on Wayland, so the component's pop-up at the cursor would show in the wrong place, or
+//   not at all while no window of ours is shown. Without a menu for the host:
+//   WM_RBUTTONDOWN, WM_RBUTTONUP, as under XEmbed.
+std::vector<unsigned> QtNotifyArea::Notifications(Kind kind,
+                                                  QSystemTrayIcon::ActivationReason reason,
+                                                  bool hostDrawsMenu) {
+  const bool host = kind == Kind::StatusNotifierItem;
+  switch (reason) {
+    case QSystemTrayIcon::Trigger:
+      if (host)
+        return {msg::WM_LBUTTONDOWN, msg::WM_LBUTTONUP, msg::WM_LBUTTONDBLCLK, msg::WM_LBUTTONUP};
+      return {msg::WM_LBUTTONDOWN, msg::WM_LBUTTONUP};
+    case QSystemTrayIcon::DoubleClick:
+      return {msg::WM_LBUTTONDBLCLK, msg::WM_LBUTTONUP};
+    case QSystemTrayIcon::Context:
+      if (host && hostDrawsMenu) return {};
+      return {msg::WM_RBUTTONDOWN, msg::WM_RBUTTONUP};
+    case QSystemTrayIcon::MiddleClick:
+      return {msg::WM_MBUTTONDOWN, msg::WM_MBUTTONUP};
+    default:
+      return {};
+  }
 }
 
 void QtNotifyArea::apply(Entry& entry, const NotifyIconData& data) {
@@ -59,44 +198,35 @@ void QtNotifyArea::apply(Entry& entry, const NotifyIconData& data) {
   }
 }
 
+void QtNotifyArea::handMenuToHost(Entry& entry, const Key& key) {
+  // Only a StatusNotifierItem host draws the menu; an XEmbed tray icon given a menu
+  // would pop it up by itself, besides the component's.
+  if (kind_ != Kind::StatusNotifierItem) return;
+  const auto it = hostMenus_.find(key);
+  QMenu* menu = it == hostMenus_.end() ? nullptr : it->second.data();
+  if (entry.icon->contextMenu() != menu) entry.icon->setContextMenu(menu);
+}
+
+void QtNotifyArea::SetHostMenu(const QObject* window, std::uintptr_t id, QMenu* menu) {
+  const Key key{window, id};
+  hostMenus_[key] = menu;
+  if (const auto it = icons_.find(key); it != icons_.end()) handMenuToHost(*it->second, key);
+}
+
 bool QtNotifyArea::Add(const NotifyIconData& data) {
   const Key key{data.hWnd, data.uID};
   if (icons_.count(key)) return false;
+  const Kind kindNow = kind();
   auto entry = std::make_unique<Entry>();
   entry->icon = std::make_unique<QSystemTrayIcon>();
-  // Qt reports activations, not the button presses and releases the component decodes;
-  // each one becomes the notifications a shell would have sent for it:
-  //   Trigger (left press)       -> WM_LBUTTONDOWN, WM_LBUTTONUP
-  //   DoubleClick (left)         -> WM_LBUTTONDBLCLK, WM_LBUTTONUP
-  //   Context (right press)      -> WM_RBUTTONDOWN, WM_RBUTTONUP
-  //   MiddleClick (middle press) -> WM_MBUTTONDOWN, WM_MBUTTONUP
-  // Qt cannot report mouse moves over the icon, a button's release apart from its
-  // press (so "up" arrives at the press), nor a right or middle double-click; under a
-  // StatusNotifierItem host not even the left double-click. The menu is never handed
-  // to Qt (no setContextMenu): the component pops it up itself.
   Entry* raw = entry.get();
   QObject::connect(raw->icon.get(), &QSystemTrayIcon::activated, raw->icon.get(),
-                   [raw](QSystemTrayIcon::ActivationReason reason) {
-                     unsigned first = 0, second = 0;
-                     switch (reason) {
-                       case QSystemTrayIcon::Trigger:
-                         first = msg::WM_LBUTTONDOWN, second = msg::WM_LBUTTONUP;
-                         break;
-                       case QSystemTrayIcon::DoubleClick:
-                         first = msg::WM_LBUTTONDBLCLK, second = msg::WM_LBUTTONUP;
-                         break;
-                       case QSystemTrayIcon::Context:
-                         first = msg::WM_RBUTTONDOWN, second = msg::WM_RBUTTONUP;
-                         break;
-                       case QSystemTrayIcon::MiddleClick:
-                         first = msg::WM_MBUTTONDOWN, second = msg::WM_MBUTTONUP;
-                         break;
-                       default:
-                         return;
-                     }
-                     MessageWindow::Post(raw->window, raw->callback, 0, first);
-                     MessageWindow::Post(raw->window, raw->callback, 0, second);
+                   [raw, kindNow](QSystemTrayIcon::ActivationReason reason) {
+                     const bool hostDrawsMenu = raw->icon->contextMenu() != nullptr;
+                     for (unsigned message : Notifications(kindNow, reason, hostDrawsMenu))
+                       MessageWindow::Post(raw->window, raw->callback, 0, message);
                    });
+  handMenuToHost(*raw, key);
   apply(*raw, data);
   icons_.emplace(key, std::move(entry));
   return true;
@@ -118,3 +248,5 @@ bool QtNotifyArea::Delete(const NotifyIconData& data) {
 }
 
 }  // namespace pelbrix
+
+#include "NotifyArea.moc"

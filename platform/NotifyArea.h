@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QSystemTrayIcon>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -15,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-class QSystemTrayIcon;
+class QMenu;
 
 namespace pelbrix {
 
@@ -86,25 +87,58 @@ class NotifyArea {
   virtual bool Add(const NotifyIconData& data) = 0;
   virtual bool Modify(const NotifyIconData& data) = 0;
   virtual bool Delete(const NotifyIconData& data) = 0;
-  // Whether the desktop has a notification area to show icons in right now.
+  // Whether an icon shown through this area can give the application back right now: a
+  // host shows it and reports the user's clicks on it. Minimising asks this just before it
+  // hides the application into the area; an area that answers true watches its host from
+  // then on and gives the main window back should the host go while the window is hidden.
   virtual bool Available() const = 0;
+  // The menu that a notification area which draws its icons' menus itself (a
+  // StatusNotifierItem host, over DBusMenu) shows for the icon of `window`/`id`, whether
+  // that icon is shown yet or not. An area that leaves the menu to the program ignores it.
+  virtual void SetHostMenu(const QObject* window, std::uintptr_t id, QMenu* menu) {
+    (void)window, (void)id, (void)menu;
+  }
 };
 
 // The desktop's notification area: one QSystemTrayIcon per record.
 class QtNotifyArea : public NotifyArea {
  public:
+  // An XEmbed tray embeds a window of ours and reports presses and double-clicks; a
+  // StatusNotifierItem host (KDE Plasma, GNOME's AppIndicator extension, waybar) draws the
+  // icon itself and reports activations and menu requests over D-Bus.
+  enum class Kind { XEmbed, StatusNotifierItem };
+
   QtNotifyArea();
   ~QtNotifyArea() override;
   bool Add(const NotifyIconData& data) override;
   bool Modify(const NotifyIconData& data) override;
   bool Delete(const NotifyIconData& data) override;
   bool Available() const override;
+  void SetHostMenu(const QObject* window, std::uintptr_t id, QMenu* menu) override;
+
+  // The kind this process talks to; decided at the first icon, as Qt decides it, and kept
+  // for the run.
+  Kind kind();
+  // The mouse notifications, in order, that one of Qt's activations stands for under a
+  // notification area of `kind`; `hostDrawsMenu` when the host was handed the icon's menu.
+  static std::vector<unsigned> Notifications(Kind kind, QSystemTrayIcon::ActivationReason reason,
+                                             bool hostDrawsMenu);
 
  private:
   using Key = std::pair<const QObject*, std::uintptr_t>;
   struct Entry;
   static void apply(Entry& entry, const NotifyIconData& data);
+  void handMenuToHost(Entry& entry, const Key& key);
+  bool hostShowsAnIcon() const;
+  void hostsChanged();
   std::map<Key, std::unique_ptr<Entry>> icons_;
+  std::map<Key, QPointer<QMenu>> hostMenus_;
+  std::unique_ptr<QObject> watch_;  // follows the hosts; made with the first icon
+  Kind kind_ = Kind::XEmbed;
+  bool hostRegistered_ = false;  // a StatusNotifierItem host is registered now
+  // Set when Available() said yes: from then on, while the main window is hidden, a host
+  // that goes gives the window back.
+  mutable bool reliedOn_ = false;
 };
 
 }  // namespace pelbrix

@@ -31,6 +31,7 @@ std::vector<QPointer<QWidget>>& minimisedWindows() {
   return list;
 }
 bool dispatchingHooks = false;
+bool mainWindowHidden = false;
 int changingWindows = 0;
 struct ChangingWindows {
   ChangingWindows() { ++changingWindows; }
@@ -98,11 +99,19 @@ void TApplication::Restore() {
 
 void TApplication::HideMainWindow() {
   const struct ChangingWindows ownChange;
-  if (QWidget* main = MainForm()) main->hide();
+  if (QWidget* main = MainForm()) {
+    main->hide();
+    mainWindowHidden = true;
+  }
+}
+
+bool TApplication::MainWindowHidden() {
+  return mainWindowHidden;
 }
 
 void TApplication::ShowMainWindow() {
   const struct ChangingWindows ownChange;
+  mainWindowHidden = false;
   // A plain show() would leave a hidden minimised window iconic.
   if (QWidget* main = MainForm()) main->showNormal();
 }

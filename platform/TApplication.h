@@ -33,6 +33,9 @@ class TApplication : public QApplication {
   static void HideMainWindow();
   static void ShowMainWindow();
   static void BringToFront();
+  // True from HideMainWindow until ShowMainWindow: the main window is off the screen and
+  // off the taskbar, and only the notification area's icon can bring it back.
+  static bool MainWindowHidden();
   // True while one of the calls above changes a window's state; such a change is the
   // application's own doing, not a command for the hooks.
   static bool ChangingWindows();

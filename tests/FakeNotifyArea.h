@@ -23,13 +23,17 @@ class FakeNotifyArea : public NotifyArea {
   bool Modify(const NotifyIconData& data) override;
   bool Delete(const NotifyIconData& data) override;
   bool Available() const override { return available; }
+  void SetHostMenu(const QObject* window, std::uintptr_t id, QMenu* menu) override {
+    hostMenus[{window, id}] = menu;
+  }
 
   bool Shows(const QObject* window, std::uintptr_t id) const;
   const NotifyIconData* Find(const QObject* window, std::uintptr_t id) const;
   int Count(Op op) const;
 
   std::vector<Call> calls;
-  bool available = true;
+  bool available = true;  // what Available() answers
+  std::map<std::pair<const QObject*, std::uintptr_t>, QMenu*> hostMenus;
   bool refuseAll = false;  // every call fails, as a shell that is not running
 
  private:

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
+#include "app/TMain.h"
 #include "dialogs/TOptxion.h"
 
 // The images live in the program's static library; register them for this process.
@@ -21,7 +22,7 @@ class OptionsDialog : public testing::Test {
  protected:
   void SetUp() override {
     initResources();
-    for (int i = 0; i < 8; ++i) images.Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+    for (int i = 0; i < 8; ++i) images.Images.append(TrayIconFrame(i));
     // Set up as the main window's TrayIcon1.
     tray = std::make_unique<TTrayIcon>(nullptr, area);
     tray->BeginLoading();

@@ -38,7 +38,7 @@ class ProbeIcon : public TTrayIcon {
 std::unique_ptr<TImageList> eightImages() {
   initResources();
   auto list = std::make_unique<TImageList>();
-  for (int i = 0; i < 8; ++i) list->Images.append(QIcon(QStringLiteral(":/tray%1.png").arg(i)));
+  for (int i = 0; i < 8; ++i) list->Images.append(TrayIconFrame(i));
   return list;
 }
 
@@ -352,7 +352,7 @@ TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
   data.uID = 7;
   data.uFlags = NIF_MESSAGE | NIF_ICON;
   initResources();
-  data.hIcon = QIcon(QStringLiteral(":/tray0.png"));
+  data.hIcon = TrayIconFrame(0);
   ASSERT_FALSE(data.hIcon.isNull());
   EXPECT_FALSE(area.Modify(data));
   EXPECT_FALSE(area.Delete(data));
@@ -364,6 +364,79 @@ TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
   EXPECT_TRUE(area.Delete(data));
   EXPECT_FALSE(area.Delete(data));
   data.uID = 7;
+  EXPECT_TRUE(area.Delete(data));
+}
+
+// What each of Qt's activations does to an icon set up as the main window's, under each
+// kind of notification area.
+struct ActivationCase {
+  const char* name;
+  QtNotifyArea::Kind kind;
+  std::vector<QSystemTrayIcon::ActivationReason> activations;
+  bool hostDrawsMenu;
+  std::vector<std::string> expected;
+};
+void PrintTo(const ActivationCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TrayActivation : public testing::TestWithParam<ActivationCase> {};
+
+TEST_P(TrayActivation, ReachesTheComponentAsTheClicksItStandsFor) {
+  const ActivationCase& c = GetParam();
+  test::FakeNotifyArea area;
+  ProbeIcon icon(area);
+  icon.RestoreOn = imLeftDoubleClick;
+  icon.PopupMenuOn = imRightClickUp;
+  for (QSystemTrayIcon::ActivationReason reason : c.activations)
+    for (unsigned message : QtNotifyArea::Notifications(c.kind, reason, c.hostDrawsMenu))
+      icon.GetHandle()->Send(kCallback, 0, message);
+  EXPECT_EQ(icon.log, c.expected);
+}
+
+using K = QtNotifyArea::Kind;
+using A = std::vector<QSystemTrayIcon::ActivationReason>;
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, TrayActivation,
+    testing::Values(
+        // XEmbed: a double-click arrives as its press, then the double-click.
+        ActivationCase{"XEmbedClick", K::XEmbed, A{QSystemTrayIcon::Trigger}, false, V{}},
+        ActivationCase{"XEmbedDoubleClick", K::XEmbed,
+                       A{QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}, false,
+                       V{"Restore"}},
+        ActivationCase{"XEmbedRight", K::XEmbed, A{QSystemTrayIcon::Context}, false, V{"Menu"}},
+        ActivationCase{"XEmbedMiddle", K::XEmbed, A{QSystemTrayIcon::MiddleClick}, false, V{}},
+        // StatusNotifierItem: one activation restores, once.
+        ActivationCase{"HostActivate", K::StatusNotifierItem, A{QSystemTrayIcon::Trigger}, true,
+                       V{"Restore"}},
+        // The host draws the menu it was handed; the component shows none of its own.
+        ActivationCase{"HostContextMenuDrawnByHost", K::StatusNotifierItem,
+                       A{QSystemTrayIcon::Context}, true, V{}},
+        ActivationCase{"HostContextMenuWithoutMenu", K::StatusNotifierItem,
+                       A{QSystemTrayIcon::Context}, false, V{"Menu"}},
+        ActivationCase{"HostSecondaryActivate", K::StatusNotifierItem,
+                       A{QSystemTrayIcon::MiddleClick}, true, V{}},
+        ActivationCase{"Unknown", K::StatusNotifierItem, A{QSystemTrayIcon::Unknown}, true, V{}}),
+    [](const testing::TestParamInfo<ActivationCase>& info) {
+      return std::string(info.param.name);
+    });
+
+TEST(QtNotifyAreaTest, AnIconNoHostShowsCannotGiveTheApplicationBack) {
+  // Offscreen and without a session bus: no tray embeds the icon and no host draws it.
+  QtNotifyArea area;
+  QObject window;
+  NotifyIconData data;
+  data.hWnd = &window;
+  data.uID = 1;
+  data.uFlags = NIF_MESSAGE | NIF_ICON;
+  initResources();
+  data.hIcon = TrayIconFrame(0);
+  EXPECT_FALSE(area.Available());
+  ASSERT_TRUE(area.Add(data));
+  EXPECT_EQ(area.kind(), QtNotifyArea::Kind::XEmbed);
+  EXPECT_FALSE(area.Available());
+  QMenu menu;
+  area.SetHostMenu(&window, 1, &menu);  // an XEmbed tray leaves the menu to the component
   EXPECT_TRUE(area.Delete(data));
 }
 
@@ -392,14 +465,29 @@ TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
   EXPECT_EQ(tray->PopupMenuOn, imRightClickUp);
   ASSERT_EQ(tray->Icons(), Main->ImageList1);
   ASSERT_EQ(Main->ImageList1->Count(), 8);
-  std::vector<QImage> frames;
-  for (int i = 0; i < 8; ++i) {
-    frames.emplace_back(QStringLiteral(":/tray%1.png").arg(i));
-    ASSERT_EQ(frames.back().size(), QSize(16, 16));
-  }
-  for (size_t i = 0; i < frames.size(); ++i)
-    for (size_t j = i + 1; j < frames.size(); ++j) EXPECT_NE(frames[i], frames[j]) << i << j;
   EXPECT_EQ(tray->CurrentIcon().cacheKey(), Main->ImageList1->Images[0].cacheKey());
+}
+
+TEST_F(TrayApplication, EveryFrameAndTheApplicationIconComeAtTheNotificationAreasSizes) {
+  // StatusNotifierItem hosts ask for 16, 22, 24 and 32 pixels; a frame drawn for the size
+  // asked stays sharp, where one scaled from 16 pixels would blur.
+  for (int size : {16, 22, 24, 32}) {
+    const QSize wanted(size, size);
+    std::vector<QImage> frames;
+    for (int i = 0; i < 8; ++i) {
+      const QIcon& frame = Main->ImageList1->Images[i];
+      EXPECT_TRUE(frame.availableSizes().contains(wanted)) << i << " " << size;
+      frames.push_back(frame.pixmap(wanted).toImage());
+      EXPECT_EQ(frames.back().size(), wanted) << i;
+      EXPECT_EQ(frames.back(), QImage(QStringLiteral(":/tray%1-%2.png").arg(i).arg(size))
+                                   .convertToFormat(frames.back().format()))
+          << "frame " << i << " is drawn for " << size << " pixels";
+    }
+    for (size_t i = 0; i < frames.size(); ++i)
+      for (size_t j = i + 1; j < frames.size(); ++j)
+        EXPECT_NE(frames[i], frames[j]) << i << " " << j << " at " << size;
+    EXPECT_EQ(QImage(QStringLiteral(":/icons/pelbrix-%1.png").arg(size)).size(), wanted);
+  }
 }
 
 TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
@@ -413,11 +501,13 @@ TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
   Main->showMinimized();  // as the window's minimise box does: reaches the hook
   QCoreApplication::processEvents();
   EXPECT_FALSE(Main->isVisible()) << "off the taskbar";
+  EXPECT_TRUE(TApplication::MainWindowHidden()) << "the notification area watches for its host";
   EXPECT_EQ(minimised, 1);
 
   Main->Restore->trigger();  // the pop-up menu's "Restore"
   QCoreApplication::processEvents();
   EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(TApplication::MainWindowHidden());
   EXPECT_FALSE(Main->isMinimized());
 
   // The component's own minimise and restore are not taken for commands again.
@@ -441,6 +531,7 @@ TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(Main->isVisible());
   EXPECT_TRUE(Main->isMinimized());
+  EXPECT_FALSE(TApplication::MainWindowHidden());
   Main->showNormal();
   EXPECT_TRUE(Main->isVisible());
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End to end, on a real X desktop with a notification area: starts Pelbrix with a fresh
 # settings file, finds its icon in the tray, minimises the main window (which hides it,
-# taskbar entry included), double-clicks the icon and expects the main window back.
+# taskbar entry included), double-clicks the icon and expects the main window back. Then
+# the tray goes while the window is hidden, which gives the window back, and without a
+# tray minimising keeps the taskbar entry.
 # Run under an X server of its own: xvfb-run -a tests/tray_e2e.sh path/to/pelbrix
 set -uo pipefail
 
@@ -54,7 +56,8 @@ panel_found() { [[ -n "$(panel_id)" ]]; }
 for attempt in 1 2 3; do
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
     --transparent false >"$work/trayer.txt" 2>&1 &
-  pids+=($!)
+  tray=$!
+  pids+=("$tray")
   wait_for 5 panel_found && break
   kill "${pids[-1]}" 2>/dev/null
   ((attempt < 3)) || fail "the tray did not appear: $(cat "$work/trayer.txt")"
@@ -114,3 +117,25 @@ state=$(xwininfo -id "$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | 
 [[ "$state" == IsViewable ]] || fail "the main window is not viewable ($state)"
 
 echo "tray_e2e: icon found at $ix,$iy; minimise hid the window; double-click restored it"
+
+# The tray goes while the window is hidden: the window comes back.
+sleep 0.5
+hidden=0
+for _ in 1 2 3; do
+  xdotool windowminimize "$main" || fail "could not minimise the main window"
+  if wait_for 5 main_gone; then
+    hidden=1
+    break
+  fi
+done
+((hidden)) || fail "the minimised main window is still shown (second time)"
+kill "$tray"
+wait "$tray" 2>/dev/null
+wait_for 5 main_visible || fail "the window stayed hidden after the tray went"
+# Without a tray, minimising keeps the taskbar entry: the window is iconic, not withdrawn.
+main_iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+xdotool windowminimize "$main"
+wait_for 5 main_iconic || fail "without a tray the minimised window left the taskbar"
+sleep 1
+main_iconic || fail "without a tray the minimised window did not stay on the taskbar"
+echo "tray_e2e: the tray going gave the window back; without one minimising kept the taskbar entry"

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# End to end under a StatusNotifierItem host: starts a private session bus, a window
+# manager and the test host (tests/sni_host.py), then Pelbrix with a fresh settings file.
+# The icon registers with the host; minimising hides the main window; the host's
+# activation (a left click) brings it back; the host reads the icon's menu over DBusMenu;
+# a host that goes while the window is hidden gives the window back, and without a host
+# minimising leaves the window on the taskbar; the menu's Exit ends Pelbrix with its
+# settings stored.
+# Run under an X server of its own: xvfb-run -a tests/sni_e2e.sh path/to/pelbrix
+set -uo pipefail
+
+exe=${1:?usage: sni_e2e.sh path/to/pelbrix}
+here=$(cd "$(dirname "$0")" && pwd)
+[[ -n "${DISPLAY:-}" ]] || { echo "sni_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
+for tool in openbox xdotool xwininfo xprop dbus-daemon; do
+  command -v "$tool" >/dev/null || { echo "sni_e2e: $tool is missing (tools/setup --test)"; exit 1; }
+done
+py=/usr/bin/python3
+"$py" -c 'import dbus, gi' 2>/dev/null ||
+  { echo "sni_e2e: python3-dbus or python3-gi is missing (tools/setup --test)"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+host=""
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  sleep 0.2
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "sni_e2e: FAIL: $*"
+  [[ -s "$work/out.txt" ]] && sed 's/^/pelbrix: /' "$work/out.txt"
+  for log in "$work"/host*.txt; do [[ -s "$log" ]] && sed 's/^/host: /' "$log"; done
+  exit 1
+}
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+  local limit=$1 tries
+  shift
+  tries=$((limit * 10))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+ask() { "$py" "$here/sni_host.py" call "$@"; }
+
+# A session bus of the test's own, ended by its PID with the rest.
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus.txt" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 5 test -s "$work/bus.txt" || fail "the session bus did not start"
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus.txt")
+export DBUS_SESSION_BUS_ADDRESS
+unset QT_QPA_PLATFORM
+
+start_host() {
+  "$py" "$here/sni_host.py" serve >"$work/host$1.txt" 2>&1 &
+  host=$!
+  pids+=("$host")
+  wait_for 5 ask Ping >/dev/null 2>&1 || fail "the test host did not come up"
+}
+
+openbox >"$work/openbox.txt" 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
+start_host 1
+
+# A copy of the program, so its settings file is new and lies in the temporary folder.
+cp "$exe" "$work/pelbrix"
+"$work/pelbrix" >"$work/out.txt" 2>&1 &
+app=$!
+pids+=("$app")
+
+title='^Pelbrix v4\.0$'
+main_visible() { xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; }
+main_gone() { ! main_visible; }
+wait_for 15 main_visible || fail "the main window did not appear"
+main=$(xdotool search --onlyvisible --name "$title" | head -n1)
+# Iconic: minimised, with its taskbar entry; a hidden window is withdrawn instead.
+main_iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+
+registered() { [[ -n "$(ask Items 2>/dev/null)" ]]; }
+wait_for 10 registered || fail "the icon did not register with the host"
+sizes=$(ask IconSizes | tr "\n" " ")
+for size in 16x16 22x22 24x24 32x32; do
+  [[ " $sizes" == *" $size "* ]] || fail "the icon offers no $size image (it offers: $sizes)"
+done
+echo "sni_e2e: the icon's images: $sizes"
+
+# The splash screen holds the main window modal for its first seconds.
+splash_gone() { ! xdotool search --onlyvisible --name '^Form9$' >/dev/null 2>&1; }
+wait_for 10 splash_gone || fail "the splash screen did not close"
+sleep 0.5
+
+minimise() {
+  local _
+  for _ in 1 2 3; do
+    xdotool windowminimize "$main" || fail "could not minimise the main window"
+    wait_for 5 main_gone && return 0
+  done
+  fail "the minimised main window is still shown"
+}
+
+minimise
+main_iconic && fail "minimising under a host left the window iconic on the taskbar"
+kill -0 "$app" 2>/dev/null || fail "Pelbrix ended: $(cat "$work/out.txt")"
+ask Activate >/dev/null || fail "the host could not activate the icon"
+wait_for 5 main_visible || fail "the host's activation did not bring the main window back"
+echo "sni_e2e: registered; minimise hid the window; Activate restored it"
+
+menu=$(ask Menu) || fail "the host could not read the icon's menu"
+expected=$'Restore\nConversions\nConversions/Celsius to Kelvin\n-\nExit'
+[[ "$menu" == "$expected" ]] || fail "the icon's menu is not as designed: $(echo "$menu" | tr '\n' '|')"
+echo "sni_e2e: the menu offers $(paste -sd"|" <<<"$menu")"
+
+# The host goes while the window is hidden: the window comes back.
+minimise
+kill "$host"
+wait "$host" 2>/dev/null
+wait_for 5 main_visible || fail "the window stayed hidden after the host went"
+# No host now: minimising keeps the taskbar entry.
+xdotool windowminimize "$main"
+wait_for 5 main_iconic || fail "without a host the minimised window left the taskbar"
+sleep 0.5
+main_iconic || fail "without a host the minimised window did not stay on the taskbar"
+echo "sni_e2e: a host that went gave the window back; without one minimising kept the taskbar entry"
+
+# A host again: the icon registers anew, and its menu's Exit ends the program.
+start_host 2
+wait_for 10 registered || fail "the icon did not register with the new host"
+ask Click Exit >/dev/null || fail "the host could not click Exit"
+ended() { ! kill -0 "$app" 2>/dev/null; }
+wait_for 10 ended || fail "Exit did not end Pelbrix"
+wait "$app"
+status=$?
+((status == 0)) || fail "Pelbrix ended with status $status"
+grep -qi '^\[Main\]' "$work/pelbrix.INI" 2>/dev/null || fail "no settings were stored"
+grep -qi '^LastPage=' "$work/pelbrix.INI" || fail "the main window's settings were not stored"
+echo "sni_e2e: the menu's Exit ended Pelbrix with its settings stored"
