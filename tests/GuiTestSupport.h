@@ -66,6 +66,9 @@ struct TestApplication {
 // One set of windows per test process, created on first use; its splash screen is not
 // pending (only the splash screen's own tests ask for it).
 TestApplication& app();
+inline Application& windows() {
+  return app().windows;
+}
 // Destroys those windows (main() does, before the application object goes).
 void releaseApp();
 
