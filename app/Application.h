@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "dialogs/SplashClock.h"
-#include "platform/ErrorReport.h"
+#include "core/SplashClock.h"
+#include "core/ErrorReport.h"
 
 class QWidget;
 

@@ -14,7 +14,7 @@
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
-#include "platform/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"

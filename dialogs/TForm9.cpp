@@ -3,7 +3,7 @@
 #include <QPixmap>
 
 #include "platform/Controls.h"
-#include "platform/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix {
 

@@ -5,9 +5,9 @@
 #include <exception>
 
 #include "platform/Controls.h"
-#include "platform/MessageDisplay.h"
-#include "platform/NumberText.h"
-#include "platform/SettingsStore.h"
+#include "core/MessageDisplay.h"
+#include "core/NumberText.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix {
 

@@ -2,9 +2,9 @@
 
 #include <QShowEvent>
 
-#include "dialogs/TempConversion.h"
+#include "core/TempConversion.h"
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 

@@ -1,8 +1,8 @@
 #include "laws/LawPages.h"
 
-#include "laws/GasLaws.h"
+#include "core/GasLaws.h"
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/MessageDisplay.h"
+#include "core/MessageDisplay.h"
 #include "platform/NotifyArea.h"
 
 namespace pelbrix {

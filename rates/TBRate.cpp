@@ -4,9 +4,9 @@
 #include <array>
 
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
-#include "platform/SettingsStore.h"
-#include "rates/BoyleRates.h"
+#include "core/ErrorReport.h"
+#include "core/SettingsStore.h"
+#include "core/BoyleRates.h"
 
 namespace pelbrix {
 

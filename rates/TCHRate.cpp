@@ -4,8 +4,8 @@
 #include <array>
 
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
-#include "platform/NumberText.h"
+#include "core/ErrorReport.h"
+#include "core/NumberText.h"
 
 namespace pelbrix {
 

@@ -11,9 +11,9 @@
 
 #include "FakeNotifyArea.h"
 #include "app/Application.h"
-#include "platform/ErrorReport.h"
-#include "platform/MessageDisplay.h"
-#include "platform/SettingsStore.h"
+#include "core/ErrorReport.h"
+#include "core/MessageDisplay.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix::test {
 

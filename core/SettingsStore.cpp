@@ -1,9 +1,9 @@
-#include "platform/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include "platform/MessageDisplay.h"
+#include "core/MessageDisplay.h"
 
 namespace pelbrix {
 

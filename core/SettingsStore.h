@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 namespace pelbrix {
 
