@@ -25,19 +25,19 @@ Form* Application::create(Args&&... args) {
 Application::Application(const Services& services, const std::function<void(TMain&)>& mainCreated)
     : services_(services) {
   SettingsStore& settings = services_.settings;
-  Main = create<TMain>(*this, settings, Errors(), services_.notifyArea);
+  Main = create<TMain>(*this, settings, errors(), services_.notifyArea);
   if (mainCreated) mainCreated(*Main);
   Erro1 = create<TErro1>();
   Erro2 = create<TErro2>();
   Erro3 = create<TErro3>();
   Erro4 = create<TErro4>();
   Erro5 = create<TErro5>();
-  TempConv = create<TTempConv>(Errors());
+  TempConv = create<TTempConv>(errors());
   Optxion = create<TOptxion>(*Main->TrayIcon1, settings, services_.messages);
   Form9 = create<TForm9>(settings, services_.clock);
-  BRate = create<TBRate>(settings, Errors());
+  BRate = create<TBRate>(settings, errors());
   Aboxt = create<TAboxt>();
-  CHRate = create<TCHRate>(Errors());
+  CHRate = create<TCHRate>(errors());
 }
 
 Application::~Application() {
@@ -46,7 +46,7 @@ Application::~Application() {
   while (!windows_.empty()) windows_.pop_back();
 }
 
-void Application::Show(ErrorDialog which) {
+void Application::show(ErrorDialog which) {
   TForm* dialog = nullptr;
   switch (which) {
     case ErrorDialog::None:

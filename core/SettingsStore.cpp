@@ -25,11 +25,11 @@ void SettingsStore::SavePass::WriteString(std::string_view section, std::string_
   entries_.push_back({std::string(section), std::string(key), std::string(value)});
 }
 
-bool SettingsStore::SavePass::Commit() {
+bool SettingsStore::SavePass::commit() {
   const std::vector<Entry> entries = std::move(entries_);
   entries_.clear();
   std::string reason;
-  IniFile file(store_.Path(),
+  IniFile file(store_.path(),
                [&reason](const std::string&, const std::string& why) { reason = why; });
   // After a failed write the rest would fail the same way; one report is enough.
   for (const Entry& e : entries) {

@@ -22,7 +22,7 @@ class SettingsStore {
   // `pathRule` is asked afresh for every pass; `failures` is told of a failed save.
   SettingsStore(PathRule pathRule, MessageDisplay& failures);
 
-  std::string Path() const { return pathRule_(); }
+  std::string path() const { return pathRule_(); }
 
   // One window's reading: every value comes from the file as it is now.
   class LoadPass {
@@ -45,14 +45,14 @@ class SettingsStore {
   };
 
   // One window's writing: the keys are collected in the window's order and reach the
-  // file together at Commit.
+  // file together at commit().
   class SavePass {
    public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the collected keys; false (after the report) when the file could not be written.
-    bool Commit();
+    bool commit();
 
    private:
     friend class SettingsStore;
@@ -64,8 +64,8 @@ class SettingsStore {
     std::vector<Entry> entries_;
   };
 
-  LoadPass Load() const { return LoadPass(Path()); }
-  SavePass Save() { return SavePass(*this); }
+  LoadPass load() const { return LoadPass(path()); }
+  SavePass save() { return SavePass(*this); }
 
  private:
   void reportWriteFailure(const std::string& path, const std::string& reason);

@@ -60,7 +60,7 @@ void TTempConv::Button1Click() {
       toKelvin ? TemperatureDirection::CelsiusToKelvin : TemperatureDirection::KelvinToCelsius,
       fieldText(from));
   if (!outcome.ok()) {
-    errors_.Show(outcome.error);
+    errors_.show(outcome.error);
     return;
   }
   to->setText(QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));

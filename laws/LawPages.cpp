@@ -40,7 +40,7 @@ QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name
 
 void setResult(ErrorPresenter& errors, QLineEdit* target, const Outcome& outcome) {
   if (!outcome.ok()) {
-    errors.Show(outcome.error);
+    errors.show(outcome.error);
     return;
   }
   target->setText(QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));

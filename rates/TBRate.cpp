@@ -95,7 +95,7 @@ TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
 }
 
 void TBRate::FormCreate() {
-  const SettingsStore::LoadPass ini = settings_.Load();
+  const SettingsStore::LoadPass ini = settings_.load();
   const int page = ini.ReadInteger(kSection, "LastPage", 0);
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
@@ -109,14 +109,14 @@ void TBRate::FormCreate() {
 }
 
 void TBRate::FormClose() {
-  SettingsStore::SavePass ini = settings_.Save();
+  SettingsStore::SavePass ini = settings_.save();
   const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
                                                RadioButton4, RadioButton5, RadioButton6,
                                                RadioButton7, RadioButton8};
   ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex());
   for (std::size_t k = 0; k < radios.size(); ++k)
     ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked());
-  ini.Commit();
+  ini.commit();
 }
 
 void TBRate::chooseSingle(std::int16_t mode) {
@@ -166,7 +166,7 @@ void TBRate::RadioButton8Click() {
 
 void TBRate::showOutcome(QLineEdit* result, const RateOutcome& outcome) {
   if (!outcome.ok()) {
-    errors_.Show(outcome.error);
+    errors_.show(outcome.error);
     return;
   }
   result->setText(QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())));

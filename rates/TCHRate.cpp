@@ -46,7 +46,7 @@ TCHRate::TCHRate(ErrorPresenter& errors)
 
 // The Charles rate formulas are not worked out yet: Calculate only checks the input.
 void TCHRate::Button1Click() {
-  if (anyFieldEmpty(singleInputs())) errors_.Show(ErrorDialog::NotEnoughData);
+  if (anyFieldEmpty(singleInputs())) errors_.show(ErrorDialog::NotEnoughData);
 }
 
 void TCHRate::Button2Click() {
@@ -54,7 +54,7 @@ void TCHRate::Button2Click() {
 }
 
 void TCHRate::Button3Click() {
-  if (anyFieldEmpty(multipleInputs())) errors_.Show(ErrorDialog::NotEnoughData);
+  if (anyFieldEmpty(multipleInputs())) errors_.show(ErrorDialog::NotEnoughData);
 }
 
 void TCHRate::Button4Click() {

@@ -20,7 +20,7 @@ namespace pelbrix::test {
 // Records every error dialog asked for.
 class ErrorRecorder : public ErrorPresenter {
  public:
-  void Show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
+  void show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
   std::vector<int> shown;  // dialog numbers, in order
 };
 
