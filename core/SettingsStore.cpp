@@ -10,6 +10,9 @@ namespace pelbrix {
 SettingsStore::SettingsStore(PathRule pathRule, MessageDisplay& failures)
     : pathRule_(std::move(pathRule)), failures_(failures) {}
 
+SettingsStore::SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures)
+    : SettingsStore([path](Pass) { return path(); }, failures) {}
+
 void SettingsStore::SavePass::WriteInteger(std::string_view section, std::string_view key,
                                            int value) {
   WriteString(section, key, std::to_string(value));
@@ -29,7 +32,7 @@ bool SettingsStore::SavePass::commit() {
   const std::vector<Entry> entries = std::move(entries_);
   entries_.clear();
   std::string reason;
-  IniFile file(store_.path(),
+  IniFile file(store_.path(Pass::Save),
                [&reason](const std::string&, const std::string& why) { reason = why; });
   // After a failed write the rest would fail the same way; one report is enough.
   for (const Entry& e : entries) {

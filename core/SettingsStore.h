@@ -17,12 +17,17 @@ class MessageDisplay;
 
 class SettingsStore {
  public:
-  using PathRule = std::function<std::string()>;
+  // A pass reads from or writes to the file its path rule names for it; the two may
+  // differ (reading an older file until one of the writer's own exists).
+  enum class Pass { Load, Save };
+  using PathRule = std::function<std::string(Pass)>;
 
   // `pathRule` is asked afresh for every pass; `failures` is told of a failed save.
   SettingsStore(PathRule pathRule, MessageDisplay& failures);
+  // One file for both passes.
+  SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures);
 
-  std::string path() const { return pathRule_(); }
+  std::string path(Pass pass = Pass::Save) const { return pathRule_(pass); }
 
   // One window's reading: every value comes from the file as it is now.
   class LoadPass {
@@ -64,7 +69,7 @@ class SettingsStore {
     std::vector<Entry> entries_;
   };
 
-  LoadPass load() const { return LoadPass(path()); }
+  LoadPass load() const { return LoadPass(path(Pass::Load)); }
   SavePass save() { return SavePass(*this); }
 
  private:
