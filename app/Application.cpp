@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <iterator>
+
 #include "app/TMain.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
@@ -47,27 +49,10 @@ Application::~Application() {
 }
 
 void Application::show(ErrorDialog which) {
-  TForm* dialog = nullptr;
-  switch (which) {
-    case ErrorDialog::None:
-      break;
-    case ErrorDialog::NotEnoughData:
-      dialog = Erro1;
-      break;
-    case ErrorDialog::NegativeTemperature:
-      dialog = Erro2;
-      break;
-    case ErrorDialog::DivideByZero:
-      dialog = Erro3;
-      break;
-    case ErrorDialog::NegativeValue:
-      dialog = Erro4;
-      break;
-    case ErrorDialog::ZeroValue:
-      dialog = Erro5;
-      break;
-  }
-  if (dialog) dialog->ShowModal();
+  // Error #k is shown by Erro<k>; ErrorDialog::None shows nothing.
+  TForm* const dialogs[] = {nullptr, Erro1, Erro2, Erro3, Erro4, Erro5};
+  const auto k = static_cast<std::size_t>(which);
+  if (k < std::size(dialogs) && dialogs[k]) dialogs[k]->ShowModal();
 }
 
 }  // namespace pelbrix
