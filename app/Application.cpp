@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <iterator>
+
 #include "app/TMain.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
@@ -25,19 +27,19 @@ Form* Application::create(Args&&... args) {
 Application::Application(const Services& services, const std::function<void(TMain&)>& mainCreated)
     : services_(services) {
   SettingsStore& settings = services_.settings;
-  Main = create<TMain>(*this, settings, Errors(), services_.notifyArea);
+  Main = create<TMain>(*this, settings, errors(), services_.notifyArea);
   if (mainCreated) mainCreated(*Main);
   Erro1 = create<TErro1>();
   Erro2 = create<TErro2>();
   Erro3 = create<TErro3>();
   Erro4 = create<TErro4>();
   Erro5 = create<TErro5>();
-  TempConv = create<TTempConv>(Errors());
+  TempConv = create<TTempConv>(errors());
   Optxion = create<TOptxion>(*Main->TrayIcon1, settings, services_.messages);
   Form9 = create<TForm9>(settings, services_.clock);
-  BRate = create<TBRate>(settings, Errors());
+  BRate = create<TBRate>(settings, errors());
   Aboxt = create<TAboxt>();
-  CHRate = create<TCHRate>(Errors());
+  CHRate = create<TCHRate>(errors());
 }
 
 Application::~Application() {
@@ -46,28 +48,11 @@ Application::~Application() {
   while (!windows_.empty()) windows_.pop_back();
 }
 
-void Application::Show(ErrorDialog which) {
-  TForm* dialog = nullptr;
-  switch (which) {
-    case ErrorDialog::None:
-      break;
-    case ErrorDialog::NotEnoughData:
-      dialog = Erro1;
-      break;
-    case ErrorDialog::NegativeTemperature:
-      dialog = Erro2;
-      break;
-    case ErrorDialog::DivideByZero:
-      dialog = Erro3;
-      break;
-    case ErrorDialog::NegativeValue:
-      dialog = Erro4;
-      break;
-    case ErrorDialog::ZeroValue:
-      dialog = Erro5;
-      break;
-  }
-  if (dialog) dialog->ShowModal();
+void Application::show(ErrorDialog which) {
+  // Error #k is shown by Erro<k>; ErrorDialog::None shows nothing.
+  TForm* const dialogs[] = {nullptr, Erro1, Erro2, Erro3, Erro4, Erro5};
+  const auto k = static_cast<std::size_t>(which);
+  if (k < std::size(dialogs) && dialogs[k]) dialogs[k]->ShowModal();
 }
 
 }  // namespace pelbrix

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "dialogs/SplashClock.h"
-#include "platform/ErrorReport.h"
+#include "core/SplashClock.h"
+#include "core/ErrorReport.h"
 
 class QWidget;
 
@@ -50,7 +50,7 @@ class Application : private ErrorPresenter {
   Application& operator=(const Application&) = delete;
 
   // The error dialogs the windows report through.
-  ErrorPresenter& Errors() { return services_.errors ? *services_.errors : *this; }
+  ErrorPresenter& errors() { return services_.errors ? *services_.errors : *this; }
 
   TMain* Main = nullptr;
   TErro1* Erro1 = nullptr;
@@ -66,7 +66,7 @@ class Application : private ErrorPresenter {
   TCHRate* CHRate = nullptr;
 
  private:
-  void Show(ErrorDialog which) override;
+  void show(ErrorDialog which) override;
   template <class Form, class... Args>
   Form* create(Args&&... args);
 

@@ -14,7 +14,7 @@
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
-#include "platform/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -148,7 +148,7 @@ void TMain::buildMenus() {
 
 void TMain::FormCreate() {
   // One pass over the settings file, in the order of its keys; reading never creates it.
-  const SettingsStore::LoadPass ini = settings_.Load();
+  const SettingsStore::LoadPass ini = settings_.load();
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   placeFrameAt(QPoint(left, top));
@@ -211,7 +211,7 @@ void TMain::FormActivate() {
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
   const QPoint corner = frameGeometry().topLeft();
-  SettingsStore::SavePass ini = settings_.Save();
+  SettingsStore::SavePass ini = settings_.save();
   ini.WriteInteger("Main", "Top", corner.y());
   ini.WriteInteger("Main", "Left", corner.x());
   ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
@@ -222,7 +222,7 @@ void TMain::FormClose() {
   ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
   ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
   ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
-  ini.Commit();
+  ini.commit();
 }
 
 void TMain::placeFrameAt(QPoint corner) {

@@ -9,8 +9,8 @@
 #include "app/Application.h"
 #include "app/TMain.h"
 #include "platform/NotifyArea.h"
-#include "platform/SettingsPath.h"
-#include "platform/SettingsStore.h"
+#include "core/SettingsPath.h"
+#include "core/SettingsStore.h"
 #include "platform/TApplication.h"
 
 namespace {

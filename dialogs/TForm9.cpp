@@ -2,7 +2,8 @@
 
 #include <QPixmap>
 
-#include "platform/SettingsStore.h"
+#include "platform/Controls.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix {
 
@@ -31,15 +32,7 @@ TForm9::TForm9(SettingsStore& settings, const SplashClockFunction& clock) : sett
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(8, 168, 484, 40);
   Label1->setAlignment(Qt::AlignCenter);
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(35);
-  font.setBold(true);
-  Label1->setFont(font);
-  Label1->setAutoFillBackground(true);
-  QPalette labelPal = Label1->palette();
-  labelPal.setColor(QPalette::Window, Qt::black);
-  labelPal.setColor(QPalette::WindowText, Qt::red);
-  Label1->setPalette(labelPal);
+  paintAsBand(Label1, 35, true);
   Label1->hide();
 
   Timer1 = new QTimer(this);
@@ -60,7 +53,7 @@ void TForm9::FormCreate(const QDateTime& now) {
     Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
   }
   // The splash screen's corner is the main window's remembered one, so it covers it.
-  const SettingsStore::LoadPass ini = settings_.Load();
+  const SettingsStore::LoadPass ini = settings_.load();
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   move(left, top);

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "dialogs/SplashClock.h"
+#include "core/SplashClock.h"
 #include "platform/TForm.h"
 
 namespace pelbrix {

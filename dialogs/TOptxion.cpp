@@ -5,9 +5,9 @@
 #include <exception>
 
 #include "platform/Controls.h"
-#include "platform/MessageDisplay.h"
-#include "platform/NumberText.h"
-#include "platform/SettingsStore.h"
+#include "core/MessageDisplay.h"
+#include "core/NumberText.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix {
 
@@ -20,38 +20,21 @@ TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay&
   setObjectName(QStringLiteral("Optxion"));
   setWindowTitle(tr("Options"));
 
-  GroupBox1 = new QGroupBox(tr("TrayIcon"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  place(GroupBox1, 0, 0, 177, 97);
-  CheckBox1 = new QCheckBox(tr("Show TrayIcon"), GroupBox1);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  place(CheckBox1, 8, 16, 97, 17);
+  GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", {0, 0, 177, 97}, tr("TrayIcon"));
+  CheckBox1 = makeControl<QCheckBox>(GroupBox1, "CheckBox1", {8, 16, 97, 17}, tr("Show TrayIcon"));
   CheckBox1->setChecked(true);
-  CheckBox2 = new QCheckBox(tr("Animate Icon"), GroupBox1);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  place(CheckBox2, 8, 40, 97, 17);
-  Label1 = new QLabel(tr("Animation Speed:"), GroupBox1);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  place(Label1, 8, 64, 83, 13);
-  Label2 = new QLabel(tr("Change icon every"), GroupBox1);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  place(Label2, 8, 80, 89, 13);
-  IntervalEdit = new QLineEdit(QStringLiteral("3"), GroupBox1);
-  IntervalEdit->setObjectName(QStringLiteral("IntervalEdit"));
+  CheckBox2 = makeControl<QCheckBox>(GroupBox1, "CheckBox2", {8, 40, 97, 17}, tr("Animate Icon"));
+  Label1 = makeControl<QLabel>(GroupBox1, "Label1", {8, 64, 83, 13}, tr("Animation Speed:"));
+  Label2 = makeControl<QLabel>(GroupBox1, "Label2", {8, 80, 89, 13}, tr("Change icon every"));
+  IntervalEdit =
+      makeControl<QLineEdit>(GroupBox1, "IntervalEdit", {104, 72, 25, 21}, QStringLiteral("3"));
   IntervalEdit->setMaxLength(3);
-  place(IntervalEdit, 104, 72, 25, 21);
-  Label3 = new QLabel(tr("half sec."), GroupBox1);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  place(Label3, 136, 80, 40, 13);
+  Label3 = makeControl<QLabel>(GroupBox1, "Label3", {136, 80, 40, 13}, tr("half sec."));
   Label2->setBuddy(IntervalEdit);
 
-  Button1 = new QPushButton(tr("&Ok"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  place(Button1, 0, 104, 75, 25);
+  Button1 = makeControl<QPushButton>(this, "Button1", {0, 104, 75, 25}, tr("&Ok"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(tr("Cancel"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  place(Button2, 104, 104, 75, 25);
+  Button2 = makeControl<QPushButton>(this, "Button2", {104, 104, 75, 25}, tr("Cancel"));
   chainTabOrder({CheckBox1, CheckBox2, IntervalEdit, Button1, Button2});
 
   setDesignClientSize(this, {187, 136}, WindowSizing::Resizable);
@@ -78,7 +61,7 @@ void TOptxion::FormCreate() {
   // A box whose stored state differs runs its click handler here, so the stored options
   // reach the icon at start-up; AniInterval comes last, so an animation started here
   // runs at the designed "3".
-  const SettingsStore::LoadPass ini = settings_.Load();
+  const SettingsStore::LoadPass ini = settings_.load();
   CheckBox1->setChecked(ini.ReadBool(kSection, "ShowTray", true));
   CheckBox2->setChecked(ini.ReadBool(kSection, "AniTray", false));
   CheckBox2->setEnabled(ini.ReadBool(kSection, "AniTrayEn", true));
@@ -139,7 +122,7 @@ void TOptxion::Button2Click() {
 }
 
 void TOptxion::FormClose() {
-  SettingsStore::SavePass ini = settings_.Save();
+  SettingsStore::SavePass ini = settings_.save();
   ini.WriteBool(kSection, "ShowTray", CheckBox1->isChecked());
   ini.WriteBool(kSection, "AniTray", CheckBox2->isChecked());
   ini.WriteBool(kSection, "AniTrayEn", CheckBox2->isEnabled());
@@ -148,7 +131,7 @@ void TOptxion::FormClose() {
   ini.WriteBool(kSection, "Label2Avail", Label2->isEnabled());
   ini.WriteBool(kSection, "Label3Avail", Label3->isEnabled());
   ini.WriteString(kSection, "AniInterval", IntervalEdit->text().toStdString());
-  ini.Commit();
+  ini.commit();
 }
 
 }  // namespace pelbrix

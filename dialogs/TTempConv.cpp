@@ -2,9 +2,9 @@
 
 #include <QShowEvent>
 
-#include "dialogs/TempConversion.h"
+#include "core/TempConversion.h"
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 
@@ -13,33 +13,19 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   setWindowTitle(tr("Celsius <-> Kelvin"));
   setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
-  GroupBox1 = new QGroupBox(tr("Select Conversion"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  RadioButton1 = new QRadioButton(tr("Celsius -> Kelvin"), GroupBox1);
-  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-  RadioButton2 = new QRadioButton(tr("Kelvin -> Celsius"), GroupBox1);
-  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-  place(RadioButton1, 8, 16, 97, 17);
-  place(RadioButton2, 112, 16, 97, 17);
-  place(GroupBox1, 0, 0, 217, 41);
+  GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", {0, 0, 217, 41}, tr("Select Conversion"));
+  RadioButton1 = makeControl<QRadioButton>(GroupBox1, "RadioButton1", {8, 16, 97, 17},
+                                           tr("Celsius -> Kelvin"));
+  RadioButton2 = makeControl<QRadioButton>(GroupBox1, "RadioButton2", {112, 16, 97, 17},
+                                           tr("Kelvin -> Celsius"));
   RadioButton1->setChecked(true);
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  place(Edit1, 8, 64, 81, 21);
-  Edit2 = new QLineEdit(this);
-  Edit2->setObjectName(QStringLiteral("Edit2"));
-  place(Edit2, 128, 64, 81, 21);
-  Button1 = new QPushButton(QStringLiteral("->"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  place(Button1, 96, 64, 25, 25);
-  Label1 = new QLabel(tr("Celsius"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  place(Label1, 8, 48);
+  Edit1 = makeControl<QLineEdit>(this, "Edit1", {8, 64, 81, 21});
+  Edit2 = makeControl<QLineEdit>(this, "Edit2", {128, 64, 81, 21});
+  Button1 = makeControl<QPushButton>(this, "Button1", {96, 64, 25, 25}, QStringLiteral("->"));
+  Label1 = makeControl<QLabel>(this, "Label1", {8, 48, 0, 0}, tr("Celsius"));
   Label1->setBuddy(Edit1);
-  Label2 = new QLabel(tr("Kelvin"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  place(Label2, 128, 48);
+  Label2 = makeControl<QLabel>(this, "Label2", {128, 48, 0, 0}, tr("Kelvin"));
   Label2->setBuddy(Edit2);
   chainTabOrder({RadioButton1, RadioButton2, Edit1, Edit2, Button1});
 
@@ -74,7 +60,7 @@ void TTempConv::Button1Click() {
       toKelvin ? TemperatureDirection::CelsiusToKelvin : TemperatureDirection::KelvinToCelsius,
       fieldText(from));
   if (!outcome.ok()) {
-    errors_.Show(outcome.error);
+    errors_.show(outcome.error);
     return;
   }
   to->setText(QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));

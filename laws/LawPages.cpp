@@ -1,38 +1,28 @@
 #include "laws/LawPages.h"
 
-#include "laws/GasLaws.h"
+#include "core/GasLaws.h"
 #include "platform/Controls.h"
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 namespace {
-
-constexpr int kTitlePixels = 32;  // 24 pt at 96 dpi
 
 // A field with its label as buddy, so screen readers name the field by the label's text,
 // which follows the page's mode.
 QLineEdit* makeField(QWidget* page, const LawPageShared& menus, QLabel* label, const char* name,
                      int left, int top) {
-  auto* edit = new QLineEdit(page);
-  edit->setObjectName(QLatin1String(name));
-  place(edit, left, top, 121, 21);
+  auto* edit = makeControl<QLineEdit>(page, name, {left, top, 121, 21});
   label->setBuddy(edit);
   menus.editActions->attach(edit, menus.fieldMenu);
   return edit;
 }
 
 QLabel* makeLabel(QWidget* page, const QString& text, const char* name, int left, int top) {
-  auto* label = new QLabel(text, page);
-  label->setObjectName(QLatin1String(name));
-  place(label, left, top);
-  return label;
+  return makeControl<QLabel>(page, name, {left, top, 0, 0}, text);
 }
 
 QPushButton* makeButton(QWidget* page, const QString& text, const char* name, int left, int top) {
-  auto* button = new QPushButton(text, page);
-  button->setObjectName(QLatin1String(name));
-  place(button, left, top, 75, 25);
-  return button;
+  return makeControl<QPushButton>(page, name, {left, top, 75, 25}, text);
 }
 
 // "Select What to Find" with the page's mode buttons, 24 pixels apart; the page's
@@ -50,7 +40,7 @@ QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name
 
 void setResult(ErrorPresenter& errors, QLineEdit* target, const Outcome& outcome) {
   if (!outcome.ok()) {
-    errors.Show(outcome.error);
+    errors.show(outcome.error);
     return;
   }
   target->setText(QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));
@@ -75,8 +65,7 @@ TBoylePage::TBoylePage(const LawPageShared& menus, QWidget* parent)
     : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet1"));
   pageMenuOn(this, menus);
-  Label19 = makeTitleLabel(this, tr("Boyle's Law"), kTitlePixels, 0, 0);
-  Label19->setObjectName(QStringLiteral("Label19"));
+  Label19 = makeTitleLabel(this, "Label19", tr("Boyle's Law"), 0, 0);
   Label1 = makeLabel(this, tr("Volume 1:"), "Label1", 48, 128);
   Edit1 = makeField(this, menus, Label1, "Edit1", 48, 144);
   Label2 = makeLabel(this, tr("Pressure 1:"), "Label2", 48, 168);
@@ -122,8 +111,7 @@ TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
     : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet2"));
   pageMenuOn(this, menus);
-  Label20 = makeTitleLabel(this, tr("Charles' Law"), kTitlePixels, 0, 0);
-  Label20->setObjectName(QStringLiteral("Label20"));
+  Label20 = makeTitleLabel(this, "Label20", tr("Charles' Law"), 0, 0);
   Label5 = makeLabel(this, tr("Volume 1:"), "Label5", 48, 128);
   Edit5 = makeField(this, menus, Label5, "Edit5", 48, 144);
   Label6 = makeLabel(this, tr("Temperature 1:"), "Label6", 48, 168);
@@ -168,8 +156,7 @@ TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
     : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet4"));
   pageMenuOn(this, menus);
-  Label22 = makeTitleLabel(this, tr("Combined Gas Law"), kTitlePixels, 0, 0);
-  Label22->setObjectName(QStringLiteral("Label22"));
+  Label22 = makeTitleLabel(this, "Label22", tr("Combined Gas Law"), 0, 0);
   Label13 = makeLabel(this, tr("Volume 1:"), "Label13", 48, 48);
   Edit13 = makeField(this, menus, Label13, "Edit13", 48, 64);
   Label14 = makeLabel(this, tr("Pressure 1:"), "Label14", 48, 88);
@@ -244,8 +231,7 @@ void TComboPage::Button8Click() {
 TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabSheet5"));
   pageMenuOn(this, menus);
-  Label23 = makeTitleLabel(this, tr("Ideal Gas Law"), kTitlePixels, 0, 0);
-  Label23->setObjectName(QStringLiteral("Label23"));
+  Label23 = makeTitleLabel(this, "Label23", tr("Ideal Gas Law"), 0, 0);
   Button9 = makeButton(this, tr("Calculate"), "Button9", 64, 256);
   Button10 = makeButton(this, tr("Clear"), "Button10", 208, 256);
   chainTabOrder({Button9, Button10});

@@ -11,28 +11,22 @@ constexpr int kLineStep = 16;
 
 TErroBase::TErroBase(const QString& caption, const QString& heading, const QStringList& lines) {
   setWindowTitle(caption);
-  Label1 = new QLabel(heading, this);
+  // The heading spans the dialog, the button is centred under the lines, and the dialog
+  // sizes itself to its contents.
+  Label1 = makeControl<QLabel>(this, "Label1", {0, 0, 0, kLineStep}, heading);
   QFont bold = Label1->font();
   bold.setBold(true);
   Label1->setFont(bold);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  // The heading spans the dialog, the button is centred under the lines, and the dialog
-  // sizes itself to its contents.
-  place(Label1, 0, 0, 0, kLineStep);
   setDesignAnchor(Label1, DesignAnchor::FullWidth);
   int top = kLineStep;
   for (const QString& text : lines) {
-    auto* line = new QLabel(text, this);
-    line->setObjectName(QStringLiteral("Label%1").arg(Lines.size() + 2));
-    place(line, kMargin, top);
-    Lines.push_back(line);
+    const QByteArray name = "Label" + QByteArray::number(static_cast<int>(Lines.size()) + 2);
+    Lines.push_back(makeControl<QLabel>(this, name.constData(), {kMargin, top, 0, 0}, text));
     top += kLineStep;
   }
-  Button1 = new QPushButton(tr("&Ok"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1 = makeControl<QPushButton>(this, "Button1", {0, top + kMargin, 75, 25}, tr("&Ok"));
   Button1->setDefault(true);
-  place(Button1, 0, top + kMargin, 75, 25);
   setDesignAnchor(Button1, DesignAnchor::Centred);
   connect(Button1, &QPushButton::clicked, this, &TErroBase::Button1Click);
   ensureLaidOut();

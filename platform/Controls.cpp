@@ -59,17 +59,22 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
   return group;
 }
 
-QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top) {
-  auto* label = new QLabel(text, parent);
+void paintAsBand(QLabel* label, int pixelHeight, bool bold) {
   QFont font(QStringLiteral("Times New Roman"));
   font.setPixelSize(pixelHeight);
-  font.setBold(true);
+  font.setBold(bold);
   label->setFont(font);
   label->setAutoFillBackground(true);
   QPalette pal = label->palette();
   pal.setColor(QPalette::Window, Qt::black);
   pal.setColor(QPalette::WindowText, Qt::red);
   label->setPalette(pal);
+}
+
+QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  paintAsBand(label, 32, true);  // 24 pt at 96 dpi
   place(label, left, top);
   return label;
 }

@@ -39,9 +39,21 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
                           const QStringList& captions, int firstNumber, int firstTop, int step,
                           QRadioButton** buttons);
 
-// A page title: bold red "Times New Roman" on a black rectangle, at its design corner and
-// sized to its text.
-QLabel* makeTitleLabel(QWidget* parent, const QString& text, int pixelHeight, int left, int top);
+// A control of type W, constructed from `args` and `parent`, named `name` and placed at
+// its design rectangle (a zero width or height: its natural size).
+template <class W, class... Args>
+W* makeControl(QWidget* parent, const char* name, QRect design, Args&&... args) {
+  auto* control = new W(std::forward<Args>(args)..., parent);
+  control->setObjectName(QLatin1String(name));
+  place(control, design.x(), design.y(), design.width(), design.height());
+  return control;
+}
+
+// Red "Times New Roman" of `pixelHeight` on the label's own black rectangle.
+void paintAsBand(QLabel* label, int pixelHeight, bool bold);
+
+// A page title: a bold band at its design corner, sized to its text.
+QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
 
 // The field's text as the calculators read it (UTF-8).
 std::string fieldText(const QLineEdit* edit);

@@ -65,44 +65,45 @@ QRect designExtent(const Child& c, double scale) {
   return d;
 }
 
-// A control that grew keeps what the design placed after it (to its right on the same
-// rows, or below it in the same columns) at the design's distance.
-void keepDesignOrder(std::vector<Child>& children, double scale) {
+// Where a rectangle starts and how long it is along `axis`.
+int startOf(const QRect& r, Qt::Orientation axis) {
+  return axis == Qt::Horizontal ? r.left() : r.top();
+}
+int lengthOf(const QRect& r, Qt::Orientation axis) {
+  return axis == Qt::Horizontal ? r.width() : r.height();
+}
+Qt::Orientation across(Qt::Orientation axis) {
+  return axis == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
+}
+
+// A control that grew keeps what the design placed after it along `axis` (to its right,
+// or below it), where the two now share rows or columns, at the design's distance.
+void keepDesignOrder(std::vector<Child>& children, double scale, Qt::Orientation axis) {
   std::vector<QRect> design;
   for (const Child& c : children) design.push_back(designExtent(c, scale));
-  const std::size_t n = children.size();
-  std::vector<std::size_t> order(n);
-  for (std::size_t k = 0; k < n; ++k) order[k] = k;
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return design[a].left() < design[b].left(); });
-  for (std::size_t jj = 0; jj < n; ++jj) {
+  std::vector<std::size_t> order(children.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return startOf(design[a], axis) < startOf(design[b], axis);
+  });
+  const Qt::Orientation other = across(axis);
+  for (std::size_t jj = 0; jj < order.size(); ++jj) {
     const std::size_t j = order[jj];
     QRect g = children[j].widget->geometry();
     for (std::size_t ii = 0; ii < jj; ++ii) {
       const std::size_t i = order[ii];
-      const QRect a = design[i], b = design[j];
-      if (b.left() < a.left() + a.width()) continue;
-      if (!overlapping(a.top(), a.top() + a.height(), b.top(), b.top() + b.height())) continue;
-      const QWidget* before = children[i].widget;
-      const int gap = scaled(b.left() - (a.left() + a.width()), scale);
-      g.moveLeft(std::max(g.left(), before->x() + before->width() + gap));
-    }
-    children[j].widget->setGeometry(g);
-  }
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return design[a].top() < design[b].top(); });
-  for (std::size_t jj = 0; jj < n; ++jj) {
-    const std::size_t j = order[jj];
-    QRect g = children[j].widget->geometry();
-    for (std::size_t ii = 0; ii < jj; ++ii) {
-      const std::size_t i = order[ii];
-      const QRect a = design[i], b = design[j];
-      if (b.top() < a.top() + a.height()) continue;
-      const QWidget* above = children[i].widget;
-      if (!overlapping(above->x(), above->x() + above->width(), g.left(), g.left() + g.width()))
+      const int designEnd = startOf(design[i], axis) + lengthOf(design[i], axis);
+      if (startOf(design[j], axis) < designEnd) continue;
+      const QRect before = children[i].widget->geometry();
+      if (!overlapping(startOf(before, other), startOf(before, other) + lengthOf(before, other),
+                       startOf(g, other), startOf(g, other) + lengthOf(g, other)))
         continue;
-      const int gap = scaled(b.top() - (a.top() + a.height()), scale);
-      g.moveTop(std::max(g.top(), above->y() + above->height() + gap));
+      const int least = startOf(before, axis) + lengthOf(before, axis) +
+                        scaled(startOf(design[j], axis) - designEnd, scale);
+      if (axis == Qt::Horizontal)
+        g.moveLeft(std::max(g.left(), least));
+      else
+        g.moveTop(std::max(g.top(), least));
     }
     children[j].widget->setGeometry(g);
   }
@@ -172,7 +173,8 @@ void layOutChildren(QWidget* w, double scale) {
     // size through the layout.
     if (w->layout()) cw->setFixedSize(r.size());
   }
-  keepDesignOrder(children, scale);
+  keepDesignOrder(children, scale, Qt::Horizontal);
+  keepDesignOrder(children, scale, Qt::Vertical);
   // Group boxes and other designed containers are sized by their parent's pass, windows by
   // layOutFromDesign; a page of a page control has no design rectangle of its own and asks
   // for room for its children.
@@ -189,9 +191,11 @@ double designScale(const QFont& font) {
 
 void place(QWidget* widget, int left, int top, int width, int height) {
   widget->setProperty(kRect, QRect(left, top, width, height));
-  const QSize natural = widget->sizeHint();
-  widget->setGeometry(left, top, width > 0 ? width : natural.width(),
-                      height > 0 ? height : natural.height());
+  // A natural size is measured only when the window is laid out.
+  if (width > 0 && height > 0)
+    widget->setGeometry(left, top, width, height);
+  else
+    widget->move(left, top);
 }
 
 void setDesignAnchor(QWidget* widget, DesignAnchor anchor) {

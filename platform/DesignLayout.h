@@ -19,8 +19,9 @@ inline constexpr int kDesignCharacterHeight = 11;
 // The factor from design pixels to pixels at `font`.
 double designScale(const QFont& font);
 
-// Records the widget's design rectangle (and applies it unscaled until the window is laid
-// out); a zero width or height means the widget's natural size.
+// Records the widget's design rectangle (and applies what it can unscaled until the window
+// is laid out); a zero width or height means the widget's natural size, which is measured
+// only when the window is laid out.
 void place(QWidget* widget, int left, int top, int width = 0, int height = 0);
 
 // How a design rectangle follows its parent once the parent has its final size.

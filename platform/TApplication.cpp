@@ -9,35 +9,17 @@
 
 namespace pelbrix {
 namespace {
-QPointer<QWidget>& mainForm() {
-  static QPointer<QWidget> form;
-  return form;
+// What the static operations act on: the application object's own state.
+TApplication& application() {
+  return *static_cast<TApplication*>(QCoreApplication::instance());
 }
-struct Hook {
-  const void* owner;
-  TApplication::MessageHook hook;
-};
-std::vector<Hook>& hooks() {
-  static std::vector<Hook> list;
-  return list;
-}
-std::vector<QPointer<MessageWindow>>& messageWindows() {
-  static std::vector<QPointer<MessageWindow>> list;
-  return list;
-}
-// Windows that Minimize minimised besides the main window, for Restore to bring back.
-std::vector<QPointer<QWidget>>& minimisedWindows() {
-  static std::vector<QPointer<QWidget>> list;
-  return list;
-}
-bool dispatchingHooks = false;
-bool mainWindowHidden = false;
-int changingWindows = 0;
-struct ChangingWindows {
-  ChangingWindows() { ++changingWindows; }
-  ~ChangingWindows() { --changingWindows; }
-};
 }  // namespace
+
+// Marks a change of window state as the application's own while it lives.
+struct TApplication::OwnChange {
+  OwnChange() { ++application().changingWindows_; }
+  ~OwnChange() { --application().changingWindows_; }
+};
 
 TApplication::TApplication(int& argc, char** argv, MessageDisplay& messages)
     : QApplication(argc, argv), messages_(messages) {
@@ -53,10 +35,10 @@ void TApplication::SetTitle(const QString& title) {
 }
 
 QWidget* TApplication::MainForm() {
-  return mainForm();
+  return QCoreApplication::instance() ? application().mainForm_.data() : nullptr;
 }
 void TApplication::SetMainForm(QWidget* form) {
-  mainForm() = form;
+  application().mainForm_ = form;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
@@ -71,47 +53,47 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 bool TApplication::ChangingWindows() {
-  return changingWindows > 0;
+  return application().changingWindows_ > 0;
 }
 
 void TApplication::Minimize() {
-  const struct ChangingWindows ownChange;
+  const OwnChange ownChange;
   QWidget* main = MainForm();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->isVisible() || w->isMinimized() || w == main) continue;
     if (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog) continue;
     // Windows outside the window manager's care, such as a tray icon's own, stay as they are.
     if (w->windowFlags() & Qt::BypassWindowManagerHint) continue;
-    minimisedWindows().emplace_back(w);
+    application().minimisedWindows_.emplace_back(w);
     w->showMinimized();
   }
   if (main && !main->isMinimized()) main->showMinimized();
 }
 
 void TApplication::Restore() {
-  const struct ChangingWindows ownChange;
+  const OwnChange ownChange;
   if (QWidget* main = MainForm(); main && main->isMinimized() && main->isVisible())
     main->showNormal();
-  for (const QPointer<QWidget>& w : minimisedWindows())
+  for (const QPointer<QWidget>& w : application().minimisedWindows_)
     if (w && w->isMinimized()) w->showNormal();
-  minimisedWindows().clear();
+  application().minimisedWindows_.clear();
 }
 
 void TApplication::HideMainWindow() {
-  const struct ChangingWindows ownChange;
+  const OwnChange ownChange;
   if (QWidget* main = MainForm()) {
     main->hide();
-    mainWindowHidden = true;
+    application().mainWindowHidden_ = true;
   }
 }
 
 bool TApplication::MainWindowHidden() {
-  return mainWindowHidden;
+  return application().mainWindowHidden_;
 }
 
 void TApplication::ShowMainWindow() {
-  const struct ChangingWindows ownChange;
-  mainWindowHidden = false;
+  const OwnChange ownChange;
+  application().mainWindowHidden_ = false;
   // A plain show() would leave a hidden minimised window iconic.
   if (QWidget* main = MainForm()) main->showNormal();
 }
@@ -125,26 +107,26 @@ void TApplication::BringToFront() {
 
 void TApplication::HookMainWindow(const void* owner, MessageHook hook) {
   if (IsMainWindowHooked(owner)) return;
-  hooks().push_back({owner, std::move(hook)});
+  application().hooks_.push_back({owner, std::move(hook)});
 }
 
 void TApplication::UnhookMainWindow(const void* owner) {
-  std::erase_if(hooks(), [owner](const Hook& h) { return h.owner == owner; });
+  std::erase_if(application().hooks_, [owner](const Hook& h) { return h.owner == owner; });
 }
 
 bool TApplication::IsMainWindowHooked(const void* owner) {
-  return std::any_of(hooks().begin(), hooks().end(),
+  return std::any_of(application().hooks_.begin(), application().hooks_.end(),
                      [owner](const Hook& h) { return h.owner == owner; });
 }
 
 bool TApplication::MainWindowMessage(TMessage& message) {
-  if (dispatchingHooks) return false;
-  dispatchingHooks = true;
+  if (application().dispatchingHooks_) return false;
+  application().dispatchingHooks_ = true;
   struct Reset {
-    ~Reset() { dispatchingHooks = false; }
+    ~Reset() { application().dispatchingHooks_ = false; }
   } reset;
   // A copy, so a hook may unhook itself (or another) while the list is walked.
-  const std::vector<Hook> current = hooks();
+  const std::vector<Hook> current = application().hooks_;
   for (const Hook& h : current)
     if (IsMainWindowHooked(h.owner) && h.hook(message)) return true;
   return false;
@@ -152,18 +134,18 @@ bool TApplication::MainWindowMessage(TMessage& message) {
 
 MessageWindow* TApplication::AllocateHWnd(MessageWindow::Handler handler) {
   auto* window = new MessageWindow(std::move(handler));
-  messageWindows().emplace_back(window);
+  application().messageWindows_.emplace_back(window);
   return window;
 }
 
 void TApplication::DeallocateHWnd(MessageWindow* window) {
-  std::erase_if(messageWindows(),
+  std::erase_if(application().messageWindows_,
                 [window](const QPointer<MessageWindow>& w) { return !w || w == window; });
   delete window;
 }
 
 void TApplication::EndSession() {
-  const std::vector<QPointer<MessageWindow>> windows = messageWindows();
+  const std::vector<QPointer<MessageWindow>> windows = application().messageWindows_;
   for (const QPointer<MessageWindow>& w : windows)
     if (w) w->Send(msg::WM_QUERYENDSESSION);
   for (const QPointer<MessageWindow>& w : windows)

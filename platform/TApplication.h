@@ -2,11 +2,13 @@
 // The application object: its title, its main window, the display for exceptions that
 // leave an event handler, and the minimising, restoring and hooks of its windows.
 #include <QApplication>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "platform/MessageDisplay.h"
+#include "core/MessageDisplay.h"
 #include "platform/NotifyArea.h"
 
 namespace pelbrix {
@@ -57,7 +59,20 @@ class TApplication : public QApplication {
   static void EndSession();
 
  private:
+  struct OwnChange;
+  struct Hook {
+    const void* owner;
+    MessageHook hook;
+  };
   MessageDisplay& messages_;
+  QPointer<QWidget> mainForm_;
+  std::vector<Hook> hooks_;
+  bool dispatchingHooks_ = false;
+  std::vector<QPointer<MessageWindow>> messageWindows_;
+  // Windows that Minimize minimised besides the main window, for Restore to bring back.
+  std::vector<QPointer<QWidget>> minimisedWindows_;
+  int changingWindows_ = 0;
+  bool mainWindowHidden_ = false;  // from HideMainWindow until ShowMainWindow
 };
 
 // The desktop's message boxes, over the main window.

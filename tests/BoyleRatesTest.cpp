@@ -1,4 +1,4 @@
-#include "rates/BoyleRates.h"
+#include "core/BoyleRates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "laws/GasLaws.h"
+#include "core/GasLaws.h"
 
 #include <gtest/gtest.h>
 

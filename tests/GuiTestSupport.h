@@ -11,16 +11,16 @@
 
 #include "FakeNotifyArea.h"
 #include "app/Application.h"
-#include "platform/ErrorReport.h"
-#include "platform/MessageDisplay.h"
-#include "platform/SettingsStore.h"
+#include "core/ErrorReport.h"
+#include "core/MessageDisplay.h"
+#include "core/SettingsStore.h"
 
 namespace pelbrix::test {
 
 // Records every error dialog asked for.
 class ErrorRecorder : public ErrorPresenter {
  public:
-  void Show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
+  void show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
   std::vector<int> shown;  // dialog numbers, in order
 };
 
@@ -66,6 +66,9 @@ struct TestApplication {
 // One set of windows per test process, created on first use; its splash screen is not
 // pending (only the splash screen's own tests ask for it).
 TestApplication& app();
+inline Application& windows() {
+  return app().windows;
+}
 // Destroys those windows (main() does, before the application object goes).
 void releaseApp();
 

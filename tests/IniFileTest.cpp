@@ -1,8 +1,8 @@
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/SettingsPath.h"
+#include "core/SettingsPath.h"
 
 using namespace pelbrix;
 

@@ -14,11 +14,7 @@
 
 using namespace pelbrix;
 
-namespace {
-Application& windows() {
-  return test::app().windows;
-}
-}  // namespace
+using test::windows;
 
 class LawPages : public testing::Test {
  protected:

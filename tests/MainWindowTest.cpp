@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTest>
@@ -15,6 +16,9 @@
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
 #include "dialogs/TTempConv.h"
+#include "laws/TErro.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
 
 using namespace pelbrix;
 
@@ -165,4 +169,28 @@ TEST_F(MainWindow, AFormClosedWhileBeingShownEndsItsModalShowing) {
   form.ShowModal();
   EXPECT_LT(clock.elapsed(), 1500);
   EXPECT_FALSE(form.isVisible());
+}
+
+TEST(OwnedWindows, TheCalculatorsShowTheNumberedDialogsAndGoInReverseOrder) {
+  // A second set of windows with the real error dialogs.
+  test::TempSettings settings;
+  test::FakeNotifyArea area;
+  std::vector<std::string> gone;
+  {
+    Application windows({settings.store, area, settings.messages, &QDateTime::currentDateTime});
+    TBoylePage* page = windows.Main->TabSheet1;
+    page->Button2Click();
+    EXPECT_EQ(test::runModal([&] { page->Button1->click(); }), "Erro1");
+    page->Edit1->setText("1");
+    page->Edit2->setText("1");
+    page->Edit3->setText("0");
+    EXPECT_EQ(test::runModal([&] { page->Button1->click(); }), "Erro3");
+    EXPECT_EQ(test::runModal([&] { windows.BRate->Button1->click(); }), "Erro1");
+    for (QWidget* w : std::initializer_list<QWidget*>{windows.Main, windows.Erro1, windows.CHRate})
+      QObject::connect(w, &QObject::destroyed,
+                       [&gone, name = w->objectName().toStdString()] { gone.push_back(name); });
+  }
+  EXPECT_EQ(gone, std::vector<std::string>({"CHRate", "Erro1", "Main"}));
+  // The process's own windows are the application's again.
+  TApplication::SetMainForm(test::app().windows.Main);
 }

@@ -10,7 +10,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
-#include "dialogs/SplashClock.h"
+#include "core/SplashClock.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
 

@@ -1,7 +1,7 @@
 // The splash screen's Saturday rule and the interval it chooses.
 #include <gtest/gtest.h>
 
-#include "dialogs/SplashClock.h"
+#include "core/SplashClock.h"
 
 using namespace pelbrix;
 

@@ -12,11 +12,7 @@
 
 using namespace pelbrix;
 
-namespace {
-Application& windows() {
-  return test::app().windows;
-}
-}  // namespace
+using test::windows;
 
 class TempConverter : public testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "dialogs/TempConversion.h"
+#include "core/TempConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 namespace {
 

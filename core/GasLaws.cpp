@@ -1,6 +1,6 @@
-#include "laws/GasLaws.h"
+#include "core/GasLaws.h"
 
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
 
 namespace pelbrix {
 namespace {

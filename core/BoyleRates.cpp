@@ -1,6 +1,6 @@
-#include "rates/BoyleRates.h"
+#include "core/BoyleRates.h"
 
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
 
 namespace pelbrix {
 

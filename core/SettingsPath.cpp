@@ -1,6 +1,6 @@
-#include "platform/SettingsPath.h"
+#include "core/SettingsPath.h"
 
-#include "platform/System.h"
+#include "core/System.h"
 
 namespace pelbrix {
 std::string changeFileExt(std::string_view path, std::string_view ext) {

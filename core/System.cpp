@@ -1,12 +1,12 @@
-#include "platform/System.h"
+#include "core/System.h"
 
-#include <QCoreApplication>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <random>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -70,15 +70,19 @@ int createUniqueFile(std::string& pathTemplate) {
   const int fd = ::mkstemp(pathTemplate.data());
   return fd;
 #else
-  // Qt picks and creates the unique name and keeps the file for the caller.
-  QTemporaryFile file(QString::fromStdString(pathTemplate));
-  file.setAutoRemove(false);
-  if (!file.open()) {
-    errno = EACCES;
-    return -1;
+  // Standard C's exclusive creation ("x") refuses a name that is taken.
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    for (std::size_t k = pathTemplate.size() - 6; k < pathTemplate.size(); ++k)
+      pathTemplate[k] = kLetters[random() % (sizeof kLetters - 1)];
+    if (std::FILE* file = std::fopen(pathTemplate.c_str(), "wbx")) {
+      const int fd = ::dup(::fileno(file));
+      std::fclose(file);
+      return fd;
+    }
   }
-  pathTemplate = file.fileName().toStdString();
-  return ::dup(file.handle());
+  return -1;
 #endif
 }
 
@@ -86,16 +90,6 @@ std::string resolvedPath(const std::string& path) {
   std::error_code ec;
   const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
   return ec ? path : resolved.string();
-}
-
-std::string executablePath() {
-#if defined(__linux__)
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return exe.string();
-#endif
-  if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath().toStdString();
-  return "pelbrix";
 }
 
 }  // namespace pelbrix

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 namespace pelbrix {
 
@@ -17,12 +17,17 @@ class MessageDisplay;
 
 class SettingsStore {
  public:
-  using PathRule = std::function<std::string()>;
+  // A pass reads from or writes to the file its path rule names for it; the two may
+  // differ (reading an older file until one of the writer's own exists).
+  enum class Pass { Load, Save };
+  using PathRule = std::function<std::string(Pass)>;
 
   // `pathRule` is asked afresh for every pass; `failures` is told of a failed save.
   SettingsStore(PathRule pathRule, MessageDisplay& failures);
+  // One file for both passes.
+  SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures);
 
-  std::string Path() const { return pathRule_(); }
+  std::string path(Pass pass = Pass::Save) const { return pathRule_(pass); }
 
   // One window's reading: every value comes from the file as it is now.
   class LoadPass {
@@ -45,14 +50,14 @@ class SettingsStore {
   };
 
   // One window's writing: the keys are collected in the window's order and reach the
-  // file together at Commit.
+  // file together at commit().
   class SavePass {
    public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the collected keys; false (after the report) when the file could not be written.
-    bool Commit();
+    bool commit();
 
    private:
     friend class SettingsStore;
@@ -64,8 +69,8 @@ class SettingsStore {
     std::vector<Entry> entries_;
   };
 
-  LoadPass Load() const { return LoadPass(Path()); }
-  SavePass Save() { return SavePass(*this); }
+  LoadPass load() const { return LoadPass(path(Pass::Load)); }
+  SavePass save() { return SavePass(*this); }
 
  private:
   void reportWriteFailure(const std::string& path, const std::string& reason);

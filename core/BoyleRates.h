@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 

@@ -17,7 +17,7 @@ enum class ErrorDialog {
 class ErrorPresenter {
  public:
   virtual ~ErrorPresenter() = default;
-  virtual void Show(ErrorDialog which) = 0;
+  virtual void show(ErrorDialog which) = 0;
 };
 
 }  // namespace pelbrix

@@ -1,4 +1,4 @@
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "platform/System.h"
+#include "core/System.h"
 
 namespace pelbrix {
 namespace {

@@ -1,10 +1,10 @@
-#include "dialogs/TempConversion.h"
+#include "core/TempConversion.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
 
 namespace pelbrix {
 

@@ -1,4 +1,4 @@
-#include "platform/IniFile.h"
+#include "core/IniFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/System.h"
+#include "core/System.h"
 
 namespace pelbrix {
 namespace {

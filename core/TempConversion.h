@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 namespace pelbrix {
 

@@ -1,14 +1,17 @@
-#include "platform/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include "platform/MessageDisplay.h"
+#include "core/MessageDisplay.h"
 
 namespace pelbrix {
 
 SettingsStore::SettingsStore(PathRule pathRule, MessageDisplay& failures)
     : pathRule_(std::move(pathRule)), failures_(failures) {}
+
+SettingsStore::SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures)
+    : SettingsStore([path](Pass) { return path(); }, failures) {}
 
 void SettingsStore::SavePass::WriteInteger(std::string_view section, std::string_view key,
                                            int value) {
@@ -25,11 +28,11 @@ void SettingsStore::SavePass::WriteString(std::string_view section, std::string_
   entries_.push_back({std::string(section), std::string(key), std::string(value)});
 }
 
-bool SettingsStore::SavePass::Commit() {
+bool SettingsStore::SavePass::commit() {
   const std::vector<Entry> entries = std::move(entries_);
   entries_.clear();
   std::string reason;
-  IniFile file(store_.Path(),
+  IniFile file(store_.path(Pass::Save),
                [&reason](const std::string&, const std::string& why) { reason = why; });
   // After a failed write the rest would fail the same way; one report is enough.
   for (const Entry& e : entries) {

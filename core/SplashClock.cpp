@@ -1,4 +1,4 @@
-#include "dialogs/SplashClock.h"
+#include "core/SplashClock.h"
 
 namespace pelbrix {
 int DayOfWeek(const QDate& date) {

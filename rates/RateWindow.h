@@ -1,0 +1,55 @@
+#pragma once
+// What the two rate windows share by design: a page control with a "Single Rate" and a
+// "Multiple Rate" page, a title band on each, a column of labelled fields (four on the
+// first page, eight on the second), a Solve For group of four buttons on each page, and
+// Calculate and Clear under the fields.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTabWidget>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "platform/TForm.h"
+
+namespace pelbrix {
+
+// Where the two windows differ.
+struct RateWindowDesign {
+  QString solveForTitle;
+  QRect solveForBox;  // on each page
+  QStringList solveForCaptions;
+  bool placeholderTexts;  // labels and fields show their own names
+  int singleClearWidth;   // Button2
+};
+
+class RateWindow : public TForm {
+  Q_OBJECT
+ public:
+  QTabWidget* PageControl1;
+  QWidget *TabSheet1, *TabSheet2;
+  QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10,
+      *Label11, *Label12, *Label13, *Label14;
+  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8, *Edit9, *Edit10,
+      *Edit11, *Edit12;
+  QGroupBox *GroupBox1, *GroupBox2;
+  QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4, *RadioButton5,
+      *RadioButton6, *RadioButton7, *RadioButton8;
+  QPushButton *Button1, *Button2, *Button3, *Button4;
+
+ protected:
+  explicit RateWindow(const RateWindowDesign& design);
+
+  // The input fields' texts in field order (the result fields Edit4 and Edit12 are not read).
+  std::array<std::string, 3> singleInputs() const;
+  std::array<std::string, 7> multipleInputs() const;
+  // Empties every field of a page, the result field included.
+  void clearSingle();
+  void clearMultiple();
+};
+
+}  // namespace pelbrix

@@ -1,0 +1,80 @@
+// The settings store: each pass goes to the file its path rule names for it, a save pass
+// writes its keys in order, and a failed save is reported once per run.
+#include "core/SettingsStore.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "core/MessageDisplay.h"
+
+using namespace pelbrix;
+
+namespace {
+
+struct Messages : MessageDisplay {
+  void ShowException(const QString& m) override { exceptions << m; }
+  void ShowMessage(const QString& m) override { messages << m; }
+  QStringList exceptions, messages;
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+class Store : public testing::Test {
+ protected:
+  std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+  QTemporaryDir dir;
+  Messages shown;
+};
+
+}  // namespace
+
+TEST_F(Store, LoadAndSavePassesGoWhereTheRuleSays) {
+  const std::string older = file("older.INI"), own = file("own.INI");
+  std::ofstream(older) << "[Main]\nTop=5\n";
+  SettingsStore store(
+      [&](SettingsStore::Pass pass) { return pass == SettingsStore::Pass::Load ? older : own; },
+      shown);
+  EXPECT_EQ(store.load().ReadInteger("Main", "Top", 0), 5);
+  SettingsStore::SavePass pass = store.save();
+  pass.WriteInteger("Main", "Top", 7);
+  pass.WriteBool("Main", "Shown", true);
+  pass.WriteString("Options", "AniInterval", "3");
+  EXPECT_EQ(slurp(own), "") << "nothing reaches the file before commit";
+  EXPECT_TRUE(pass.commit());
+  EXPECT_EQ(slurp(own), "[Main]\nTop=7\nShown=1\n[Options]\nAniInterval=3\n");
+  EXPECT_EQ(slurp(older), "[Main]\nTop=5\n");
+  EXPECT_TRUE(shown.messages.isEmpty());
+}
+
+TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
+  const std::string path = file("pelbrix.INI");
+  std::ofstream(path) << "[Main]\nTop=1\n";
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  SettingsStore store([&] { return path; }, shown);
+  for (int round = 0; round < 2; ++round) {
+    SettingsStore::SavePass pass = store.save();
+    pass.WriteInteger("Main", "Top", 2);
+    pass.WriteInteger("Main", "Left", 3);
+    EXPECT_FALSE(pass.commit());
+  }
+  ASSERT_EQ(shown.messages.size(), 1);
+  EXPECT_TRUE(shown.messages[0].contains(QString::fromStdString(path)))
+      << shown.messages[0].toStdString();
+  EXPECT_EQ(slurp(path), "[Main]\nTop=1\n");
+  // Writable again: the next pass gets through.
+  ::chmod(path.c_str(), 0644);
+  SettingsStore::SavePass pass = store.save();
+  pass.WriteInteger("Main", "Top", 2);
+  EXPECT_TRUE(pass.commit());
+  EXPECT_EQ(slurp(path), "[Main]\nTop=2\n");
+}
