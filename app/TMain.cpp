@@ -10,11 +10,11 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "core/SettingsStore.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
-#include "core/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -251,6 +251,7 @@ void TMain::settleFramePosition() {
 }
 
 void TMain::showEvent(QShowEvent* event) {
+  layOutFromDesign(this);  // done at construction for now; showing does it at the latest
   QMainWindow::showEvent(event);
   settleFramePosition();
   // The frame arrives after the window is mapped, if at all; a window that has none by

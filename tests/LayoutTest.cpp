@@ -65,7 +65,8 @@ void checkWindow(QWidget* window) {
 // The checks in the window's first state, then after each of its radio buttons is clicked.
 void checkWindowInEveryMode(QWidget* window) {
   SCOPED_TRACE(window->objectName().toStdString());
-  if (auto* form = qobject_cast<TForm*>(window)) form->ensureLaidOut();
+  // As ShowModal and Show place a form before showing it.
+  if (auto* form = qobject_cast<TForm*>(window)) form->CentreOverMainForm();
   window->show();
   QApplication::processEvents();
   checkWindow(window);
