@@ -155,7 +155,7 @@ void TMain::buildMenus() {
 
 void TMain::FormCreate() {
   // One pass over the settings file, in the order of its keys; reading never creates it.
-  const IniFile ini(settingsFilePath());
+  const IniFile::LoadPass ini(settingsFilePath());
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   placeFrameAt(QPoint(left, top));
@@ -209,7 +209,8 @@ void TMain::FormActivate() {
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
   const QPoint corner = frameGeometry().topLeft();
-  IniFile ini(settingsFilePath());
+  // All ten keys reach the file in one replacement, so a crash never splits a radio group.
+  IniFile::SavePass ini(settingsFilePath());
   ini.WriteInteger("Main", "Top", corner.y());
   ini.WriteInteger("Main", "Left", corner.x());
   ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
@@ -220,6 +221,7 @@ void TMain::FormClose() {
   ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
   ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
   ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
+  ini.Commit();  // a failure has been reported
 }
 
 void TMain::placeFrameAt(QPoint corner) {

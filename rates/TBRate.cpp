@@ -191,7 +191,7 @@ TBRate::TBRate() {
 }
 
 void TBRate::FormCreate() {
-  const IniFile ini(settingsFilePath());
+  const IniFile::LoadPass ini(settingsFilePath());
   const int page = ini.ReadInteger(kSection, "LastPage", 0);
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
@@ -205,14 +205,14 @@ void TBRate::FormCreate() {
 }
 
 void TBRate::FormClose() {
-  IniFile ini(settingsFilePath());
+  IniFile::SavePass ini(settingsFilePath());
   const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
                                                RadioButton4, RadioButton5, RadioButton6,
                                                RadioButton7, RadioButton8};
-  // After a failed write the rest would fail the same way; one report is enough.
-  if (!ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex())) return;
+  ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex());
   for (std::size_t k = 0; k < radios.size(); ++k)
-    if (!ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked())) return;
+    ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked());
+  ini.Commit();  // the page and both groups in one replacement; a failure has been reported
 }
 
 void TBRate::relabelSingle(int mode) {
