@@ -80,11 +80,6 @@ bool sectionName(std::string_view text, std::string_view& name) {
   return true;
 }
 
-bool isSectionLine(std::string_view text) {
-  std::string_view ignored;
-  return sectionName(text, ignored);
-}
-
 bool keyOf(std::string_view text, std::string_view& key, std::size_t& equals) {
   equals = text.find('=');
   if (equals == std::string_view::npos) return false;
@@ -92,23 +87,57 @@ bool keyOf(std::string_view text, std::string_view& key, std::size_t& equals) {
   return true;
 }
 
+// Where the line holding position `at` starts; `floor` is a line start at or before it.
+std::size_t lineStartOf(std::string_view content, std::size_t floor, std::size_t at) {
+  const void* nl = ::memrchr(content.data() + floor, '\n', at - floor);
+  return nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - content.data()) + 1 : floor;
+}
+
+// The first line in [pos, end) (pos a line start) whose text has `mark` first among the
+// characters that `qualifies` accepts: the next section header for '[' after blanks, the
+// next key line for '=' anywhere. The search jumps from mark to mark with memchr rather
+// than walking line by line, so a file of millions of lines without one costs one pass
+// at memory speed; each line is looked at once at most.
+template <typename Qualifies>
+bool nextLineWith(std::string_view content, std::size_t pos, std::size_t end, char mark,
+                  Qualifies qualifies, Line& found) {
+  while (pos < end) {
+    const void* hit = std::memchr(content.data() + pos, mark, end - pos);
+    if (!hit) return false;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - content.data());
+    const Line line = lineAt(content, lineStartOf(content, pos, at));
+    // The mark is the first of its kind on this line: none lay between pos and it.
+    if (qualifies(content.substr(line.begin, at - line.begin))) {
+      found = line;
+      return true;
+    }
+    pos = line.next;
+  }
+  return false;
+}
+
+bool onlyBlanks(std::string_view s) {
+  for (char c : s)
+    if (!isBlank(c)) return false;
+  return true;
+}
+
+bool nextSectionLine(std::string_view content, std::size_t pos, Line& found) {
+  return nextLineWith(content, pos, content.size(), '[', onlyBlanks, found);
+}
+
 // The first section named `section`: its header line, and the end of its body (where the
 // next section's header starts, or the end of the file).
 bool findSection(std::string_view content, std::string_view section, Line& header,
                  std::size_t& end) {
-  std::size_t pos = firstLineStart(content);
-  while (pos < content.size()) {
-    const Line line = lineAt(content, pos);
-    pos = line.next;
+  Line line{};
+  for (std::size_t pos = firstLineStart(content); nextSectionLine(content, pos, line);
+       pos = line.next) {
     std::string_view name;
     if (!sectionName(textOf(content, line), name) || !sameName(name, section)) continue;
     header = line;
-    while (pos < content.size()) {
-      const Line body = lineAt(content, pos);
-      if (isSectionLine(textOf(content, body))) break;
-      pos = body.next;
-    }
-    end = pos;
+    Line following{};
+    end = nextSectionLine(content, line.next, following) ? following.begin : content.size();
     return true;
   }
   return false;
@@ -117,9 +146,9 @@ bool findSection(std::string_view content, std::string_view section, Line& heade
 // The first line of [begin, end) that sets `key`, and where its '=' stands.
 bool findKey(std::string_view content, std::size_t begin, std::size_t end, std::string_view key,
              Line& found, std::size_t& equals) {
-  for (std::size_t pos = begin; pos < end;) {
-    const Line line = lineAt(content, pos);
-    pos = line.next;
+  Line line{};
+  const auto any = [](std::string_view) { return true; };
+  for (std::size_t pos = begin; nextLineWith(content, pos, end, '=', any, line); pos = line.next) {
     std::string_view name;
     if (keyOf(textOf(content, line), name, equals) && sameName(name, key)) {
       found = line;
@@ -372,13 +401,14 @@ std::string update(std::string_view content, std::string_view section, std::stri
     out.append(content.substr(found.textEnd));
     return out;
   }
-  // A new key goes after the section's last non-blank line.
+  // A new key goes after the section's last non-blank line: the one holding the body's
+  // last character that is neither a blank nor a line end.
   Line anchor = header;
-  for (std::size_t pos = header.next; pos < end;) {
-    const Line line = lineAt(content, pos);
-    pos = line.next;
-    if (!trim(textOf(content, line)).empty()) anchor = line;
-  }
+  std::size_t last = end;
+  while (last > header.next &&
+         (isBlank(content[last - 1]) || content[last - 1] == '\r' || content[last - 1] == '\n'))
+    --last;
+  if (last > header.next) anchor = lineAt(content, lineStartOf(content, header.next, last - 1));
   out.reserve(content.size() + key.size() + value.size() + 4);
   out.append(content.substr(0, anchor.next));
   // The anchor was the last line and had no line end (perhaps a lone '\r').
