@@ -221,7 +221,7 @@ void TMain::FormClose() {
   ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
   ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
   ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
-  ini.Commit();  // a failure has been reported
+  ini.Commit();  // a failure is reported by the pass itself, once per run
 }
 
 void TMain::placeFrameAt(QPoint corner) {

@@ -175,7 +175,7 @@ void TOptxion::FormClose() {
   ini.WriteBool(kSection, "Label2Avail", Label2->isEnabled());
   ini.WriteBool(kSection, "Label3Avail", Label3->isEnabled());
   ini.WriteString(kSection, "AniInterval", IntervalEdit->text().toStdString());
-  ini.Commit();  // a failure has been reported
+  ini.Commit();  // a failure is reported by the pass itself, once per run
 }
 
 }  // namespace pelbrix

@@ -212,7 +212,7 @@ void TBRate::FormClose() {
   ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex());
   for (std::size_t k = 0; k < radios.size(); ++k)
     ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked());
-  ini.Commit();  // the page and both groups in one replacement; a failure has been reported
+  ini.Commit();  // the page and both groups in one replacement; reports its own failure
 }
 
 void TBRate::relabelSingle(int mode) {
