@@ -173,7 +173,17 @@ else
            pick "$first_main" "$last_main" $((max_runs - share))))
 fi
 
-runs=0 torn=0 orphans_seen=0
+# The main window stores where it stands, and the window manager does not always put it
+# in the same place (a frame corrected or not); a file whose only difference from the new
+# one is the value of Main's Top and Left is the new one of that run. A torn save cannot
+# look like that: it would miss keys that come after them.
+position_free() {
+  awk '/^\[/ { main = ($0 == "[Main]") }
+       main && /^(Top|Left)=/ { sub(/=.*/, "=*") }
+       { print }' "$1"
+}
+
+runs=0 torn=0 orphans_seen=0 moved=0
 start=$SECONDS
 for n in $plan; do
   dir=$(new_folder)
@@ -186,9 +196,16 @@ for n in $plan; do
   else
     before=$work/after-options.INI after=$work/after-main.INI
   fi
-  if ! cmp -s "$dir/pelbrix.INI" "$before" && ! cmp -s "$dir/pelbrix.INI" "$after"; then
-    echo "--- killed before call $n ($(grep -m1 "^$n " "$trace_dir/calls.txt")); the file holds:"
-    cat "$dir/pelbrix.INI"
+  if cmp -s "$dir/pelbrix.INI" "$before" || cmp -s "$dir/pelbrix.INI" "$after"; then
+    :
+  elif ((n > last_options)) && cmp -s <(position_free "$dir/pelbrix.INI") <(position_free "$after"); then
+    moved=$((moved + 1))
+  else
+    echo "--- killed before call $n ($(grep -m1 "^$n " "$trace_dir/calls.txt")); the file"
+    echo "differs from the one before the pass as follows:"
+    diff "$before" "$dir/pelbrix.INI"
+    echo "and from the one after it:"
+    diff "$after" "$dir/pelbrix.INI"
     torn=$((torn + 1))
   fi
   [[ -n "$(temporaries "$dir")" ]] && orphans_seen=$((orphans_seen + 1))
@@ -202,4 +219,5 @@ done
 ((torn == 0)) || fail "$torn of $runs kills left a file that is neither the old one nor the new"
 echo "settings_crash: $runs kills (options pass calls $first_options-$last_options," \
   "main window's $first_main-$last_main), each file old or new; $orphans_seen left a" \
-  "temporary file, removed by the next start; $((SECONDS - start)) s"
+  "temporary file, removed by the next start; $moved with the window placed elsewhere;" \
+  "$((SECONDS - start)) s"
