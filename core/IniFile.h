@@ -4,29 +4,71 @@
 // Section and key names match without regard to ASCII letter case. Where a file names
 // a section or a key twice, the first one is read and written; later ones are left
 // alone. A line whose first non-blank character is '[' opens a section named by the text
-// up to ']' (or the line's end when ']' is missing). Every read goes to the file itself,
-// so nothing read is ever stale. A write changes only its key's line, or adds the key at
-// the end of its section, or the section at the end of the file; every other byte stays.
-// A write replaces the file atomically: a temporary file in the same folder, flushed
-// and renamed over the old one (through a symbolic link, to the file it names). A file or
-// folder with no write permission bit at all is left alone, whoever runs the program, and
-// so is anything that is not a regular file or cannot be read whole.
+// up to ']' (or the line's end when ']' is missing). A write changes only its key's line,
+// or adds the key at the end of its section, or the section at the end of the file;
+// every other byte stays.
+//
+// A window touches the file in passes: a load pass reads the file once when it opens and
+// serves every read from that content; a save pass collects the window's writes and, on
+// Commit(), reads the file once, applies them in the order they were made and replaces
+// the file in one step (a temporary file in the same folder, flushed, renamed over the
+// old one, the folder flushed), so a crash leaves either the old file or the new one.
+// A symbolic link is written through to the file it names, which is created if missing.
+// Only "no such file" counts as missing: a file that cannot be looked at, is not a
+// regular file, cannot be read whole, is larger than kIniMaxFileSize, or has no write
+// permission bit at all (whoever runs the program) is left as it is, and so is a folder
+// with no write bit. A commit also removes temporary files that an earlier save beside
+// the same file left behind when it was killed.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace pelbrix {
 
-// Told once for every write that fails, with the file's path and the system's reason.
+// A settings file holds a few hundred bytes; one larger than this is taken to be damaged:
+// reads give their defaults without reading it, and saves leave it alone, so the work of
+// a pass stays bounded whatever the file holds.
+inline constexpr std::size_t kIniMaxFileSize = 16 * 1024 * 1024;
+
+// Told once for every save that fails, with the file's path and the system's reason.
 using IniWriteFailureHandler =
     std::function<void(const std::string& path, const std::string& reason)>;
 
 class IniFile {
  public:
+  class LoadPass;
+  class SavePass;
+
   explicit IniFile(std::string path, IniWriteFailureHandler onWriteFailure = {})
       : path_(std::move(path)), onWriteFailure_(std::move(onWriteFailure)) {}
 
   const std::string& FileName() const { return path_; }
+
+  // One key, one pass: each read reads the file, each write replaces it. Windows use
+  // LoadPass and SavePass, so that a window's keys are read from one look at the file
+  // and replaced together. A write returns false when the file could not be written; the
+  // failure handler given at construction has then been told.
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) const;
+  bool WriteInteger(std::string_view section, std::string_view key, int value);
+  bool WriteBool(std::string_view section, std::string_view key, bool value);
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+ private:
+  std::string path_;
+  IniWriteFailureHandler onWriteFailure_;
+};
+
+// Reads the file once, when it is constructed; a missing, unreadable or damaged file
+// reads as empty, so every read gives its default.
+class IniFile::LoadPass {
+ public:
+  explicit LoadPass(const std::string& path);
 
   // Anything that is not a 32-bit decimal integer counts as missing and gives `def`.
   int ReadInteger(std::string_view section, std::string_view key, int def) const;
@@ -35,15 +77,44 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) const;
 
-  // Each returns false when the file could not be written; the failure handler given
-  // at construction has then been told.
-  bool WriteInteger(std::string_view section, std::string_view key, int value);
-  bool WriteBool(std::string_view section, std::string_view key, bool value);
-  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Whether the file was there and was read (false also for a damaged file).
+  bool FileRead() const { return read_; }
 
  private:
+  bool lookup(std::string_view section, std::string_view key, std::string& value) const;
+
+  std::string content_;
+  bool read_ = false;
+  // Reads come in table order, section by section: the last section found is kept so
+  // its keys do not search the file from the top again.
+  mutable std::string cachedSection_;
+  mutable std::size_t cachedBegin_ = 0, cachedEnd_ = 0;
+  mutable bool cachedFound_ = false, cacheValid_ = false;
+};
+
+// Collects writes; Commit() makes them one replacement of the file. Writes that were
+// never committed are dropped, so a window's save ends with Commit().
+class IniFile::SavePass {
+ public:
+  explicit SavePass(std::string path, IniWriteFailureHandler onWriteFailure = {})
+      : path_(std::move(path)), onWriteFailure_(std::move(onWriteFailure)) {}
+
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // Applies the writes and replaces the file. Returns false when the file could not be
+  // written; the failure handler given at construction has then been told once and the
+  // file is as it was. The writes stay collected, so a later Commit() can try again.
+  bool Commit();
+
+ private:
+  struct Write {
+    std::string section, key, value;
+  };
   std::string path_;
   IniWriteFailureHandler onWriteFailure_;
+  std::vector<Write> writes_;
 };
 
 // Pure text operations behind IniFile, exposed for tests and the fuzzer.
@@ -56,6 +127,8 @@ std::string update(std::string_view content, std::string_view section, std::stri
                    std::string_view value);
 // A 32-bit decimal integer with optional sign and surrounding blanks, or false.
 bool parseInt32(std::string_view text, int& out);
+// Whether `name` is one of the temporary files a save of `fileName` creates beside it.
+bool isTemporaryName(std::string_view fileName, std::string_view name);
 }  // namespace ini
 
 }  // namespace pelbrix

@@ -11,8 +11,8 @@ namespace pelbrix {
 double parseCDecimal(const std::string& text);
 
 // Creates a new, empty file from `pathTemplate`, whose last six characters are "XXXXXX"
-// and are replaced by the name chosen, and opens it for writing. Returns its descriptor,
-// or -1 with errno set.
+// and are replaced by six letters or digits, readable and writable by its owner only, and
+// opens it for writing. Returns its descriptor, or -1 with errno set.
 int createUniqueFile(std::string& pathTemplate);
 
 // `path` with every symbolic link resolved, or `path` itself when that fails.

@@ -124,15 +124,21 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 // ---------------------------------------------------------------------------------------
 // The file layer, in a temporary folder.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -142,11 +148,15 @@ class IniFileOnDisk : public testing::Test {
     ASSERT_TRUE(dir_.isValid());
     path_ = dir_.filePath(QStringLiteral("pelbrix.INI")).toStdString();
   }
-  // A file whose write failures are recorded in failures_.
-  IniFile file(const std::string& path) {
-    return IniFile(path, [this](const std::string& p, const std::string& reason) {
+  // A file, and a save pass, whose write failures are recorded in failures_.
+  IniWriteFailureHandler recorder() {
+    return [this](const std::string& p, const std::string& reason) {
       failures_.push_back(p + ": " + reason);
-    });
+    };
+  }
+  IniFile file(const std::string& path) { return IniFile(path, recorder()); }
+  IniFile::SavePass savePass(const std::string& path) {
+    return IniFile::SavePass(path, recorder());
   }
   void TearDown() override { ::chmod(dir_.path().toLocal8Bit().constData(), 0755); }
   void put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
@@ -326,4 +336,257 @@ TEST_F(IniFileOnDisk, BinaryGarbageReadsAsDefaultsAndStillTakesAWrite) {
     // The garbage itself is kept; only a line end and the new lines follow it.
     EXPECT_EQ(after.compare(0, garbage.size(), garbage), 0);
   }
+}
+
+// ---------------------------------------------------------------------------------------
+// Passes: a load reads the file once, a save replaces it once.
+
+namespace {
+
+// The main window's save, then the options dialog's last key: every value form.
+const std::tuple<const char*, const char*, std::string> kSaveKeys[] = {
+    {"Main", "Top", "80"},           {"Main", "Left", "-120"},          {"Main", "LastPage", "1"},
+    {"Boyle", "Volume", "0"},        {"Boyle", "Pressure", "1"},        {"Charles", "Volume", "1"},
+    {"Charles", "Temperature", "0"}, {"Combo", "Volume", "1"},          {"Combo", "Pressure", "0"},
+    {"Combo", "Temperature", "0"},   {"Options", "AniInterval", "a b"},
+};
+
+}  // namespace
+
+TEST_F(IniFileOnDisk, ASavePassGivesTheBytesOfKeyByKeyWrites) {
+  using namespace std::string_literals;
+  const std::string starts[] = {
+      "",
+      "; mine\r\n[Extra]\r\nNote=x\r\n[main]\r\ntop = 5\r\n",
+      "[Boyle]\nVolume=0\n[Main]\nTop=1\ntop=2\n[MAIN]\nLeft=4",
+      "\xEF\xBB\xBF[Combo]\nPressure=1\n\n\n[Options]\r",
+      "junk\0\n[Charles\nTemperature=1\n"s,
+  };
+  for (const std::string& start : starts) {
+    put(start);
+    IniFile keyByKey = file(path_);
+    for (const auto& [section, key, value] : kSaveKeys)
+      ASSERT_TRUE(keyByKey.WriteString(section, key, value));
+    const std::string expected = get();
+
+    put(start);
+    IniFile::SavePass pass = savePass(path_);
+    for (const auto& [section, key, value] : kSaveKeys) pass.WriteString(section, key, value);
+    EXPECT_EQ(get(), start) << "nothing reaches the file before Commit";
+    ASSERT_TRUE(pass.Commit());
+    EXPECT_EQ(get(), expected) << start;
+  }
+  EXPECT_TRUE(failures_.empty());
+  EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(IniFileOnDisk, ASavePassNeverCommittedWritesNothing) {
+  {
+    IniFile::SavePass pass = savePass(path_);
+    pass.WriteInteger("Main", "Top", 1);
+  }
+  EXPECT_FALSE(exists());
+}
+
+TEST_F(IniFileOnDisk, ALoadPassReadsTheFileOnceAndFindsEverySection) {
+  put("[Main]\nTop=5\n[Boyle]\nVolume=0\n[main]\nLeft=9\n[Extra]\n");
+  const IniFile::LoadPass pass(path_);
+  put("[Main]\nTop=6\nLeft=7\n");  // a change after the pass opened is not seen
+  EXPECT_TRUE(pass.FileRead());
+  EXPECT_EQ(pass.ReadInteger("Main", "Top", 0), 5);
+  EXPECT_FALSE(pass.ReadBool("Boyle", "Volume", true));
+  // Back to a section read before, and a key only its second copy holds.
+  EXPECT_EQ(pass.ReadInteger("MAIN", "Left", -1), -1);
+  EXPECT_EQ(pass.ReadString("Boyle", "Pressure", "none"), "none");
+  EXPECT_EQ(pass.ReadString("Nowhere", "Top", "d"), "d");
+  EXPECT_EQ(pass.ReadInteger("main", "top", 0), 5);
+
+  const IniFile::LoadPass missing(dir_.filePath(QStringLiteral("none.INI")).toStdString());
+  EXPECT_FALSE(missing.FileRead());
+  EXPECT_EQ(missing.ReadInteger("Main", "Top", 3), 3);
+}
+
+TEST_F(IniFileOnDisk, AFailedSaveIsReportedOnceAndCanBeTriedAgain) {
+  put("[Main]\nTop=1\n");
+  ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0555), 0);
+  IniFile::SavePass pass = savePass(path_);
+  for (const auto& [section, key, value] : kSaveKeys) pass.WriteString(section, key, value);
+  EXPECT_FALSE(pass.Commit());
+  EXPECT_EQ(failures_.size(), 1u);
+  EXPECT_EQ(get(), "[Main]\nTop=1\n");
+  ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0755), 0);
+  EXPECT_TRUE(pass.Commit());
+  EXPECT_EQ(IniFile(path_).ReadInteger("Main", "Left", 0), -120);
+}
+
+// ---------------------------------------------------------------------------------------
+// Temporary files that a killed save left behind.
+
+TEST(IniTemporaryNames, AreTheFileNameADotAndSixLettersOrDigits) {
+  EXPECT_TRUE(ini::isTemporaryName("pelbrix.INI", "pelbrix.INI.aZ09xQ"));
+  for (const char* other :
+       {"pelbrix.INI", "pelbrix.INI.aZ09x", "pelbrix.INI.aZ09xQ7", "pelbrix.INI.aZ-9xQ",
+        "pelbrix.INIxaZ09xQ", "other.INI.aZ09xQ", "pelbrix.ini.aZ09xQ"})
+    EXPECT_FALSE(ini::isTemporaryName("pelbrix.INI", other)) << other;
+}
+
+TEST_F(IniFileOnDisk, ASaveRemovesOrphansOfItsOwnFileOnly) {
+  put("[Main]\nTop=1\n");
+  const QDir dir(dir_.path());
+  auto make = [&](const char* name) {
+    std::ofstream(dir.filePath(QString::fromLatin1(name)).toStdString()) << "[Main]\nTop=";
+  };
+  make("pelbrix.INI.Ab3dE9");  // killed between creating and renaming
+  make("pelbrix.INI.notours");
+  make("other.INI.Ab3dE9");
+  ASSERT_TRUE(dir.mkdir(QStringLiteral("pelbrix.INI.Folder")));
+  ASSERT_EQ(::symlink("pelbrix.INI",
+                      dir.filePath(QStringLiteral("pelbrix.INI.Link01")).toLocal8Bit().constData()),
+            0);
+  // One that a save still running in another copy of the program is writing: it holds
+  // the lock.
+  make("pelbrix.INI.Busy00");
+  const int busy = ::open(dir.filePath(QStringLiteral("pelbrix.INI.Busy00")).toLocal8Bit(),
+                          O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(busy, 0);
+  ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+  // One of another user's, which is not ours to remove (only root can make one here).
+  make("pelbrix.INI.Theirs");
+  const bool foreign =
+      ::chown(dir.filePath(QStringLiteral("pelbrix.INI.Theirs")).toLocal8Bit(), 65534, 65534) == 0;
+
+  ASSERT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
+  ::close(busy);
+  QStringList expected = {"other.INI.Ab3dE9",   "pelbrix.INI",        "pelbrix.INI.Busy00",
+                          "pelbrix.INI.Folder", "pelbrix.INI.Link01", "pelbrix.INI.notours"};
+  if (foreign) expected.append(QStringLiteral("pelbrix.INI.Theirs"));
+  expected.sort();
+  QStringList found = folderEntries();
+  if (!foreign) found.removeAll(QStringLiteral("pelbrix.INI.Theirs"));
+  found.sort();
+  EXPECT_EQ(found, expected);
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+}
+
+// ---------------------------------------------------------------------------------------
+// Only "no such file" is missing.
+
+TEST_F(IniFileOnDisk, ASymbolicLinkLoopIsNeitherReadNorReplaced) {
+  const std::string a = dir_.filePath(QStringLiteral("a.INI")).toStdString();
+  const std::string b = dir_.filePath(QStringLiteral("b.INI")).toStdString();
+  ASSERT_EQ(::symlink(b.c_str(), a.c_str()), 0);
+  ASSERT_EQ(::symlink(a.c_str(), b.c_str()), 0);
+  EXPECT_EQ(IniFile::LoadPass(a).ReadInteger("Main", "Top", 3), 3);
+  IniFile::SavePass pass = savePass(a);
+  pass.WriteInteger("Main", "Top", 2);
+  EXPECT_FALSE(pass.Commit());
+  ASSERT_EQ(failures_.size(), 1u);
+  EXPECT_NE(failures_[0].find(std::strerror(ELOOP)), std::string::npos) << failures_[0];
+  struct stat st {};
+  ASSERT_EQ(::lstat(a.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(folderEntries(), QStringList({"a.INI", "b.INI"}));
+}
+
+TEST_F(IniFileOnDisk, AFileUnderANonFolderIsNotMissing) {
+  put("[Main]\nTop=1\n");
+  const std::string under = path_ + "/pelbrix.INI";  // ENOTDIR
+  EXPECT_EQ(IniFile(under).ReadInteger("Main", "Top", 3), 3);
+  EXPECT_FALSE(file(under).WriteInteger("Main", "Top", 2));
+  EXPECT_EQ(failures_.size(), 1u);
+  EXPECT_EQ(get(), "[Main]\nTop=1\n");
+}
+
+// Root passes every permission check, so the case runs in a child that has become the
+// unprivileged user "nobody" (uid 65534); any other user runs it as itself.
+TEST_F(IniFileOnDisk, AFolderThatCannotBeSearchedIsNotMissing) {
+  const QDir dir(dir_.path());
+  ASSERT_TRUE(dir.mkdir(QStringLiteral("locked")));
+  const std::string inner = dir.filePath(QStringLiteral("locked/pelbrix.INI")).toStdString();
+  std::ofstream(inner) << "[Main]\nTop=1\n";
+  const std::string locked = dir.filePath(QStringLiteral("locked")).toStdString();
+  ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0755), 0);
+  ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+  // Through the locked folder and out again, so that only the path search fails.
+  const std::string through = locked + "/../locked/pelbrix.INI";
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(10);
+    failures_.clear();
+    if (IniFile::LoadPass(through).ReadInteger("Main", "Top", 3) != 3) ::_exit(11);
+    IniFile::SavePass pass = savePass(through);
+    pass.WriteInteger("Main", "Top", 2);
+    if (pass.Commit()) ::_exit(12);
+    if (failures_.size() != 1) ::_exit(13);
+    if (failures_[0].find(std::strerror(EACCES)) == std::string::npos) ::_exit(14);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(::chmod(locked.c_str(), 0755), 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "10 no user change, 11 read, 12 saved, 13/14 report";
+  std::ifstream in(inner);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "[Main]");
+  EXPECT_EQ(QDir(QString::fromStdString(locked)).entryList(QDir::Files),
+            QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(IniFileOnDisk, ADanglingLinkIsWrittenThroughToItsTarget) {
+  const std::string link = dir_.filePath(QStringLiteral("link.INI")).toStdString();
+  ASSERT_EQ(::symlink("pelbrix.INI", link.c_str()), 0);  // relative, to nothing yet
+  EXPECT_EQ(IniFile::LoadPass(link).ReadInteger("Main", "Top", 3), 3);
+  IniFile::SavePass pass = savePass(link);
+  pass.WriteInteger("Main", "Top", 2);
+  ASSERT_TRUE(pass.Commit());
+  struct stat st {};
+  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+  EXPECT_EQ(IniFile::LoadPass(link).ReadInteger("Main", "Top", 3), 2);
+
+  // A link into a folder that does not exist is reported, and nothing is created.
+  const std::string lost = dir_.filePath(QStringLiteral("lost.INI")).toStdString();
+  ASSERT_EQ(::symlink("gone/pelbrix.INI", lost.c_str()), 0);
+  EXPECT_FALSE(file(lost).WriteInteger("Main", "Top", 2));
+  EXPECT_EQ(failures_.size(), 1u);
+  EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
+}
+
+// ---------------------------------------------------------------------------------------
+// A damaged file of any size costs bounded work.
+
+TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsTakenToBeDamagedAndKept) {
+  // Sparse, so the test costs no disk: keys in front, then zero bytes.
+  put("[Main]\nTop=5\n");
+  constexpr off_t kHundredMegabytes = 100 * 1024 * 1024;
+  ASSERT_EQ(::truncate(path_.c_str(), kHundredMegabytes), 0);
+  const IniFile::LoadPass pass(path_);
+  EXPECT_FALSE(pass.FileRead());
+  EXPECT_EQ(pass.ReadInteger("Main", "Top", 0), 0);
+
+  IniFile::SavePass save = savePass(path_);
+  save.WriteInteger("Main", "Top", 6);
+  EXPECT_FALSE(save.Commit());
+  ASSERT_EQ(failures_.size(), 1u);
+  EXPECT_NE(failures_[0].find("damaged"), std::string::npos) << failures_[0];
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, kHundredMegabytes);
+  std::string front(13, '\0');
+  std::ifstream(path_, std::ios::binary).read(front.data(), 13);
+  EXPECT_EQ(front, "[Main]\nTop=5\n");
+  EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
+  put("[Main]\nTop=5\n");
+  ASSERT_EQ(::truncate(path_.c_str(), static_cast<off_t>(kIniMaxFileSize)), 0);
+  EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 5);
+  ASSERT_EQ(::truncate(path_.c_str(), static_cast<off_t>(kIniMaxFileSize) + 1), 0);
+  EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 0);
 }
