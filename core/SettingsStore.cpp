@@ -31,17 +31,14 @@ void SettingsStore::SavePass::WriteString(std::string_view section, std::string_
 bool SettingsStore::SavePass::commit() {
   const std::vector<Entry> entries = std::move(entries_);
   entries_.clear();
+  const std::string path = store_.path(Pass::Save);
   std::string reason;
-  IniFile file(store_.path(Pass::Save),
-               [&reason](const std::string&, const std::string& why) { reason = why; });
-  // After a failed write the rest would fail the same way; one report is enough.
-  for (const Entry& e : entries) {
-    if (!file.WriteString(e.section, e.key, e.value)) {
-      store_.reportWriteFailure(file.FileName(), reason);
-      return false;
-    }
-  }
-  return true;
+  IniFile::SavePass file(path,
+                         [&reason](const std::string&, const std::string& why) { reason = why; });
+  for (const Entry& e : entries) file.WriteString(e.section, e.key, e.value);
+  if (file.Commit()) return true;
+  store_.reportWriteFailure(path, reason);
+  return false;
 }
 
 void SettingsStore::reportWriteFailure(const std::string& path, const std::string& reason) {

@@ -29,7 +29,8 @@ class SettingsStore {
 
   std::string path(Pass pass = Pass::Save) const { return pathRule_(pass); }
 
-  // One window's reading: every value comes from the file as it is now.
+  // One window's reading: the file is read once, when the pass begins, and every value
+  // comes from that look at it.
   class LoadPass {
    public:
     int ReadInteger(std::string_view section, std::string_view key, int def) const {
@@ -45,18 +46,20 @@ class SettingsStore {
 
    private:
     friend class SettingsStore;
-    explicit LoadPass(std::string path) : file_(std::move(path)) {}
-    IniFile file_;
+    explicit LoadPass(const std::string& path) : file_(path) {}
+    IniFile::LoadPass file_;
   };
 
   // One window's writing: the keys are collected in the window's order and reach the
-  // file together at commit().
+  // file together at commit(), in one atomic replacement, so a crash leaves either all of
+  // them or none.
   class SavePass {
    public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    // Writes the collected keys; false (after the report) when the file could not be written.
+    // Writes the collected keys; false (after the report) when the file could not be
+    // written, which then is as it was.
     bool commit();
 
    private:

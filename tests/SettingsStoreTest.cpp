@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <fstream>
@@ -77,4 +78,23 @@ TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
   pass.WriteInteger("Main", "Top", 2);
   EXPECT_TRUE(pass.commit());
   EXPECT_EQ(slurp(path), "[Main]\nTop=2\n");
+}
+
+TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
+  const std::string path = file("pelbrix.INI");
+  std::ofstream(path) << "[Main]\nTop=5\n[Boyle]\nVolume=1\n";
+  SettingsStore store([&] { return path; }, shown);
+  const SettingsStore::LoadPass loaded = store.load();
+  std::ofstream(path) << "[Main]\nTop=6\n";  // a change after the pass began is not seen
+  EXPECT_EQ(loaded.ReadInteger("Main", "Top", 0), 5);
+  EXPECT_TRUE(loaded.ReadBool("Boyle", "Volume", false));
+
+  // One left by a save that was killed before its rename goes with the next save.
+  std::ofstream(file("pelbrix.INI.k1ll3d")) << "[Main]\nTop=";
+  SettingsStore::SavePass pass = store.save();
+  pass.WriteInteger("Main", "Top", 7);
+  pass.WriteInteger("Boyle", "Volume", 0);
+  EXPECT_TRUE(pass.commit());
+  EXPECT_EQ(slurp(path), "[Main]\nTop=7\n[Boyle]\nVolume=0\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"pelbrix.INI"}));
 }
