@@ -155,7 +155,7 @@ void TMain::buildMenus() {
 
 void TMain::FormCreate() {
   // One pass over the settings file, in the order of its keys; reading never creates it.
-  const IniFile ini(settingsFilePath());
+  const IniFile ini(settingsReadPath());
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   placeFrameAt(QPoint(left, top));
@@ -209,7 +209,7 @@ void TMain::FormActivate() {
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
   const QPoint corner = frameGeometry().topLeft();
-  IniFile ini(settingsFilePath());
+  IniFile ini(settingsWritePath());
   ini.WriteInteger("Main", "Top", corner.y());
   ini.WriteInteger("Main", "Left", corner.x());
   ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());

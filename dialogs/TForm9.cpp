@@ -65,7 +65,7 @@ void TForm9::FormCreate() {
     Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
   }
   // The splash screen's corner is the main window's remembered one, so it covers it.
-  const IniFile ini(settingsFilePath());
+  const IniFile ini(settingsReadPath());
   const int top = ini.ReadInteger("Main", "Top", 0);
   const int left = ini.ReadInteger("Main", "Left", 0);
   move(left, top);

@@ -105,7 +105,7 @@ void TOptxion::FormCreate() {
   // A box whose stored state differs runs its click handler here, so the stored options
   // reach the icon at start-up; AniInterval comes last, so an animation started here
   // runs at the designed "3".
-  const IniFile ini(settingsFilePath());
+  const IniFile ini(settingsReadPath());
   CheckBox1->setChecked(ini.ReadBool(kSection, "ShowTray", true));
   CheckBox2->setChecked(ini.ReadBool(kSection, "AniTray", false));
   CheckBox2->setEnabled(ini.ReadBool(kSection, "AniTrayEn", true));
@@ -166,7 +166,7 @@ void TOptxion::Button2Click() {
 }
 
 void TOptxion::FormClose() {
-  IniFile ini(settingsFilePath());
+  IniFile ini(settingsWritePath());
   ini.WriteBool(kSection, "ShowTray", CheckBox1->isChecked());
   ini.WriteBool(kSection, "AniTray", CheckBox2->isChecked());
   ini.WriteBool(kSection, "AniTrayEn", CheckBox2->isEnabled());

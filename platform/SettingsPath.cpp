@@ -1,6 +1,13 @@
 #include "platform/SettingsPath.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -11,12 +18,74 @@ std::optional<std::string>& overridePath() {
   return path;
 }
 
-std::string executablePath() {
+std::string runningExecutable() {
   std::error_code ec;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) return exe.string();
   if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath().toStdString();
   return "pelbrix";
+}
+
+std::string folderOf(std::string_view path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string_view::npos) return ".";
+  return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
+}
+
+std::string nameOf(std::string_view path) {
+  const auto slash = path.find_last_of('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+// The settings writer leaves alone what has no write permission bit at all, even for a
+// user (root) whom the system would let write it; so does this test.
+bool canWrite(const std::string& path, int extra = 0) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return ::access(path.c_str(), W_OK | extra) == 0;
+}
+
+bool exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 || errno != ENOENT;
+}
+
+bool isReadableFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
+
+bool isAbsolute(const std::string& path) {
+  return !path.empty() && path.front() == '/';
+}
+
+// $XDG_CONFIG_HOME, else ~/.config, as Qt finds them; a relative $XDG_CONFIG_HOME is
+// ignored, as the XDG rules ask. With neither a home nor $XDG_CONFIG_HOME there is no
+// such folder (Qt would offer "/.config").
+std::string userConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  const bool xdgUsable = xdg && isAbsolute(xdg);
+  const bool homeUsable = home && *home;
+  if (xdgUsable) {
+    const std::string qt =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+            .toStdString();
+    return isAbsolute(qt) ? qt : std::string(xdg);
+  }
+  if (!homeUsable) return {};
+  return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.config")).toStdString();
+}
+
+// Creates each missing folder of `path`, private to the user as configuration is.
+void createFolders(const std::string& path) {
+  std::string::size_type pos = 1;
+  while (pos != std::string::npos) {
+    pos = path.find('/', pos + 1);
+    const std::string part = path.substr(0, pos);
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return;
+  }
 }
 }  // namespace
 
@@ -29,9 +98,53 @@ std::string changeFileExt(std::string_view path, std::string_view ext) {
   return out.append(ext);
 }
 
-std::string settingsFilePath() {
-  if (overridePath()) return *overridePath();
-  return changeFileExt(executablePath(), ".INI");
+std::string perUserSettingsPath(std::string_view executablePath, std::string_view configFolder) {
+  std::string folder(configFolder);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder + "/pelbrix/" + nameOf(changeFileExt(executablePath, ".INI"));
+}
+
+SettingsLocation resolveSettingsLocation(const SettingsFacts& facts) {
+  const std::string beside = changeFileExt(facts.executablePath, ".INI");
+  // With no configuration folder at all the file beside the executable is all there is;
+  // a write there fails and is reported like any other.
+  if (facts.besideWritable || facts.configFolder.empty()) return {beside, beside, false};
+  const std::string own = perUserSettingsPath(facts.executablePath, facts.configFolder);
+  const bool fallBack = !facts.perUserExists && facts.besideReadable;
+  return {fallBack ? beside : own, own, true};
+}
+
+SettingsFacts gatherSettingsFacts(const std::string& executablePath) {
+  SettingsFacts facts;
+  facts.executablePath = executablePath;
+  facts.configFolder = userConfigFolder();
+  const std::string beside = changeFileExt(facts.executablePath, ".INI");
+  facts.besideReadable = isReadableFile(beside);
+  // A write replaces the file through a temporary one in the same folder, and keeps the
+  // lines it read: so the folder must be writable, and an existing file readable too.
+  facts.besideWritable = canWrite(folderOf(beside), X_OK) &&
+                         (!exists(beside) || (canWrite(beside) && facts.besideReadable));
+  if (!facts.configFolder.empty())
+    facts.perUserExists = exists(perUserSettingsPath(facts.executablePath, facts.configFolder));
+  return facts;
+}
+
+SettingsLocation settingsLocation() {
+  if (overridePath()) return {*overridePath(), *overridePath(), false};
+  return resolveSettingsLocation(gatherSettingsFacts(runningExecutable()));
+}
+
+std::string settingsReadPath() {
+  return settingsLocation().readPath;
+}
+
+std::string settingsWritePath() {
+  return settingsWritePath(settingsLocation());
+}
+
+std::string settingsWritePath(const SettingsLocation& location) {
+  if (location.perUser) createFolders(folderOf(location.writePath));
+  return location.writePath;
 }
 
 std::optional<std::string> setSettingsFilePathOverride(std::optional<std::string> path) {

@@ -191,7 +191,7 @@ TBRate::TBRate() {
 }
 
 void TBRate::FormCreate() {
-  const IniFile ini(settingsFilePath());
+  const IniFile ini(settingsReadPath());
   const int page = ini.ReadInteger(kSection, "LastPage", 0);
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
@@ -205,7 +205,7 @@ void TBRate::FormCreate() {
 }
 
 void TBRate::FormClose() {
-  IniFile ini(settingsFilePath());
+  IniFile ini(settingsWritePath());
   const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
                                                RadioButton4, RadioButton5, RadioButton6,
                                                RadioButton7, RadioButton8};

@@ -24,7 +24,7 @@ namespace {
 // A temporary settings file that hands the path back to whoever had it before.
 class ScopedSettings {
  public:
-  ScopedSettings() : previous_(settingsFilePath()) { temp_.emplace(); }
+  ScopedSettings() : previous_(settingsLocation().writePath) { temp_.emplace(); }
   ~ScopedSettings() {
     temp_.reset();
     setSettingsFilePathOverride(previous_);
