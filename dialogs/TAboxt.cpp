@@ -12,7 +12,8 @@ TAboxt::TAboxt() {
   setObjectName(QStringLiteral("Aboxt"));
   setWindowTitle(tr("About"));
 
-  Label1 = new QLabel(QStringLiteral("Pelbrix 4.2"), this);
+  // The version comes from the build, so it is the package's and the release's too.
+  Label1 = new QLabel(QStringLiteral("Pelbrix " PELBRIX_VERSION), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setAlignment(Qt::AlignCenter);
   QFont bandFont(QStringLiteral("Times New Roman"));
