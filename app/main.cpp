@@ -32,13 +32,27 @@ QIcon applicationIcon() {
   return icon;
 }
 
+// Pelbrix places its windows (the stored position, the splash screen over the main
+// window, dialogs centred over it), which a Wayland client cannot do. Where XWayland is
+// there too and the user has chosen no platform, run on it; Wayland stays the fallback
+// should the X display not answer. With Wayland alone, Qt runs natively.
+void preferXWayland() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+  if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
+    return;
+  qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(quietMessages);
+  preferXWayland();
   pelbrix::TApplication app(argc, argv);
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
+    // The launcher's name: the Wayland app id, so docks match the window to its launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pelbrix.Pelbrix"));
     app.setWindowIcon(applicationIcon());
     // The main window goes on screen as soon as it exists: the other windows are created
     // hidden while the window system maps it. Nothing reaches a handler before the event

@@ -97,6 +97,10 @@ TApplication::ExceptionDisplay TApplication::SetExceptionDisplay(ExceptionDispla
   return display;
 }
 
+bool TApplication::WindowPositionsKnown() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool TApplication::ChangingWindows() {
   return changingWindows > 0;
 }

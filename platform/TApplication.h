@@ -49,6 +49,10 @@ class TApplication : public QApplication {
   static void ReportSettingsWriteFailure(const std::string& path, const std::string& reason);
   // Makes the next failure be reported again (tests).
   static void RearmSettingsWriteFailureReport();
+  // False where the platform can neither place a top-level window nor tell where it
+  // is (native Wayland): a position read there is not the window's.
+  static bool WindowPositionsKnown();
+
   // Minimises every shown window of the application / brings them all back.
   static void Minimize();
   static void Restore();
