@@ -1,6 +1,7 @@
 // Where the settings file lives: the rule as a table of facts, then the facts as the
 // file system gives them (folders made read-only by their permission bits, which the
 // rule honours for root too).
+#include "platform/IniFile.h"
 #include "platform/SettingsPath.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <vector>
 
 using namespace pelbrix;
 
@@ -157,6 +159,22 @@ TEST_F(SettingsFolders, NoHomeLeavesOnlyTheFileBeside) {
   EXPECT_EQ(now(), (SettingsLocation{exe_ + ".INI", exe_ + ".INI", false}));
   ::setenv("HOME", "", 1);
   EXPECT_EQ(now(), (SettingsLocation{exe_ + ".INI", exe_ + ".INI", false}));
+}
+
+TEST_F(SettingsFolders, AConfigFolderThatCannotBeCreatedFailsTheWriteWhichIsReported) {
+  ::chmod(bin_.c_str(), 0555);
+  // A home that is a plain file: no folder can be made in it, not even by root.
+  const std::string notAFolder = root_.filePath(QStringLiteral("file")).toStdString();
+  std::ofstream(notAFolder) << "x";
+  ::setenv("HOME", notAFolder.c_str(), 1);
+  std::vector<std::string> reported;
+  const auto previous = setIniWriteFailureHandler(
+      [&](const std::string& path, const std::string&) { reported.push_back(path); });
+  const std::string path = settingsWritePath(now());
+  EXPECT_EQ(path, notAFolder + "/.config/pelbrix/pelbrix.INI");
+  EXPECT_FALSE(IniFile(path).WriteInteger("Main", "Top", 1));
+  setIniWriteFailureHandler(previous);
+  EXPECT_EQ(reported, std::vector<std::string>{path});
 }
 
 TEST(SettingsOverride, TestsRedirectReadsAndWritesAlike) {
