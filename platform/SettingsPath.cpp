@@ -1,5 +1,6 @@
 #include "platform/SettingsPath.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,6 +88,46 @@ void createFolders(const std::string& path) {
     if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return;
   }
 }
+// The user's file starts as a copy of the administrator's, so the sections of windows
+// the user has not saved yet (and lines Pelbrix does not know) keep their defaults once
+// the user's own file exists. Written beside the target and linked into place, so a
+// file that appeared meanwhile is never overwritten and none is ever half there.
+void seedFrom(const std::string& source, const std::string& target) {
+  const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (in < 0) return;
+  std::string content;
+  char chunk[65536];
+  struct stat st {};
+  bool whole = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode);
+  while (whole) {
+    const ssize_t n = ::read(in, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) whole = false;
+    if (n > 0) content.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(in);
+  if (!whole) return;
+  std::string temp = target + ".XXXXXX";
+  const int out = ::mkstemp(temp.data());
+  if (out < 0) return;
+  // A new file gets what the user's umask allows, as the writer's new files do.
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  ::fchmod(out, 0666 & ~mask);
+  std::size_t done = 0;
+  bool written = true;
+  while (written && done < content.size()) {
+    const ssize_t n = ::write(out, content.data() + done, content.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) written = false;
+    if (n > 0) done += static_cast<std::size_t>(n);
+  }
+  written = ::fsync(out) == 0 && written;
+  written = ::close(out) == 0 && written;
+  if (written) (void)::link(temp.c_str(), target.c_str());
+  ::unlink(temp.c_str());
+}
 }  // namespace
 
 std::string changeFileExt(std::string_view path, std::string_view ext) {
@@ -143,7 +184,9 @@ std::string settingsWritePath() {
 }
 
 std::string settingsWritePath(const SettingsLocation& location) {
-  if (location.perUser) createFolders(folderOf(location.writePath));
+  if (!location.perUser) return location.writePath;
+  createFolders(folderOf(location.writePath));
+  if (location.readPath != location.writePath) seedFrom(location.readPath, location.writePath);
   return location.writePath;
 }
 

@@ -50,8 +50,10 @@ SettingsLocation settingsLocation();
 
 // The file a window's load pass reads.
 std::string settingsReadPath();
-// The file a window's save pass writes; its per-user folder is created first if need be
-// (a folder that cannot be created makes the write fail, and the writer reports it).
+// The file a window's save pass writes. For the per-user file, its folder is created
+// first if need be, and a first write starts it as a copy of the file beside the
+// executable, so an administrator's other sections carry over too. A folder that
+// cannot be created makes the write fail, and the writer reports it.
 std::string settingsWritePath();
 std::string settingsWritePath(const SettingsLocation& location);
 

@@ -126,17 +126,21 @@ TEST_F(SettingsFolders, AReadOnlyFolderReadsBesideUntilTheFirstWriteCreatesTheOw
   const SettingsLocation first = now();
   EXPECT_EQ(first, (SettingsLocation{exe_ + ".INI", own(), true}));
 
-  // The write side makes the folders, private to the user; the file itself is the
-  // writer's to create.
+  // The write side makes the folders, private to the user, and starts the user's file
+  // as a copy of the administrator's, so sections no window has saved yet carry over.
   EXPECT_EQ(settingsWritePath(first), own());
   struct stat st {};
   ASSERT_EQ(::stat((home_ + "/.config/pelbrix").c_str(), &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_EQ(now(), first) << "an empty folder is not a settings file";
-
-  std::ofstream(own()) << "[Main]\nTop=2\n";
+  EXPECT_EQ(IniFile(own()).ReadInteger("Main", "Top", 0), 1);
   EXPECT_EQ(now(), (SettingsLocation{own(), own(), true}));
+
+  // Once there, the user's file is never replaced by the administrator's again.
+  ASSERT_TRUE(IniFile(own()).WriteInteger("Main", "Top", 2));
+  EXPECT_EQ(settingsWritePath(now()), own());
+  settingsWritePath(first);  // even by a pass that looked before the file existed
+  EXPECT_EQ(IniFile(own()).ReadInteger("Main", "Top", 0), 2);
 }
 
 TEST_F(SettingsFolders, ReadOnlyFolderWithoutAFileUsesTheOwnFileForBoth) {

@@ -43,8 +43,8 @@ prefix="$work/prefix"
 (umask 022 && cmake --install "$build" --prefix "$prefix" >/dev/null) || fail "cmake --install failed"
 exe="$prefix/bin/pelbrix"
 # What an administrator left: their defaults for every user, owned by root.
-printf '[Main]\nTop=200\nLeft=300\nLastPage=2\n[Combo]\nVolume=0\nPressure=1\nTemperature=0\n' \
-  >"$prefix/bin/pelbrix.INI"
+printf '%s\n' '[Main]' 'Top=200' 'Left=300' 'LastPage=2' '[Combo]' 'Volume=0' 'Pressure=1' \
+  'Temperature=0' '[BoyleTrend]' 'LastPage=1' >"$prefix/bin/pelbrix.INI"
 chmod 644 "$prefix/bin/pelbrix.INI"
 before=$(cd "$prefix/bin" && ls -la --time-style=full-iso && md5sum pelbrix.INI)
 home="$work/home"
@@ -127,6 +127,8 @@ close_main 1
   fail "run 1 stored $(setting Main Left "$own"),$(setting Main Top "$own"), not $left,$top"
 [[ $(setting Main LastPage "$own") == 3 ]] || fail "run 1 stored LastPage=$(setting Main LastPage "$own"), not 3"
 [[ $(setting Combo Pressure "$own") == 1 ]] || fail "run 1 lost the administrator's Combo mode"
+# A window the user never opened keeps the administrator's choice too.
+[[ $(setting BoyleTrend LastPage "$own") == 1 ]] || fail "run 1 lost the administrator's BoyleTrend page"
 
 # Run 2: back where it was left, on the tab it was left on (a close without changes
 # stores the same page again), and still no message box.
