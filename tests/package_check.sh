@@ -26,6 +26,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "Version: $(field Version), not $version"
 [[ -n $(field Maintainer) && -n $(field Section) ]] || fail "no Maintainer or Section:\n$info"
 [[ $(field Description) == *"gas laws"* ]] || fail "no long description:\n$info"
+homepage=$(sed -n 's/^set(PELBRIX_HOMEPAGE "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")
+[[ -n $homepage && $(field Homepage) == "$homepage" ]] || fail "Homepage: $(field Homepage), not $homepage"
 # Computed from the binary, so the Qt libraries it links are there with their versions.
 [[ $(field Depends) == *"libqt6widgets6 (>="* && $(field Depends) == *"libc6"* ]] ||
   fail "dependencies not computed: $(field Depends)"
@@ -46,6 +48,8 @@ dpkg-deb -x "$deb" "$work/x"
 readelf -S "$work/x/usr/bin/pelbrix" | grep -qE '\.symtab|\.debug_' && fail "the binary is not stripped"
 grep -q "<release version=\"$version\"" "$work/x/usr/share/metainfo/io.github.pelbrix.Pelbrix.metainfo.xml" ||
   fail "the AppStream release is not $version"
+grep -qF "<url type=\"homepage\">$homepage</url>" "$work/x/usr/share/metainfo/io.github.pelbrix.Pelbrix.metainfo.xml" ||
+  fail "the AppStream data names no homepage $homepage"
 strings -el "$work/x/usr/bin/pelbrix" | grep -qxF "Pelbrix $version" || fail "the About box does not say Pelbrix $version"
 zcat "$work/x/usr/share/doc/pelbrix/changelog.gz" | head -n1 | grep -qF "pelbrix ($version)" ||
   fail "the changelog is not for $version"
