@@ -212,8 +212,11 @@ void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
   const QPoint corner = frameGeometry().topLeft();
   SettingsStore::SavePass ini = settings_.save();
-  ini.WriteInteger("Main", "Top", corner.y());
-  ini.WriteInteger("Main", "Left", corner.x());
+  // Native Wayland reports no position (often 0,0): the stored one stays as it was.
+  if (TApplication::WindowPositionsKnown()) {
+    ini.WriteInteger("Main", "Top", corner.y());
+    ini.WriteInteger("Main", "Left", corner.x());
+  }
   ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
   ini.WriteBool("Boyle", "Volume", TabSheet1->RadioButton1->isChecked());
   ini.WriteBool("Boyle", "Pressure", TabSheet1->RadioButton2->isChecked());

@@ -8,9 +8,10 @@
 
 #include "app/Application.h"
 #include "app/TMain.h"
-#include "platform/NotifyArea.h"
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
+#include "core/System.h"
+#include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
 namespace {
@@ -36,17 +37,33 @@ QIcon applicationIcon() {
   return icon;
 }
 
+// Pelbrix places its windows (the stored position, the splash screen over the main
+// window, dialogs centred over it), which a Wayland client cannot do. Where XWayland is
+// there too and the user has chosen no platform, run on it; Wayland stays the fallback
+// should the X display not answer. With Wayland alone, Qt runs natively.
+void preferXWayland() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+  if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
+    return;
+  qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(quietMessages);
+  preferXWayland();
   // The services outlive the windows, and the windows go before the application object.
   pelbrix::BoxMessageDisplay messages;
   pelbrix::TApplication app(argc, argv, messages);
   pelbrix::QtNotifyArea notifyArea;
-  pelbrix::SettingsStore settings(&pelbrix::settingsFilePath, messages);
+  // Beside the executable, or for an installed copy the user cannot write there, in the
+  // user's configuration folder; looked at afresh at every load and save pass.
+  pelbrix::SettingsStore settings(pelbrix::settingsPathRule(&pelbrix::executablePath), messages);
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
+    // The launcher's name: the Wayland app id, so docks match the window to its launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pelbrix.Pelbrix"));
     app.setWindowIcon(applicationIcon());
     // The main window goes on screen as soon as it exists: the other windows are created
     // hidden while the window system maps it. Nothing reaches a handler before the event

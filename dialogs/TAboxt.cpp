@@ -11,7 +11,9 @@ TAboxt::TAboxt() {
   // The band spans the box; the lines are 16 pixels apart. Laid out when first shown, not
   // at start-up: measuring the band's serif face would load a font before the main window
   // appears, for a box that may never open.
-  Label1 = makeControl<QLabel>(this, "Label1", {0, 0, 228, 27}, QStringLiteral("Pelbrix 4.2"));
+  // The version comes from the build, so it is the package's and the release's too.
+  Label1 = makeControl<QLabel>(this, "Label1", {0, 0, 228, 27},
+                               QStringLiteral("Pelbrix " PELBRIX_VERSION));
   Label1->setAlignment(Qt::AlignCenter);
   paintAsBand(Label1, 24, false);
   setDesignAnchor(Label1, DesignAnchor::FullWidth);

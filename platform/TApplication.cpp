@@ -52,6 +52,10 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   return false;
 }
 
+bool TApplication::WindowPositionsKnown() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool TApplication::ChangingWindows() {
   return application().changingWindows_ > 0;
 }

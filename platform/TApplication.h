@@ -27,6 +27,12 @@ class TApplication : public QApplication {
 
   // An exception that leaves an event handler is shown here and the event loop goes on.
   bool notify(QObject* receiver, QEvent* event) override;
+
+  // False where the platform can neither place a top-level window nor tell where it is
+  // (native Wayland): a position read there is not the window's. Asks the running
+  // platform plugin.
+  static bool WindowPositionsKnown();
+
   // Minimises every shown window of the application / brings them all back.
   static void Minimize();
   static void Restore();

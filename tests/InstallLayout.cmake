@@ -17,6 +17,7 @@ set(expected
   "${PREFIX}/share/icons/hicolor/48x48/apps/pelbrix.png"
   "${PREFIX}/share/icons/hicolor/256x256/apps/pelbrix.png"
   "${PREFIX}/share/icons/hicolor/scalable/apps/pelbrix.svg"
+  "${PREFIX}/share/man/man1/pelbrix.1.gz"
   "${PREFIX}/share/doc/Pelbrix/LICENSE")
 foreach(f IN LISTS expected)
   if(NOT EXISTS "${f}")
