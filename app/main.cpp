@@ -8,9 +8,10 @@
 
 #include "app/Application.h"
 #include "app/TMain.h"
-#include "platform/NotifyArea.h"
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
+#include "platform/LazyIcon.h"
+#include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
 namespace {
@@ -30,10 +31,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 // The application icon at the sizes window systems and notification areas ask for; each
 // size is read from the resources only when it is first drawn.
 QIcon applicationIcon() {
-  QIcon icon;
-  for (int size : {16, 22, 24, 32, 48, 64})
-    icon.addFile(QStringLiteral(":/icons/pelbrix-%1.png").arg(size), QSize(size, size));
-  return icon;
+  return pelbrix::lazyIcon(QStringLiteral(":/icons/pelbrix-%1.png"), {16, 22, 24, 32, 48, 64});
 }
 
 }  // namespace
