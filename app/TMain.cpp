@@ -15,6 +15,7 @@
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
+#include "platform/LazyIcon.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -189,11 +190,9 @@ void TMain::buildTrayIcon(NotifyArea& notifyArea) {
 }
 
 QIcon TrayIconFrame(int index) {
-  QIcon frame;
   // Each size is read from the resources only when a notification area first draws it.
-  for (int size : {16, 22, 24, 32})
-    frame.addFile(QStringLiteral(":/tray%1-%2.png").arg(index).arg(size), QSize(size, size));
-  return frame;
+  return lazyIcon(QStringLiteral(":/tray") + QString::number(index) + QStringLiteral("-%1.png"),
+                  {16, 22, 24, 32});
 }
 
 void TMain::FormActivate() {

@@ -11,6 +11,7 @@
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
 #include "core/System.h"
+#include "platform/LazyIcon.h"
 #include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
@@ -31,10 +32,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 // The application icon at the sizes window systems and notification areas ask for; each
 // size is read from the resources only when it is first drawn.
 QIcon applicationIcon() {
-  QIcon icon;
-  for (int size : {16, 22, 24, 32, 48, 64})
-    icon.addFile(QStringLiteral(":/icons/pelbrix-%1.png").arg(size), QSize(size, size));
-  return icon;
+  return pelbrix::lazyIcon(QStringLiteral(":/icons/pelbrix-%1.png"), {16, 22, 24, 32, 48, 64});
 }
 
 // Pelbrix places its windows (the stored position, the splash screen over the main

@@ -38,7 +38,6 @@ TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay&
   chainTabOrder({CheckBox1, CheckBox2, IntervalEdit, Button1, Button2});
 
   setDesignClientSize(this, {187, 136}, WindowSizing::Resizable);
-  ensureLaidOut();
 
   onCheckBoxClick(CheckBox1, [this] { runClickHandler(&TOptxion::CheckBox1Click); });
   onCheckBoxClick(CheckBox2, [this] { runClickHandler(&TOptxion::CheckBox2Click); });

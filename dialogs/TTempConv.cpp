@@ -41,7 +41,6 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   connect(Button1, &QPushButton::clicked, this, &TTempConv::Button1Click);
 
   setDesignClientSize(this, {217, 89});
-  ensureLaidOut();
 }
 
 void TTempConv::RadioButton1Click() {

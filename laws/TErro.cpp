@@ -29,7 +29,6 @@ TErroBase::TErroBase(const QString& caption, const QString& heading, const QStri
   Button1->setDefault(true);
   setDesignAnchor(Button1, DesignAnchor::Centred);
   connect(Button1, &QPushButton::clicked, this, &TErroBase::Button1Click);
-  ensureLaidOut();
 }
 
 void TErroBase::Button1Click() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QMimeData>
 #include <QTimer>
@@ -59,8 +60,27 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
   return group;
 }
 
+namespace {
+// The bands' face is Times New Roman, which few Linux desktops have. A family that is not
+// installed sends every new size and weight through fontconfig's fallback search, so the
+// face is chosen once: Times New Roman where it is installed, else a face with its metrics,
+// else whatever serif face the fallback search gives.
+QString bandFontFamily() {
+  static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* name : {"Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman"}) {
+      const QString candidate = QString::fromLatin1(name);
+      if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
+    }
+    return QStringLiteral("Times New Roman");
+  }();
+  return family;
+}
+}  // namespace
+
 void paintAsBand(QLabel* label, int pixelHeight, bool bold) {
-  QFont font(QStringLiteral("Times New Roman"));
+  QFont font(bandFontFamily());
+  font.setStyleHint(QFont::Serif);
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   label->setFont(font);

@@ -41,7 +41,6 @@ TCHRate::TCHRate(ErrorPresenter& errors)
   connect(Button2, &QPushButton::clicked, this, &TCHRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TCHRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TCHRate::Button4Click);
-  ensureLaidOut();
 }
 
 // The Charles rate formulas are not worked out yet: Calculate only checks the input.

@@ -107,6 +107,9 @@ TEST_P(Layout, EveryWindowHoldsItsFittedControls) {
 }
 
 TEST_P(Layout, TheDesignScalesWithTheFont) {
+  // Secondary windows are laid out when they are first shown, as placing them does.
+  windows().TempConv->CentreOverMainForm();
+  windows().Optxion->CentreOverMainForm();
   // The converter's arrow button is 25 design pixels square and has room for its text.
   const double scale = designScale(windows().TempConv->font());
   EXPECT_GE(windows().TempConv->Button1->width(), static_cast<int>(25 * scale));

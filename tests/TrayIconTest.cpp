@@ -566,3 +566,21 @@ TEST_F(TrayApplication, MinimiseTakesTheOtherWindowsAlongButNotATrayIconsOwn) {
   EXPECT_TRUE(Main->isVisible());
   EXPECT_FALSE(Main->isMinimized());
 }
+
+TEST(LazyIconTest, GivesTheSmallestImageThatFillsTheSizeAskedFor) {
+  initResources();
+  const QIcon icon = TrayIconFrame(3);
+  EXPECT_EQ(icon.availableSizes(),
+            (QList<QSize>{QSize(16, 16), QSize(22, 22), QSize(24, 24), QSize(32, 32)}));
+  // Exact sizes are the files themselves; between sizes the next larger one is scaled down;
+  // beyond the largest, the largest is given as it is, as QIcon does.
+  EXPECT_EQ(icon.pixmap(QSize(22, 22)).toImage(),
+            QPixmap(QStringLiteral(":/tray3-22.png")).toImage());
+  EXPECT_EQ(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
+  EXPECT_EQ(icon.actualSize(QSize(20, 20)), QSize(20, 20));
+  EXPECT_EQ(icon.pixmap(QSize(64, 64)).size(), QSize(32, 32));
+  EXPECT_EQ(icon.actualSize(QSize(64, 64)), QSize(32, 32));
+  // A disabled icon is drawn as the style draws disabled images, not as the normal one.
+  EXPECT_NE(icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage(),
+            icon.pixmap(QSize(16, 16)).toImage());
+}

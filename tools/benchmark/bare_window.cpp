@@ -1,16 +1,12 @@
-// The yardstick for Pelbrix's start-up: a bare Qt window with one label, shown, and
-// nothing else.
+// The yardstick for Pelbrix's start-up: the least a Qt Widgets program can show, a
+// single label as its own top-level window.
 #include <QApplication>
 #include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QWidget window;
+  QLabel window(QStringLiteral("Hello"));
   window.setWindowTitle(QStringLiteral("Bare window"));
-  auto* layout = new QVBoxLayout(&window);
-  layout->addWidget(new QLabel(QStringLiteral("Hello"), &window));
   window.show();
   return app.exec();
 }

@@ -1,0 +1,91 @@
+#include "platform/LazyIcon.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace pelbrix {
+namespace {
+
+class LazyIconEngine : public QIconEngine {
+ public:
+  LazyIconEngine(QString pattern, std::vector<int> sizes)
+      : pattern_(std::move(pattern)), sizes_(std::move(sizes)) {
+    std::sort(sizes_.begin(), sizes_.end());
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    if (sizes_.empty() || size.isEmpty()) return {};
+    QPixmap image = load(bestSize(size));
+    if (image.isNull()) return image;
+    // Larger than asked: scaled down, as QIcon does with the images it holds.
+    if (image.width() > size.width() || image.height() > size.height())
+      image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      image = QApplication::style()->generatedIconPixmap(mode, image, &option);
+    }
+    return image;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    QPixmap image = pixmap(rect.size() * ratio, mode, state);
+    image.setDevicePixelRatio(ratio);
+    const QSize shown = image.deviceIndependentSize().toSize();
+    painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2,
+                                                      (rect.height() - shown.height()) / 2),
+                              shown),
+                        image);
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    if (sizes_.empty() || size.isEmpty()) return {};
+    const int side = std::min({bestSize(size), size.width(), size.height()});
+    return {side, side};
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> list;
+    for (int side : sizes_) list.append(QSize(side, side));
+    return list;
+  }
+
+  QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+  QString key() const override { return QStringLiteral("PelbrixLazyIconEngine"); }
+
+ private:
+  // The smallest size that fills `want`, else the largest there is.
+  int bestSize(const QSize& want) const {
+    const int side = std::min(want.width(), want.height());
+    for (int s : sizes_)
+      if (s >= side) return s;
+    return sizes_.back();
+  }
+
+  QPixmap load(int side) {
+    auto it = loaded_.find(side);
+    if (it == loaded_.end()) it = loaded_.emplace(side, QPixmap(pattern_.arg(side))).first;
+    return it->second;
+  }
+
+  QString pattern_;
+  std::vector<int> sizes_;
+  std::map<int, QPixmap> loaded_;
+};
+
+}  // namespace
+
+QIcon lazyIcon(const QString& pattern, std::initializer_list<int> sizes) {
+  return QIcon(new LazyIconEngine(pattern, std::vector<int>(sizes)));
+}
+
+}  // namespace pelbrix
