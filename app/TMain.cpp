@@ -13,6 +13,7 @@
 #include "dialogs/TForm9.h"
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
+#include "platform/Help.h"
 #include "platform/IniFile.h"
 #include "platform/SettingsPath.h"
 #include "platform/TApplication.h"
@@ -98,6 +99,11 @@ TMain::TMain() {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   buildTrayIcon();
+
+  // Choosing a page puts the focus on its first field; each mode group is one Tab stop.
+  focusFirstFieldOnPageChange(PageControl1);
+  makeRadioGroupsOneTabStop(this);
+  installHelpKey(this);
 
   FormCreate();
 }
@@ -258,6 +264,11 @@ void TMain::showEvent(QShowEvent* event) {
       settleFramePosition();
       frameCornerPending_ = false;
     });
+  }
+  if (!event->spontaneous() && !shownBefore_) {
+    shownBefore_ = true;
+    if (QWidget* first = firstInputField(PageControl1->currentWidget()))
+      first->setFocus(Qt::ActiveWindowFocusReason);
   }
 }
 

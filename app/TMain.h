@@ -72,6 +72,7 @@ class TMain : public QMainWindow {
   void buildMenus();
   void buildTrayIcon();
   bool closing_ = false;
+  bool shownBefore_ = false;
 
   // The stored position is the outer frame's corner, which the window manager knows only
   // once it has framed the window; until then the position waits here.

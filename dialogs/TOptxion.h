@@ -37,6 +37,8 @@ class TOptxion : public TForm {
 
  protected:
   void FormClose() override;
+  // The dialog opens on its first check box, whether or not the interval field is enabled.
+  QWidget* FirstFocus() override { return CheckBox1; }
 
  private:
   void fitToFont();

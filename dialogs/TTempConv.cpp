@@ -1,7 +1,5 @@
 #include "dialogs/TTempConv.h"
 
-#include <QShowEvent>
-
 #include "dialogs/TempConversion.h"
 #include "platform/Controls.h"
 #include "platform/ErrorReport.h"
@@ -58,6 +56,7 @@ TTempConv::TTempConv() {
   onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
   onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
   connect(Button1, &QPushButton::clicked, this, &TTempConv::Button1Click);
+  pressOnReturn(this, Button1);
 
   // Sized around the controls, with the design's margin below and to the right.
   const QRect used = childrenRect();
@@ -82,12 +81,7 @@ void TTempConv::Button1Click() {
   }
   const std::string text = fieldText(from);
   const float value = toKelvin ? celsiusToKelvin(text) : kelvinToCelsius(text);
-  to->setText(resultText(value, kTemperatureDigits, 0));
-}
-
-void TTempConv::showEvent(QShowEvent* event) {
-  TForm::showEvent(event);
-  if (!event->spontaneous()) Edit1->setFocus(Qt::ActiveWindowFocusReason);
+  writeResult(to, resultText(value, kTemperatureDigits, 0));
 }
 
 }  // namespace pelbrix

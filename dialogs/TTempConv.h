@@ -30,9 +30,6 @@ class TTempConv : public TForm {
   void RadioButton1Click();
   void RadioButton2Click();
   void Button1Click();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 extern TTempConv* TempConv;

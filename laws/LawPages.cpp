@@ -54,7 +54,7 @@ void setResult(QLineEdit* target, const Outcome& outcome) {
     showErrorDialog(outcome.error);
     return;
   }
-  target->setText(resultText(outcome.value, kLawPrecision, kLawExponentDigits));
+  writeResult(target, resultText(outcome.value, kLawPrecision, kLawExponentDigits));
 }
 
 void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
@@ -98,6 +98,7 @@ TBoylePage::TBoylePage(const LawPageMenus& menus, QWidget* parent) : QWidget(par
   onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
   onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
   connect(Button1, &QPushButton::clicked, this, &TBoylePage::Button1Click);
+  pressOnReturn(this, Button1);
   connect(Button2, &QPushButton::clicked, this, &TBoylePage::Button2Click);
 }
 
@@ -144,6 +145,7 @@ TCharlesPage::TCharlesPage(const LawPageMenus& menus, QWidget* parent) : QWidget
   onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
   onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
   connect(Button3, &QPushButton::clicked, this, &TCharlesPage::Button3Click);
+  pressOnReturn(this, Button3);
   connect(Button4, &QPushButton::clicked, this, &TCharlesPage::Button4Click);
 }
 
@@ -198,6 +200,7 @@ TComboPage::TComboPage(const LawPageMenus& menus, QWidget* parent) : QWidget(par
   onRadioClick(RadioButton8, [this] { RadioButton8Click(); });
   onRadioClick(RadioButton9, [this] { RadioButton9Click(); });
   connect(Button7, &QPushButton::clicked, this, &TComboPage::Button7Click);
+  pressOnReturn(this, Button7);
   connect(Button8, &QPushButton::clicked, this, &TComboPage::Button8Click);
 }
 

@@ -3,8 +3,14 @@
 #include <QEventLoop>
 #include <QHideEvent>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QWindow>
 
+#include "platform/Controls.h"
+#include "platform/Help.h"
 #include "platform/TApplication.h"
+#include "platform/WindowSystemWatch.h"
 
 namespace pelbrix {
 
@@ -12,11 +18,13 @@ TForm::TForm(QWidget* parent) : QDialog(parent) {
   // System menu and close box, no context help button.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
+  installHelpKey(this);
 }
 
 void TForm::CentreOverMainForm() {
   ensurePolished();
-  adjustSize();
+  // Sized to its contents once; later showings keep the size it has, the user's included.
+  if (!shownBefore_) adjustSize();
   QWidget* main = TApplication::MainForm();
   QRect area;
   if (main && main != this && main->isVisible())
@@ -40,11 +48,47 @@ int TForm::RunModal() {
   setResult(0);
   QEventLoop loop;
   modalLoop_ = &loop;
+  // Window managers may minimise a modal window although it asks for no minimise box; the
+  // windows it blocks would then ignore every click. Activating one of them brings it back:
+  // Qt reports that activation, or on X11 only the window system's focus notification.
+  const QMetaObject::Connection comeBack =
+      connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle()) bringBackFromMinimised();
+      });
+  const WindowSystemWatch focusWatch(nullptr, {WindowSystemWatch::FocusIn},
+                                     [this] { bringBackFromMinimised(); });
   show();
   if (isVisible()) loop.exec(QEventLoop::DialogExec);
+  disconnect(comeBack);
   modalLoop_ = nullptr;
   setAttribute(Qt::WA_ShowModal, wasShowModal);
   return result();
+}
+
+void TForm::bringBackFromMinimised() {
+  // The application's own minimising (into the notification area) is left alone.
+  if (!isVisible() || !isMinimized() || TApplication::ChangingWindows()) return;
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+QWidget* TForm::FirstFocus() {
+  const auto* pages = findChild<QTabWidget*>();
+  return firstInputField(pages && pages->currentWidget() ? pages->currentWidget() : this);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;  // mapped again after minimising: the focus stays
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    makeRadioGroupsOneTabStop(this);
+    for (QTabWidget* pages : findChildren<QTabWidget*>()) focusFirstFieldOnPageChange(pages);
+    // Laid out by now for the desktop's font; without a maximise box that size stays.
+    if (!(windowFlags() & Qt::WindowMaximizeButtonHint)) setFixedSize(size());
+  }
+  if (QWidget* first = FirstFocus()) first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TForm::hideEvent(QHideEvent* event) {

@@ -186,6 +186,8 @@ TBRate::TBRate() {
   connect(Button2, &QPushButton::clicked, this, &TBRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TBRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TBRate::Button4Click);
+  pressOnReturn(TabSheet1, Button1);
+  pressOnReturn(TabSheet2, Button3);
 
   FormCreate();
 }
@@ -293,7 +295,7 @@ void TBRate::Button1Click() {
     return;
   }
   if (SingleMode == 0) SingleMode = CheckedSingleMode();
-  Edit4->setText(SolveSingle(SingleMode, x[0], x[1], x[2]));
+  writeResult(Edit4, SolveSingle(SingleMode, x[0], x[1], x[2]));
 }
 
 void TBRate::Button2Click() {
@@ -310,7 +312,7 @@ void TBRate::Button3Click() {
     return;
   }
   if (MultipleMode == 0) MultipleMode = CheckedMultipleMode();
-  Edit12->setText(SolveMultiple(MultipleMode, x[0], x[1], x[2], x[3], x[4], x[5], x[6]));
+  writeResult(Edit12, SolveMultiple(MultipleMode, x[0], x[1], x[2], x[3], x[4], x[5], x[6]));
 }
 
 void TBRate::Button4Click() {

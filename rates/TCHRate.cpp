@@ -122,6 +122,8 @@ TCHRate::TCHRate() {
   connect(Button2, &QPushButton::clicked, this, &TCHRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TCHRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TCHRate::Button4Click);
+  pressOnReturn(TabSheet1, Button1);
+  pressOnReturn(TabSheet2, Button3);
 }
 
 QSize TCHRate::sizeHint() const {
