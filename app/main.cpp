@@ -8,9 +8,10 @@
 
 #include "app/Application.h"
 #include "app/TMain.h"
-#include "platform/NotifyArea.h"
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
+#include "platform/Help.h"
+#include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   // The services outlive the windows, and the windows go before the application object.
   pelbrix::BoxMessageDisplay messages;
   pelbrix::TApplication app(argc, argv, messages);
+  pelbrix::DesktopHelpBrowser help;
   pelbrix::QtNotifyArea notifyArea;
   pelbrix::SettingsStore settings(&pelbrix::settingsFilePath, messages);
   try {
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     // hidden while the window system maps it. Nothing reaches a handler before the event
     // loop runs, so activation, input and the splash screen still come after all twelve.
     const pelbrix::Application windows(
-        {settings, notifyArea, messages, &QDateTime::currentDateTime},
+        {settings, notifyArea, messages, help, &QDateTime::currentDateTime},
         [](pelbrix::TMain& main) { main.show(); });
     app.exec();
   } catch (const std::exception& e) {
