@@ -123,9 +123,14 @@ read -r -a hints < <(xprop -id "$main" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g'
 
 # A window manager minimises the modal dialog anyway (the spy sees it become iconic). It
 # focuses the main window then, or the user activates it; either way the dialog comes back.
+# A request to minimise reaches only a window the window manager already manages (has framed).
+dialog_framed() { [[ "$(outer_window "$dialog")" != "$dialog" ]]; }
+wait_for 5 dialog_framed || fail "the window manager did not frame Error #1"
 xprop -spy -id "$dialog" WM_STATE >"$work/wm_state.txt" 2>&1 &
 pids+=($!)
-sleep 0.3
+# The spy prints the state it starts with; the dialog may come back before a late spy looks.
+spying() { grep -q 'window state:' "$work/wm_state.txt"; }
+wait_for 5 spying || fail "could not watch Error #1's window state"
 xdotool windowminimize "$dialog"
 iconified() { grep -q 'window state: Iconic' "$work/wm_state.txt"; }
 wait_for 5 iconified || fail "the window manager did not minimise Error #1"
