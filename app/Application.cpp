@@ -8,6 +8,7 @@
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "laws/TErro.h"
+#include "platform/Help.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -40,6 +41,9 @@ Application::Application(const Services& services, const std::function<void(TMai
   BRate = create<TBRate>(settings, errors());
   Aboxt = create<TAboxt>();
   CHRate = create<TCHRate>(errors());
+  // F1 in any window opens the guide at that window's section.
+  for (const std::unique_ptr<QWidget>& window : windows_)
+    installHelpKey(window.get(), services_.help, services_.messages);
 }
 
 Application::~Application() {

@@ -7,13 +7,14 @@
 #include <memory>
 #include <vector>
 
-#include "core/SplashClock.h"
 #include "core/ErrorReport.h"
+#include "core/SplashClock.h"
 
 class QWidget;
 
 namespace pelbrix {
 
+class HelpBrowser;
 class MessageDisplay;
 class NotifyArea;
 class SettingsStore;
@@ -35,6 +36,7 @@ struct Services {
   SettingsStore& settings;
   NotifyArea& notifyArea;
   MessageDisplay& messages;  // the exception display and plain messages
+  HelpBrowser& help;         // opens the user guide at a window's section (F1)
   SplashClockFunction clock;
   // Where the calculators' error dialogs go; nullptr shows Erro1..Erro5.
   ErrorPresenter* errors = nullptr;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
@@ -92,6 +93,10 @@ TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
   layOutFromDesign(this);
 
   buildTrayIcon(notifyArea);
+
+  // Choosing a page puts the focus on its first field; each mode group is one Tab stop.
+  focusFirstFieldOnPageChange(PageControl1);
+  makeRadioGroupsOneTabStop(this);
 
   FormCreate();
 }
@@ -209,7 +214,8 @@ void TMain::FormActivate() {
 
 void TMain::FormClose() {
   // The outer frame's corner; before the window is framed that is the client area's.
-  const QPoint corner = frameGeometry().topLeft();
+  const QMargins frame = frameMarginsNow();
+  const QPoint corner = geometry().topLeft() - QPoint(frame.left(), frame.top());
   SettingsStore::SavePass ini = settings_.save();
   // Native Wayland reports no position (often 0,0): the stored one stays as it was.
   if (TApplication::WindowPositionsKnown()) {
@@ -227,6 +233,13 @@ void TMain::FormClose() {
   ini.commit();
 }
 
+QMargins TMain::frameMarginsNow() const {
+  // Not frameGeometry(): the widget learns of its frame only when it moves or is resized,
+  // and a window manager that frames the window where it stands does neither.
+  if (const QWindow* window = windowHandle()) return window->frameMargins();
+  return {};
+}
+
 void TMain::placeFrameAt(QPoint corner) {
   // Positions are applied as stored, off-screen ones too; only values no screen could
   // ever have are pulled in, so the window system's geometry arithmetic cannot overflow.
@@ -235,6 +248,12 @@ void TMain::placeFrameAt(QPoint corner) {
                   std::clamp(corner.y(), -kFarthest, kFarthest));
   wantedFrameCorner_ = corner;
   frameCornerPending_ = true;
+  // Every change the window system reports is looked at until the frame is known.
+  if (!frameWatch_)
+    frameWatch_ = new WindowSystemWatch(
+        this,
+        {WindowSystemWatch::Reparent, WindowSystemWatch::Configure, WindowSystemWatch::Property},
+        [this] { settleFramePosition(); });
   // Before the window is framed this places the client area; settleFramePosition()
   // corrects it by the frame's size once the frame is known.
   move(corner);
@@ -243,27 +262,30 @@ void TMain::placeFrameAt(QPoint corner) {
 
 void TMain::settleFramePosition() {
   if (!frameCornerPending_ || !isVisible()) return;
-  const QRect frame = frameGeometry();
-  const QRect client = geometry();
-  if (frame == client) return;  // not framed (yet): the client area stands at the corner
-  // Corrected once only, so a window manager that insists on its own place is not fought.
+  const QMargins frame = frameMarginsNow();
+  if (frame.isNull()) return;  // not framed (yet): the client area stands at the corner
+  // Corrected once only, so a window manager that insists on its own place is not fought,
+  // and later moves are the user's.
   frameCornerPending_ = false;
-  if (frame.topLeft() != wantedFrameCorner_)
-    setGeometry(QRect(wantedFrameCorner_ + (client.topLeft() - frame.topLeft()), client.size()));
+  if (frameWatch_) {
+    frameWatch_->deleteLater();
+    frameWatch_ = nullptr;
+  }
+  const QPoint border(frame.left(), frame.top());
+  if (geometry().topLeft() - border != wantedFrameCorner_)
+    setGeometry(QRect(wantedFrameCorner_ + border, size()));
 }
 
 void TMain::showEvent(QShowEvent* event) {
   layOutFromDesign(this);  // done at construction for now; showing does it at the latest
   QMainWindow::showEvent(event);
+  // Until a window manager frames the window (perhaps never), its client area stands at
+  // the stored corner, which is then also what a close stores.
   settleFramePosition();
-  // The frame arrives after the window is mapped, if at all; a window that has none by
-  // then keeps its client area at the stored corner, and later moves are the user's.
-  if (frameCornerPending_) {
-    QTimer::singleShot(100, this, [this] { settleFramePosition(); });
-    QTimer::singleShot(1000, this, [this] {
-      settleFramePosition();
-      frameCornerPending_ = false;
-    });
+  if (!event->spontaneous() && !shownBefore_) {
+    shownBefore_ = true;
+    if (QWidget* first = firstInputField(PageControl1->currentWidget()))
+      first->setFocus(Qt::ActiveWindowFocusReason);
   }
 }
 

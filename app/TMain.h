@@ -8,6 +8,7 @@
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
+#include "platform/WindowSystemWatch.h"
 #include "trayicon/Trayicon.h"
 
 namespace pelbrix {
@@ -86,12 +87,17 @@ class TMain : public QMainWindow {
   bool closing_ = false;
   bool splashQueued_ = false;
 
+  bool shownBefore_ = false;
+
   // The stored position is the outer frame's corner, which the window manager knows only
-  // once it has framed the window; until then the position waits here.
+  // once it has framed the window, however late that is; until then the position waits here.
   void placeFrameAt(QPoint corner);
+  // The frame's borders as the window system has them now; none while not framed.
+  QMargins frameMarginsNow() const;
   void settleFramePosition();
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
+  WindowSystemWatch* frameWatch_ = nullptr;
 };
 
 // Image `index` (0 to 7) of the notification-area icon's animation, at the sizes

@@ -12,6 +12,7 @@
 #include "core/SettingsStore.h"
 #include "core/System.h"
 #include "platform/LazyIcon.h"
+#include "platform/Help.h"
 #include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
   // The services outlive the windows, and the windows go before the application object.
   pelbrix::BoxMessageDisplay messages;
   pelbrix::TApplication app(argc, argv, messages);
+  pelbrix::DesktopHelpBrowser help;
   pelbrix::QtNotifyArea notifyArea;
   // Beside the executable, or for an installed copy the user cannot write there, in the
   // user's configuration folder; looked at afresh at every load and save pass.
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
     // hidden while the window system maps it. Nothing reaches a handler before the event
     // loop runs, so activation, input and the splash screen still come after all twelve.
     const pelbrix::Application windows(
-        {settings, notifyArea, messages, &QDateTime::currentDateTime},
+        {settings, notifyArea, messages, help, &QDateTime::currentDateTime},
         [](pelbrix::TMain& main) { main.show(); });
     app.exec();
   } catch (const std::exception& e) {

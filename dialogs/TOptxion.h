@@ -41,6 +41,8 @@ class TOptxion : public TForm {
 
  protected:
   void FormClose() override;
+  // The dialog opens on its first check box, whether or not the interval field is enabled.
+  QWidget* FirstFocus() override { return CheckBox1; }
 
  private:
   // Runs a box's click handler; what it raises is shown here, never left to cross the

@@ -1,10 +1,8 @@
 #include "dialogs/TTempConv.h"
 
-#include <QShowEvent>
-
+#include "core/ErrorReport.h"
 #include "core/TempConversion.h"
 #include "platform/Controls.h"
-#include "core/ErrorReport.h"
 
 namespace pelbrix {
 
@@ -39,6 +37,7 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
   onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
   connect(Button1, &QPushButton::clicked, this, &TTempConv::Button1Click);
+  pressOnReturn(this, Button1);
 
   setDesignClientSize(this, {217, 89});
 }
@@ -62,12 +61,7 @@ void TTempConv::Button1Click() {
     errors_.show(outcome.error);
     return;
   }
-  to->setText(QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));
-}
-
-void TTempConv::showEvent(QShowEvent* event) {
-  TForm::showEvent(event);
-  if (!event->spontaneous()) Edit1->setFocus(Qt::ActiveWindowFocusReason);
+  writeResult(to, QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));
 }
 
 }  // namespace pelbrix

@@ -32,9 +32,6 @@ class TTempConv : public TForm {
   void RadioButton2Click();
   void Button1Click();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   ErrorPresenter& errors_;
 };

@@ -1,8 +1,8 @@
 #include "laws/LawPages.h"
 
+#include "core/ErrorReport.h"
 #include "core/GasLaws.h"
 #include "platform/Controls.h"
-#include "core/ErrorReport.h"
 
 namespace pelbrix {
 namespace {
@@ -43,7 +43,7 @@ void setResult(ErrorPresenter& errors, QLineEdit* target, const Outcome& outcome
     errors.show(outcome.error);
     return;
   }
-  target->setText(QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));
+  writeResult(target, QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));
 }
 
 void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
@@ -87,6 +87,7 @@ TBoylePage::TBoylePage(const LawPageShared& menus, QWidget* parent)
   onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
   onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
   connect(Button1, &QPushButton::clicked, this, &TBoylePage::Button1Click);
+  pressOnReturn(this, Button1);
   connect(Button2, &QPushButton::clicked, this, &TBoylePage::Button2Click);
 }
 
@@ -133,6 +134,7 @@ TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
   onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
   onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
   connect(Button3, &QPushButton::clicked, this, &TCharlesPage::Button3Click);
+  pressOnReturn(this, Button3);
   connect(Button4, &QPushButton::clicked, this, &TCharlesPage::Button4Click);
 }
 
@@ -187,6 +189,7 @@ TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
   onRadioClick(RadioButton8, [this] { RadioButton8Click(); });
   onRadioClick(RadioButton9, [this] { RadioButton9Click(); });
   connect(Button7, &QPushButton::clicked, this, &TComboPage::Button7Click);
+  pressOnReturn(this, Button7);
   connect(Button8, &QPushButton::clicked, this, &TComboPage::Button8Click);
 }
 

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 
@@ -15,6 +17,31 @@ void onRadioClick(QRadioButton* button, std::function<void()> handler) {
     if (on) handler();
   });
 }
+
+namespace {
+
+const char kTabStopProperty[] = "pelbrixOneTabStop";
+
+// The auto-exclusive radio buttons that share `member`'s parent, in creation order.
+QList<QRadioButton*> radioGroupOf(QRadioButton* member) {
+  QList<QRadioButton*> group;
+  if (QWidget* parent = member->parentWidget())
+    for (QRadioButton* b : parent->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+      if (b->autoExclusive()) group.append(b);
+  return group;
+}
+
+void refreshRadioTabStop(QRadioButton* member) {
+  if (!member->autoExclusive()) return;
+  const QList<QRadioButton*> group = radioGroupOf(member);
+  if (group.isEmpty()) return;
+  QRadioButton* stop = group.first();
+  for (QRadioButton* b : group)
+    if (b->isChecked()) stop = b;
+  for (QRadioButton* b : group) b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+}  // namespace
 
 void setRadioChecked(QRadioButton* button, bool checked) {
   if (checked) {
@@ -28,6 +55,8 @@ void setRadioChecked(QRadioButton* button, bool checked) {
   button->setAutoExclusive(false);
   button->setChecked(false);
   button->setAutoExclusive(exclusive);
+  // No signal told the group; its Tab stop moves here.
+  if (button->property(kTabStopProperty).toBool()) refreshRadioTabStop(button);
 }
 
 void onCheckBoxClick(QCheckBox* box, std::function<void()> handler) {
@@ -97,6 +126,69 @@ QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, i
   paintAsBand(label, 32, true);  // 24 pt at 96 dpi
   place(label, left, top);
   return label;
+}
+
+void writeResult(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
+}
+
+namespace {
+class ReturnPresser : public QObject {
+ public:
+  ReturnPresser(QWidget* page, QAbstractButton* button) : QObject(page), button_(button) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    if (button_ && button_->isVisible() && button_->isEnabled()) button_->click();
+    return true;
+  }
+
+ private:
+  QPointer<QAbstractButton> button_;
+};
+}  // namespace
+
+void pressOnReturn(QWidget* page, QAbstractButton* button) {
+  auto* presser = new ReturnPresser(page, button);
+  for (QLineEdit* edit : page->findChildren<QLineEdit*>()) edit->installEventFilter(presser);
+  for (QRadioButton* radio : page->findChildren<QRadioButton*>())
+    radio->installEventFilter(presser);
+}
+
+QWidget* firstInputField(QWidget* area) {
+  if (!area) return nullptr;
+  const auto reachable = [area](QWidget* w) {
+    return area->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(area) &&
+           (w->focusPolicy() & Qt::TabFocus);
+  };
+  QWidget* firstStop = nullptr;
+  for (QWidget* w = area->nextInFocusChain(); w && w != area; w = w->nextInFocusChain()) {
+    if (!reachable(w)) continue;
+    if (qobject_cast<QLineEdit*>(w)) return w;
+    if (!firstStop) firstStop = w;
+  }
+  return firstStop;
+}
+
+void focusFirstFieldOnPageChange(QTabWidget* pages) {
+  QObject::connect(pages, &QTabWidget::currentChanged, pages, [pages](int) {
+    if (QWidget* first = firstInputField(pages->currentWidget()))
+      first->setFocus(Qt::TabFocusReason);
+  });
+}
+
+void makeRadioGroupsOneTabStop(QWidget* window) {
+  for (QRadioButton* radio : window->findChildren<QRadioButton*>()) {
+    if (radio->property(kTabStopProperty).toBool()) continue;
+    radio->setProperty(kTabStopProperty, true);
+    QObject::connect(radio, &QRadioButton::toggled, radio,
+                     [radio](bool) { refreshRadioTabStop(radio); });
+    refreshRadioTabStop(radio);
+  }
 }
 
 std::string fieldText(const QLineEdit* edit) {

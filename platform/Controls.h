@@ -5,7 +5,10 @@
 //   button again, or setting a button to unchecked, runs nothing;
 // - a check box's click handler runs whenever its checked state changes, by the user
 //   or by code, and never when code assigns the value it already has;
-// - copy, cut and paste act on the focused edit field and are enabled only when they apply.
+// - copy, cut and paste act on the focused edit field and are enabled only when they apply;
+// - Return in a page's field presses that page's "Calculate";
+// - a group of radio buttons is one stop for the Tab key: its checked button.
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <functional>
 #include <string>
 
@@ -54,6 +58,28 @@ void paintAsBand(QLabel* label, int pixelHeight, bool bold);
 
 // A page title: a bold band at its design corner, sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
+
+// Writes a result into `field` with its leading digits in view: a long text would otherwise
+// show its end, where the cursor is left.
+void writeResult(QLineEdit* field, const QString& text);
+
+// Return or Enter in an edit field or on a radio button of `page` presses `button`, the page's
+// "Calculate", while it is shown and enabled. The key goes no further, so a dialog does not
+// press its own default button (which may be another page's) as well.
+void pressOnReturn(QWidget* page, QAbstractButton* button);
+
+// The control that takes the focus when `area` (a window or one of its pages) comes into
+// view: its first enabled edit field in tab order, else its first control that the Tab key
+// reaches; nullptr when it has none.
+QWidget* firstInputField(QWidget* area);
+
+// Choosing a page of `pages` puts the focus on the page's first input field.
+void focusFirstFieldOnPageChange(QTabWidget* pages);
+
+// Makes each group of auto-exclusive radio buttons under `window` one stop for the Tab key:
+// the checked button, or the group's first while none is checked. The arrow keys still move
+// within the group, and a click still focuses any button.
+void makeRadioGroupsOneTabStop(QWidget* window);
 
 // The field's text as the calculators read it (UTF-8).
 std::string fieldText(const QLineEdit* edit);

@@ -2,10 +2,16 @@
 
 #include <QEventLoop>
 #include <QHideEvent>
+#include <QLayout>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QWindow>
 
+#include "platform/Controls.h"
 #include "platform/DesignLayout.h"
 #include "platform/TApplication.h"
+#include "platform/WindowSystemWatch.h"
 
 namespace pelbrix {
 
@@ -19,14 +25,10 @@ void TForm::ensureLaidOut() {
   layOutFromDesign(this);
 }
 
-void TForm::showEvent(QShowEvent* event) {
-  ensureLaidOut();
-  QDialog::showEvent(event);
-}
-
 void TForm::CentreOverMainForm() {
+  // Sized by its layout, once; a resizable form keeps whatever size the user gave it since.
   ensureLaidOut();
-  adjustSize();
+  if (QLayout* pageLayout = layout()) pageLayout->activate();
   QWidget* main = TApplication::MainForm();
   QRect area;
   if (main && main != this && main->isVisible())
@@ -50,11 +52,48 @@ int TForm::RunModal() {
   setResult(0);
   QEventLoop loop;
   modalLoop_ = &loop;
+  // Window managers may minimise a modal window although it asks for no minimise box; the
+  // windows it blocks would then ignore every click. Activating one of them brings it back:
+  // Qt reports that activation, or on X11 only the window system's focus notification.
+  const QMetaObject::Connection comeBack =
+      connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle()) bringBackFromMinimised();
+      });
+  const WindowSystemWatch focusWatch(nullptr, {WindowSystemWatch::FocusIn},
+                                     [this] { bringBackFromMinimised(); });
   show();
   if (isVisible()) loop.exec(QEventLoop::DialogExec);
+  disconnect(comeBack);
   modalLoop_ = nullptr;
   setAttribute(Qt::WA_ShowModal, wasShowModal);
   return result();
+}
+
+void TForm::bringBackFromMinimised() {
+  // The application's own minimising (into the notification area) is left alone.
+  if (!isVisible() || !isMinimized() || TApplication::ChangingWindows()) return;
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+QWidget* TForm::FirstFocus() {
+  const auto* pages = findChild<QTabWidget*>();
+  return firstInputField(pages && pages->currentWidget() ? pages->currentWidget() : this);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  ensureLaidOut();
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;  // mapped again after minimising: the focus stays
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    makeRadioGroupsOneTabStop(this);
+    for (QTabWidget* pages : findChildren<QTabWidget*>()) focusFirstFieldOnPageChange(pages);
+    // Without a maximise box the form keeps the size the layout gave it at the desktop's font.
+    if (!(windowFlags() & Qt::WindowMaximizeButtonHint)) setFixedSize(size());
+  }
+  if (QWidget* first = FirstFocus()) first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TForm::hideEvent(QHideEvent* event) {

@@ -1,6 +1,13 @@
 #pragma once
 // A secondary window: created once and hidden; closing it, by any button, key or its
 // close box, runs FormClose and hides it, so its texts survive until it is shown again.
+// Every form behaves alike on the desktop:
+// - when it opens, and when one of its pages is chosen, the focus is on the first input field;
+// - a group of radio buttons is one Tab stop, its checked button;
+// - a form without a maximise box keeps, fixed, the size its layout gave it; one with a
+//   maximise box keeps whatever size the user gives it;
+// - a modal form that the window manager minimises comes back as soon as another window of
+//   the application is activated, so the application never seems frozen.
 #include <QDialog>
 
 class QEventLoop;
@@ -30,13 +37,19 @@ class TForm : public QDialog {
   // Runs on every close, before the form is hidden.
   virtual void FormClose() {}
 
+  // The control that has the focus when the form opens: by default the first input field of
+  // the shown page, or of the form.
+  virtual QWidget* FirstFocus();
+
   // Shows the form where it stands, modally, and waits until it is closed or hidden.
   int RunModal();
-  void hideEvent(QHideEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
+  void bringBackFromMinimised();
   QEventLoop* modalLoop_ = nullptr;
+  bool shownBefore_ = false;
 };
 
 }  // namespace pelbrix

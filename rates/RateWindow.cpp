@@ -54,6 +54,9 @@ RateWindow::RateWindow(const RateWindowDesign& design) {
                                      tr("Clear"));
   Button3 = makeControl<QPushButton>(TabSheet2, "Button3", {8, 384, 75, 25}, tr("Calculate"));
   Button4 = makeControl<QPushButton>(TabSheet2, "Button4", {88, 384, 75, 25}, tr("Clear"));
+  // Return in a page's field presses that page's Calculate, never the hidden page's.
+  pressOnReturn(TabSheet1, Button1);
+  pressOnReturn(TabSheet2, Button3);
 
   PageControl1->addTab(TabSheet1, tr("Single Rate"));
   PageControl1->addTab(TabSheet2, tr("Multiple Rate"));

@@ -3,10 +3,10 @@
 #include <QLayout>
 #include <array>
 
-#include "platform/Controls.h"
+#include "core/BoyleRates.h"
 #include "core/ErrorReport.h"
 #include "core/SettingsStore.h"
-#include "core/BoyleRates.h"
+#include "platform/Controls.h"
 
 namespace pelbrix {
 
@@ -169,7 +169,7 @@ void TBRate::showOutcome(QLineEdit* result, const RateOutcome& outcome) {
     errors_.show(outcome.error);
     return;
   }
-  result->setText(QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())));
+  writeResult(result, QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())));
 }
 
 void TBRate::Button1Click() {

@@ -14,6 +14,7 @@
 #include "core/ErrorReport.h"
 #include "core/MessageDisplay.h"
 #include "core/SettingsStore.h"
+#include "platform/Help.h"
 
 namespace pelbrix::test {
 
@@ -22,6 +23,17 @@ class ErrorRecorder : public ErrorPresenter {
  public:
   void show(ErrorDialog which) override { shown.push_back(static_cast<int>(which)); }
   std::vector<int> shown;  // dialog numbers, in order
+};
+
+// Records the guide's addresses F1 asks for, instead of opening a browser.
+class HelpRecorder : public HelpBrowser {
+ public:
+  bool open(const QUrl& address) override {
+    opened.push_back(address);
+    return browserStarts;
+  }
+  std::vector<QUrl> opened;
+  bool browserStarts = true;  // false: as if no browser could be started
 };
 
 // Records the exceptions and messages that would have been shown.
@@ -54,12 +66,14 @@ class TempSettings {
 QString runModal(const std::function<void()>& action);
 
 // The application's twelve windows over fakes: a settings file in a temporary folder
-// that starts empty, a notification area with no tray, recorded dialogs and messages.
+// that starts empty, a notification area with no tray, recorded dialogs, messages and help
+// addresses.
 struct TestApplication {
   TestApplication();
   TempSettings settings;
   FakeNotifyArea notifyArea;
   ErrorRecorder errors;
+  HelpRecorder help;
   Application windows;
 };
 

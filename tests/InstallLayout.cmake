@@ -18,12 +18,21 @@ set(expected
   "${PREFIX}/share/icons/hicolor/256x256/apps/pelbrix.png"
   "${PREFIX}/share/icons/hicolor/scalable/apps/pelbrix.svg"
   "${PREFIX}/share/man/man1/pelbrix.1.gz"
-  "${PREFIX}/share/doc/Pelbrix/LICENSE")
+  "${PREFIX}/share/doc/Pelbrix/LICENSE"
+  "${PREFIX}/share/doc/pelbrix/guide.html")
 foreach(f IN LISTS expected)
   if(NOT EXISTS "${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
+
+# The guide is installed where F1 looks for it (bin/../share/doc/pelbrix), whole; test_core
+# checks that it has every section F1 asks for.
+file(READ "${PREFIX}/share/doc/pelbrix/guide.html" installed_guide)
+file(READ "${SOURCE_DIR}/doc/guide.html" source_guide)
+if(NOT installed_guide STREQUAL source_guide)
+  message(FATAL_ERROR "the installed guide differs from doc/guide.html")
+endif()
 
 # The launcher starts the installed program by name and names the installed icon.
 file(STRINGS "${desktop}" exec REGEX "^Exec=")

@@ -175,9 +175,11 @@ TEST(OwnedWindows, TheCalculatorsShowTheNumberedDialogsAndGoInReverseOrder) {
   // A second set of windows with the real error dialogs.
   test::TempSettings settings;
   test::FakeNotifyArea area;
+  test::HelpRecorder help;
   std::vector<std::string> gone;
   {
-    Application windows({settings.store, area, settings.messages, &QDateTime::currentDateTime});
+    Application windows(
+        {settings.store, area, settings.messages, help, &QDateTime::currentDateTime});
     TBoylePage* page = windows.Main->TabSheet1;
     page->Button2Click();
     EXPECT_EQ(test::runModal([&] { page->Button1->click(); }), "Erro1");

@@ -1,0 +1,256 @@
+// The keyboard, through real key events: Return on every page computes that page, the first
+// field has the focus when a window opens or a page is chosen, a radio group is one Tab stop,
+// a written result shows its start, and F1 opens the guide at the window's section.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTest>
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+#include "dialogs/TAboxt.h"
+#include "dialogs/TOptxion.h"
+#include "dialogs/TTempConv.h"
+#include "laws/TErro.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
+
+using namespace pelbrix;
+using test::windows;
+
+namespace {
+
+class Keyboard : public testing::Test {
+ protected:
+  void SetUp() override { test::app().errors.shown.clear(); }
+  void TearDown() override {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w != windows().Main && w->isVisible()) w->hide();
+  }
+
+  static void activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  static QWidget* focused() { return QApplication::focusWidget(); }
+  // Keys go where the user's would: to whichever widget has the focus now.
+  static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    ASSERT_NE(focused(), nullptr);
+    QTest::keyClick(focused(), key, modifiers);
+  }
+  // Types each value into the focused field and tabs on to the next, ending with Return.
+  static void typeAndReturn(const QStringList& values) {
+    for (int k = 0; k < values.size(); ++k) {
+      ASSERT_NE(focused(), nullptr);
+      QTest::keyClicks(focused(), values[k]);
+      press(k + 1 < values.size() ? Qt::Key_Tab : Qt::Key_Return);
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(Keyboard, ReturnInAFieldCalculatesEachLawPageTypedFromItsFirstField) {
+  test::ErrorRecorder& errors = test::app().errors;
+  activate(windows().Main);
+  setRadioChecked(windows().Main->TabSheet4->RadioButton7, true);
+  windows().Main->TabSheet1->Button2Click();
+  windows().Main->TabSheet2->Button4Click();
+  windows().Main->TabSheet4->Button8Click();
+  windows().Main->PageControl1->setCurrentIndex(3);
+
+  windows().Main->PageControl1->setCurrentIndex(0);
+  EXPECT_EQ(focused(), windows().Main->TabSheet1->Edit1);
+  typeAndReturn({"2", "3", "4"});
+  EXPECT_EQ(windows().Main->TabSheet1->Edit4->text(), "1.5");
+  EXPECT_EQ(windows().Main->TabSheet1->Edit4->cursorPosition(), 0);
+
+  windows().Main->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows().Main->TabSheet2->Edit5);
+  typeAndReturn({"1", "300", "600"});
+  EXPECT_EQ(windows().Main->TabSheet2->Edit8->text(), "2");
+
+  windows().Main->PageControl1->setCurrentIndex(2);
+  EXPECT_EQ(focused(), windows().Main->TabSheet4->Edit13);
+  QTest::keyClicks(focused(), "2");
+  // The keypad's Enter counts as Return.
+  QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(errors.shown, std::vector<int>({1}));  // the page's own check ran, once
+  press(Qt::Key_Tab);
+  typeAndReturn({"1", "2", "300", "600"});
+  EXPECT_EQ(windows().Main->TabSheet4->Edit18->text(), "2");
+  EXPECT_EQ(errors.shown, std::vector<int>({1}));
+
+  // The ideal gas law page has no field; its first control takes the focus.
+  windows().Main->PageControl1->setCurrentIndex(3);
+  EXPECT_EQ(focused(), windows().Main->TabSheet5->Button9);
+}
+
+TEST_F(Keyboard, ReturnOnEitherRatePageCalculatesThatPageOnce) {
+  test::ErrorRecorder& errors = test::app().errors;
+  setRadioChecked(windows().BRate->RadioButton4, true);
+  setRadioChecked(windows().BRate->RadioButton8, true);
+  windows().BRate->SingleMode = windows().BRate->MultipleMode = 0;
+  windows().BRate->Button2Click();
+  windows().BRate->Button4Click();
+  windows().BRate->PageControl1->setCurrentIndex(0);
+  activate(windows().BRate);
+  EXPECT_EQ(focused(), windows().BRate->Edit1);
+  press(Qt::Key_Return);  // all empty: one Error #1, not one per default button
+  EXPECT_EQ(errors.shown, std::vector<int>({1}));
+  typeAndReturn({"2", "3", "4"});
+  EXPECT_EQ(windows().BRate->Edit4->text(), "-6");
+
+  // "Multiple Rate" is the page whose Calculate Return used to miss.
+  windows().BRate->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows().BRate->Edit5);
+  typeAndReturn({"2", "4", "3", "1.5", "1", "2", "-1.5"});
+  EXPECT_EQ(windows().BRate->Edit12->text(), "-0.75");
+  EXPECT_EQ(windows().BRate->Edit12->cursorPosition(), 0);
+  EXPECT_EQ(windows().BRate->Edit4->text(), "-6");
+  EXPECT_EQ(errors.shown, std::vector<int>({1}));
+  windows().BRate->hide();
+
+  // The Charles rate window only checks its fields; Return runs that check on each page.
+  windows().CHRate->Button2Click();
+  windows().CHRate->Button4Click();
+  windows().CHRate->PageControl1->setCurrentIndex(0);
+  activate(windows().CHRate);
+  EXPECT_EQ(focused(), windows().CHRate->Edit1);
+  press(Qt::Key_Return);
+  windows().CHRate->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows().CHRate->Edit5);
+  press(Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(errors.shown, std::vector<int>({1, 1, 1}));
+}
+
+TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstInputField) {
+  // A main window shown for the first time, as after start-up: not on the tab bar.
+  {
+    test::TempSettings settings;
+    test::FakeNotifyArea area;
+    settings.write("[Main]\nLastPage=2\n");
+    auto fresh = std::make_unique<TMain>(windows(), settings.store, test::app().errors, area);
+    fresh->show();
+    EXPECT_EQ(fresh->focusWidget(), fresh->TabSheet4->Edit13);
+  }
+  const auto opensOn = [](TForm* form, QWidget* expected) {
+    form->show();
+    EXPECT_EQ(form->focusWidget(), expected) << form->objectName().toStdString();
+    form->hide();
+  };
+  windows().BRate->PageControl1->setCurrentIndex(1);
+  opensOn(windows().BRate, windows().BRate->Edit5);
+  windows().BRate->PageControl1->setCurrentIndex(0);
+  opensOn(windows().BRate, windows().BRate->Edit1);
+  windows().CHRate->PageControl1->setCurrentIndex(0);
+  opensOn(windows().CHRate, windows().CHRate->Edit1);
+  opensOn(windows().TempConv, windows().TempConv->Edit1);
+  windows().Optxion->IntervalEdit->setEnabled(
+      true);  // an enabled field does not win over the first box
+  opensOn(windows().Optxion, windows().Optxion->CheckBox1);
+  for (TErroBase* e : std::initializer_list<TErroBase*>{
+           windows().Erro1, windows().Erro2, windows().Erro3, windows().Erro4, windows().Erro5})
+    opensOn(e, e->Button1);
+  windows().Aboxt->ensureLaidOut();
+  opensOn(windows().Aboxt, windows().Aboxt->Button1);
+  // Opened again after the user moved on, it starts from the first field again.
+  windows().TempConv->show();
+  windows().TempConv->Edit2->setFocus();
+  windows().TempConv->hide();
+  opensOn(windows().TempConv, windows().TempConv->Edit1);
+}
+
+TEST_F(Keyboard, TabbingIntoARadioGroupLandsOnItsCheckedButton) {
+  activate(windows().Main);
+  windows().Main->PageControl1->setCurrentIndex(0);
+  setRadioChecked(windows().Main->TabSheet1->RadioButton2, true);
+  windows().Main->TabSheet1->Edit4->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focused(), windows().Main->TabSheet1->RadioButton2);
+  press(Qt::Key_Tab);  // the group is one stop
+  EXPECT_EQ(focused(), windows().Main->TabSheet1->Button2);
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), windows().Main->TabSheet1->RadioButton2);
+  setRadioChecked(windows().Main->TabSheet1->RadioButton1, true);
+
+  activate(windows().BRate);
+  windows().BRate->PageControl1->setCurrentIndex(1);
+  setRadioChecked(windows().BRate->RadioButton6, true);
+  windows().BRate->Edit12->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focused(), windows().BRate->RadioButton6);
+  // The arrow keys choose within the group, and the Tab stop follows the choice.
+  press(Qt::Key_Down);
+  EXPECT_EQ(focused(), windows().BRate->RadioButton7);
+  EXPECT_TRUE(windows().BRate->RadioButton7->isChecked());
+  EXPECT_EQ(windows().BRate->Label12->text(), "Calculated: Rate of Volume 2");
+  press(Qt::Key_Tab);
+  EXPECT_EQ(focused(), windows().BRate->Button3);
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), windows().BRate->RadioButton7);
+  // A group left with no button checked by the settings file is still reached.
+  setRadioChecked(windows().BRate->RadioButton7, false);
+  windows().BRate->Edit12->setFocus(Qt::TabFocusReason);
+  press(Qt::Key_Tab);
+  EXPECT_TRUE(qobject_cast<QRadioButton*>(focused())) << focused()->objectName().toStdString();
+  setRadioChecked(windows().BRate->RadioButton8, true);
+}
+
+TEST_F(Keyboard, TheConvertersResultShowsItsLeadingDigits) {
+  windows().TempConv->Edit1->clear();
+  windows().TempConv->Edit2->clear();
+  setRadioChecked(windows().TempConv->RadioButton1, true);
+  activate(windows().TempConv);
+  EXPECT_EQ(focused(), windows().TempConv->Edit1);
+  typeAndReturn({"25"});
+  QLineEdit* kelvin = windows().TempConv->Edit2;
+  EXPECT_EQ(kelvin->text(), "298.149993896484");
+  // The text is longer than the field, so where it is scrolled to matters.
+  EXPECT_GT(kelvin->fontMetrics().horizontalAdvance(kelvin->text()), kelvin->width());
+  EXPECT_EQ(kelvin->cursorPosition(), 0);
+  kelvin->grab();  // lays the text out as painting does
+  const QRect cursor = kelvin->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  EXPECT_LT(cursor.left(), kelvin->fontMetrics().averageCharWidth() + 4);
+}
+
+TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
+  std::vector<QUrl>& opened = test::app().help.opened;
+  opened.clear();
+  activate(windows().Main);
+  windows().Main->PageControl1->setCurrentIndex(1);
+  press(Qt::Key_F1);
+  activate(windows().BRate);
+  press(Qt::Key_F1);
+  windows().BRate->hide();
+  activate(windows().Erro3);
+  press(Qt::Key_F1);
+  windows().Erro3->hide();
+
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0].fragment(), "charles-law");
+  EXPECT_EQ(opened[1].fragment(), "boyle-rate");
+  EXPECT_EQ(opened[2].fragment(), "error-3");
+  EXPECT_TRUE(opened[0].isLocalFile());
+  const QFileInfo guide(opened[0].toLocalFile());
+  EXPECT_TRUE(guide.isFile()) << guide.filePath().toStdString();
+  EXPECT_EQ(guide.fileName(), "guide.html");
+}
+
+TEST_F(Keyboard, F1WithoutABrowserSaysWhereTheGuideIs) {
+  test::HelpRecorder& help = test::app().help;
+  QStringList& messages = test::app().settings.messages.messages;
+  messages.clear();
+  help.browserStarts = false;
+  activate(windows().TempConv);
+  press(Qt::Key_F1);
+  help.browserStarts = true;
+  windows().TempConv->hide();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("guide.html")) << messages[0].toStdString();
+  ASSERT_FALSE(help.opened.empty());
+  EXPECT_EQ(help.opened.back().fragment(), "temperature-converter");
+}
