@@ -11,38 +11,13 @@
 set -uo pipefail
 
 exe=${1:?usage: frame_e2e.sh path/to/pelbrix}
-[[ -n "${DISPLAY:-}" ]] || { echo "frame_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
-for tool in openbox xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "frame_e2e: $tool is missing (tools/setup --test)"; exit 1; }
-done
+name=frame_e2e
+source "$(dirname "$0")/e2e_lib.sh"
+need_display
+need_tools openbox xdotool xwininfo xprop
 
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "frame_e2e: FAIL: $*"
-  [[ -s "$work/out.txt" ]] && sed 's/^/pelbrix: /' "$work/out.txt"
-  exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1 tries
-  shift
-  tries=$((limit * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+fail_logs() { [[ -s "$work/out.txt" ]] && sed 's/^/pelbrix: /' "$work/out.txt"; }
 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 unset QT_QPA_PLATFORM
@@ -64,28 +39,21 @@ corner_of() {
   xwininfo -id "$1" 2>/dev/null |
     awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x "," y }'
 }
-find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-shown() { [[ -n "$(find_window "$1")" ]]; }
-gone() { ! shown "$1"; }
 
 cp "$exe" "$work/pelbrix"
 printf '[Main]\nTop=200\nLeft=300\nLastPage=0\n' >"$work/pelbrix.INI"
-"$work/pelbrix" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=("$app")
+start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
+app=$bg_pid
 
 title='^Pelbrix v4\.0$'
-wait_for 15 shown "$title" || fail "the main window did not appear"
+wait_for 15 window_shown "$title" || fail "the main window did not appear"
 main=$(find_window "$title")
 # No window manager yet: the client area stands at the stored corner.
 [[ "$(corner_of "$main")" == "300,200" ]] || fail "unframed window at $(corner_of "$main"), not 300,200"
 
 # Later than the program ever used to wait for its frame.
 sleep 2
-openbox >"$work/openbox.txt" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
+start_openbox
 framed() { [[ "$(outer_window "$main")" != "$main" ]]; }
 wait_for 10 framed || fail "the window manager did not frame the main window"
 frame=$(outer_window "$main")
@@ -95,8 +63,8 @@ wait_for 10 frame_at_corner ||
 
 # The first activation shows the splash screen, which closes on its own.
 xdotool windowactivate "$main" 2>/dev/null
-wait_for 4 shown '^Form9$'
-wait_for 10 gone '^Form9$' || fail "the splash screen did not close"
+wait_for 4 window_shown '^Form9$'
+wait_for 10 window_gone '^Form9$' || fail "the splash screen did not close"
 xdotool windowactivate "$main" 2>/dev/null
 main_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$main" ]]; }
 wait_for 5 main_active || fail "the main window could not be activated"
@@ -104,7 +72,7 @@ wait_for 5 main_active || fail "the main window could not be activated"
 # Return in the first field presses the page's Calculate: all fields are empty.
 error='^Error #1 - Not Enough Data Input$'
 xdotool key Return
-wait_for 5 shown "$error" || fail "Return did not calculate (no Error #1)"
+wait_for 5 window_shown "$error" || fail "Return did not calculate (no Error #1)"
 dialog=$(find_window "$error")
 
 # _MOTIF_WM_HINTS: flags, functions, decorations. Functions: 1 all (inverts the rest),
@@ -126,8 +94,7 @@ read -r -a hints < <(xprop -id "$main" _MOTIF_WM_HINTS | sed 's/.*= //; s/,/ /g'
 # A request to minimise reaches only a window the window manager already manages (has framed).
 dialog_framed() { [[ "$(outer_window "$dialog")" != "$dialog" ]]; }
 wait_for 5 dialog_framed || fail "the window manager did not frame Error #1"
-xprop -spy -id "$dialog" WM_STATE >"$work/wm_state.txt" 2>&1 &
-pids+=($!)
+start_bg xprop -spy -id "$dialog" WM_STATE >"$work/wm_state.txt" 2>&1
 # The spy prints the state it starts with; the dialog may come back before a late spy looks.
 spying() { grep -q 'window state:' "$work/wm_state.txt"; }
 wait_for 5 spying || fail "could not watch Error #1's window state"
@@ -135,19 +102,18 @@ xdotool windowminimize "$dialog"
 iconified() { grep -q 'window state: Iconic' "$work/wm_state.txt"; }
 wait_for 5 iconified || fail "the window manager did not minimise Error #1"
 xdotool windowactivate "$main" 2>/dev/null
-back() { shown "$error" && xprop -id "$dialog" WM_STATE | grep -q 'window state: Normal'; }
+back() { window_shown "$error" && xprop -id "$dialog" WM_STATE | grep -q 'window state: Normal'; }
 wait_for 5 back || fail "Error #1 stayed minimised when the main window was activated"
 dialog_active() { [[ "$(xdotool getactivewindow 2>/dev/null)" == "$dialog" ]]; }
 xdotool windowactivate "$dialog" 2>/dev/null
 wait_for 5 dialog_active || fail "Error #1 could not be activated again"
 xdotool key Return
-wait_for 5 gone "$error" || fail "Return did not close Error #1"
+wait_for 5 window_gone "$error" || fail "Return did not close Error #1"
 
 # The close stores the frame's corner: exactly what was read.
 xdotool windowactivate "$main" 2>/dev/null
 wait_for 5 main_active || fail "the main window could not be activated to close it"
 xdotool key alt+F4
-ended() { ! kill -0 "$app" 2>/dev/null; }
 wait_for 10 ended || fail "Pelbrix did not end on Alt+F4"
 grep -qx 'Top=200' "$work/pelbrix.INI" && grep -qx 'Left=300' "$work/pelbrix.INI" ||
   fail "stored position changed: $(tr '\n' ' ' <"$work/pelbrix.INI")"

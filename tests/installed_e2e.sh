@@ -10,34 +10,14 @@ set -uo pipefail
 
 build=${1:?usage: installed_e2e.sh BUILD_DIR}
 name=installed_e2e
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_cleanup_wait=1
 [[ $(id -u) -eq 0 ]] || { echo "$name: skipped: needs root to install and to run as nobody"; exit 0; }
-for tool in Xvfb openbox xdotool xwininfo xprop setpriv; do
-  command -v "$tool" >/dev/null || { echo "$name: $tool is missing (tools/setup --test)"; exit 1; }
-done
+need_tools Xvfb openbox xdotool xwininfo xprop setpriv
 
 work=$(mktemp -d)
 chmod 755 "$work"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "$name: FAIL: $*"
-  for f in "$work"/run*.txt; do [[ -s "$f" ]] && sed "s/^/$(basename "$f"): /" "$f"; done
-  exit 1
-}
-wait_for() {
-  local tries=$(($1 * 10))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+fail_logs() { for f in "$work"/run*.txt; do [[ -s "$f" ]] && sed "s/^/$(basename "$f"): /" "$f"; done; }
 
 prefix="$work/prefix"
 (umask 022 && cmake --install "$build" --prefix "$prefix" >/dev/null) || fail "cmake --install failed"
@@ -54,35 +34,29 @@ setpriv --reuid=nobody --regid=nogroup --clear-groups test -r "$exe" -a ! -w "$p
   fail "nobody should read the install but not write its folder"
 
 # An X server of its own, open to the other user; then the window manager.
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
+start_bg Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_bg openbox >"$work/openbox.log" 2>&1
 wait_for 10 wm_running || fail "openbox did not start"
 
 # Starts the installed copy as nobody; sets $app and $main (its main window).
 start() {
-  setpriv --reuid=nobody --regid=nogroup --clear-groups \
+  start_bg setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
-    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$exe" >"$work/run$1.txt" 2>&1 &
-  app=$!
-  pids+=("$app")
-  main_found() { main=$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' 2>/dev/null | head -n1) && [[ -n "$main" ]]; }
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$exe" >"$work/run$1.txt" 2>&1
+  app=$bg_pid
+  main_found() { main=$(find_window '^Pelbrix v4\.0$') && [[ -n "$main" ]]; }
   wait_for 15 main_found || fail "run $1: the main window did not appear"
   # The splash screen holds input while it is shown (two seconds, 3.5 on some Saturdays).
-  splash_shown() { xdotool search --onlyvisible --name '^Form9$' >/dev/null 2>&1; }
-  splash_gone() { ! splash_shown; }
   # It comes at the main window's first activation and goes on its timer.
-  wait_for 4 splash_shown
-  wait_for 10 splash_gone || fail "run $1: the splash screen did not go: $(for w in $(xdotool search --pid "$app"); do echo "$w:$(xdotool getwindowname "$w"):$(xwininfo -id "$w" | awk '/Map State/ { print $3 }')"; done)"
+  wait_for 4 window_shown '^Form9$'
+  wait_for 10 window_gone '^Form9$' || fail "run $1: the splash screen did not go: $(for w in $(xdotool search --pid "$app"); do echo "$w:$(xdotool getwindowname "$w"):$(xwininfo -id "$w" | awk '/Map State/ { print $3 }')"; done)"
 }
 # A message box of Pelbrix's is a window titled "Pelbrix" (the X server is ours alone).
 no_message_box() {
   local box
-  box=$(xdotool search --onlyvisible --name '^Pelbrix$' 2>/dev/null | head -n1)
+  box=$(find_window '^Pelbrix$')
   [[ -z "$box" ]] || fail "run $1: a message box is shown: $(xwininfo -id "$box" | grep -E "geometry|Map State"; xprop -id "$box" WM_CLASS WM_WINDOW_ROLE _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR)"
 }
 # The outer frame's top-left corner, as "left top".
@@ -97,7 +71,6 @@ frame_corner() {
 close_main() {
   xdotool windowactivate --sync "$main" >/dev/null 2>&1
   xdotool key --clearmodifiers alt+F4
-  ended() { ! kill -0 "$app" 2>/dev/null; }
   if ! wait_for 10 ended; then
     no_message_box "$1"
     fail "run $1: Pelbrix did not end on closing its main window"

@@ -11,78 +11,48 @@ set -uo pipefail
 
 exe=${1:?usage: sni_e2e.sh path/to/pelbrix}
 here=$(cd "$(dirname "$0")" && pwd)
-[[ -n "${DISPLAY:-}" ]] || { echo "sni_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
-for tool in openbox xdotool xwininfo xprop dbus-daemon; do
-  command -v "$tool" >/dev/null || { echo "sni_e2e: $tool is missing (tools/setup --test)"; exit 1; }
-done
+name=sni_e2e
+source "$here/e2e_lib.sh"
+need_display
+need_tools openbox xdotool xwininfo xprop dbus-daemon
 py=/usr/bin/python3
 "$py" -c 'import dbus, gi' 2>/dev/null ||
   { echo "sni_e2e: python3-dbus or python3-gi is missing (tools/setup --test)"; exit 1; }
 
 work=$(mktemp -d)
-pids=()
 host=""
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "sni_e2e: FAIL: $*"
+fail_logs() {
   [[ -s "$work/out.txt" ]] && sed 's/^/pelbrix: /' "$work/out.txt"
   for log in "$work"/host*.txt; do [[ -s "$log" ]] && sed 's/^/host: /' "$log"; done
-  exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1 tries
-  shift
-  tries=$((limit * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 ask() { "$py" "$here/sni_host.py" call "$@"; }
 
 # A session bus of the test's own, ended by its PID with the rest.
-dbus-daemon --session --nofork --print-address=3 3>"$work/bus.txt" >/dev/null 2>&1 &
-pids+=($!)
+start_bg dbus-daemon --session --nofork --print-address=3 3>"$work/bus.txt" >/dev/null 2>&1
 wait_for 5 test -s "$work/bus.txt" || fail "the session bus did not start"
 DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus.txt")
 export DBUS_SESSION_BUS_ADDRESS
 unset QT_QPA_PLATFORM
 
 start_host() {
-  "$py" "$here/sni_host.py" serve >"$work/host$1.txt" 2>&1 &
-  host=$!
-  pids+=("$host")
+  start_bg "$py" "$here/sni_host.py" serve >"$work/host$1.txt" 2>&1
+  host=$bg_pid
   wait_for 5 ask Ping >/dev/null 2>&1 || fail "the test host did not come up"
 }
 
-openbox >"$work/openbox.txt" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
+start_openbox
 start_host 1
 
 # A copy of the program, so its settings file is new and lies in the temporary folder.
 cp "$exe" "$work/pelbrix"
-"$work/pelbrix" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=("$app")
+start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
+app=$bg_pid
 
 title='^Pelbrix v4\.0$'
-main_visible() { xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; }
-main_gone() { ! main_visible; }
+main_visible() { window_shown "$title"; }
 wait_for 15 main_visible || fail "the main window did not appear"
-main=$(xdotool search --onlyvisible --name "$title" | head -n1)
+main=$(find_window "$title")
 # Iconic: minimised, with its taskbar entry; a hidden window is withdrawn instead.
 main_iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
 
@@ -95,18 +65,10 @@ done
 echo "sni_e2e: the icon's images: $sizes"
 
 # The splash screen holds the main window modal for its first seconds.
-splash_gone() { ! xdotool search --onlyvisible --name '^Form9$' >/dev/null 2>&1; }
-wait_for 10 splash_gone || fail "the splash screen did not close"
+wait_for 10 window_gone '^Form9$' || fail "the splash screen did not close"
 sleep 0.5
 
-minimise() {
-  local _
-  for _ in 1 2 3; do
-    xdotool windowminimize "$main" || fail "could not minimise the main window"
-    wait_for 5 main_gone && return 0
-  done
-  fail "the minimised main window is still shown"
-}
+minimise() { minimise_until_gone "$main" "$title" "the minimised main window is still shown"; }
 
 minimise
 main_iconic && fail "minimising under a host left the window iconic on the taskbar"
@@ -136,7 +98,6 @@ echo "sni_e2e: a host that went gave the window back; without one minimising kep
 start_host 2
 wait_for 10 registered || fail "the icon did not register with the new host"
 ask Click Exit >/dev/null || fail "the host could not click Exit"
-ended() { ! kill -0 "$app" 2>/dev/null; }
 wait_for 10 ended || fail "Exit did not end Pelbrix"
 wait "$app"
 status=$?

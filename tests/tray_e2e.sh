@@ -8,56 +8,27 @@
 set -uo pipefail
 
 exe=${1:?usage: tray_e2e.sh path/to/pelbrix}
-[[ -n "${DISPLAY:-}" ]] || { echo "tray_e2e: no DISPLAY (run under xvfb-run)"; exit 1; }
-for tool in openbox trayer xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "tray_e2e: $tool is missing (tools/setup --test)"; exit 1; }
-done
+name=tray_e2e
+source "$(dirname "$0")/e2e_lib.sh"
+need_display
+need_tools openbox trayer xdotool xwininfo xprop
 
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "tray_e2e: FAIL: $*"
-  [[ -s "${work}/out.txt" ]] && sed 's/^/pelbrix: /' "${work}/out.txt"
-  exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1 tries
-  shift
-  tries=$((limit * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+fail_logs() { [[ -s "$work/out.txt" ]] && sed 's/^/pelbrix: /' "$work/out.txt"; }
 
 # The XEmbed tray, not a StatusNotifierItem host on a session bus.
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 unset QT_QPA_PLATFORM
 
-openbox >"$work/openbox.txt" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
+start_openbox
 
-panel_id() { xdotool search --onlyvisible --name '^panel$' 2>/dev/null | head -n1; }
+panel_id() { find_window '^panel$'; }
 panel_found() { [[ -n "$(panel_id)" ]]; }
 # The tray is started again should it not come up.
 for attempt in 1 2 3; do
-  trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
-    --transparent false >"$work/trayer.txt" 2>&1 &
-  tray=$!
-  pids+=("$tray")
+  start_bg trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+    --transparent false >"$work/trayer.txt" 2>&1
+  tray=$bg_pid
   wait_for 5 panel_found && break
   kill "${pids[-1]}" 2>/dev/null
   ((attempt < 3)) || fail "the tray did not appear: $(cat "$work/trayer.txt")"
@@ -65,13 +36,13 @@ done
 
 # A copy of the program, so its settings file is new and lies in the temporary folder.
 cp "$exe" "$work/pelbrix"
-"$work/pelbrix" >"$work/out.txt" 2>&1 &
-app=$!
-pids+=("$app")
+start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
+app=$bg_pid
 
-main_visible() { xdotool search --onlyvisible --name '^Pelbrix v4\.0$' >/dev/null 2>&1; }
+title='^Pelbrix v4\.0$'
+main_visible() { window_shown "$title"; }
 wait_for 15 main_visible || fail "the main window did not appear"
-main=$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | head -n1)
+main=$(find_window "$title")
 
 # The icon: a window the tray embedded, at least 16 pixels wide.
 icon_geometry() {
@@ -89,16 +60,7 @@ read -r ix iy < <(icon_geometry | awk -F+ '{ print $2 + 8, $3 + 8 }')
 # Let the splash screen (if any) go and the main window settle before minimising.
 sleep 1
 wait_for 15 main_visible || fail "the main window is not shown"
-main_gone() { ! main_visible; }
-hidden=0
-for _ in 1 2 3; do
-  xdotool windowminimize "$main" || fail "could not minimise the main window"
-  if wait_for 5 main_gone; then
-    hidden=1
-    break
-  fi
-done
-((hidden)) || fail "the minimised main window is still shown"
+minimise_until_gone "$main" "$title" "the minimised main window is still shown"
 kill -0 "$app" 2>/dev/null || fail "Pelbrix ended: $(cat "$work/out.txt")"
 
 # A modal window (the splash screen) holds back mouse input until it closes, so the
@@ -112,7 +74,7 @@ for _ in $(seq 20); do
   fi
 done
 ((restored)) || fail "a double-click on the icon did not bring the main window back"
-state=$(xwininfo -id "$(xdotool search --onlyvisible --name '^Pelbrix v4\.0$' | head -n1)" |
+state=$(xwininfo -id "$(find_window "$title")" |
   awk '/Map State/ { print $3 }')
 [[ "$state" == IsViewable ]] || fail "the main window is not viewable ($state)"
 
@@ -120,15 +82,7 @@ echo "tray_e2e: icon found at $ix,$iy; minimise hid the window; double-click res
 
 # The tray goes while the window is hidden: the window comes back.
 sleep 0.5
-hidden=0
-for _ in 1 2 3; do
-  xdotool windowminimize "$main" || fail "could not minimise the main window"
-  if wait_for 5 main_gone; then
-    hidden=1
-    break
-  fi
-done
-((hidden)) || fail "the minimised main window is still shown (second time)"
+minimise_until_gone "$main" "$title" "the minimised main window is still shown (second time)"
 kill "$tray"
 wait "$tray" 2>/dev/null
 wait_for 5 main_visible || fail "the window stayed hidden after the tray went"

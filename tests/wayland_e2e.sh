@@ -10,9 +10,9 @@ set -uo pipefail
 
 exe=${1:?usage: wayland_e2e.sh path/to/pelbrix}
 name=wayland_e2e
-for tool in sway swaymsg Xwayland setpriv python3; do
-  command -v "$tool" >/dev/null || { echo "$name: $tool is missing (tools/setup --test)"; exit 1; }
-done
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_cleanup_wait=1
+need_tools sway swaymsg Xwayland setpriv python3
 [[ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ||
   -n "$(find /usr/lib -path '*qt6/plugins/platforms/libqwayland-generic.so' -print -quit 2>/dev/null)" ]] ||
   { echo "$name: Qt's Wayland plugin is missing (qt6-wayland; tools/setup --test)"; exit 1; }
@@ -31,26 +31,8 @@ mkdir "$work/home" "$work/app"
 cp "$exe" "$work/app/pelbrix"
 [[ $(id -u) -eq 0 ]] && chown nobody:nogroup "$work/run" "$work/home" "$work/app" "$work/app/pelbrix"
 
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "$name: FAIL: $*"
+fail_logs() {
   for f in "$work"/*.txt; do [[ -s "$f" ]] && sed "s/^/$(basename "$f"): /" "$f" | tail -n 20; done
-  exit 1
-}
-wait_for() {
-  local tries=$(($1 * 10))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 base_env=(env -i HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PATH=/usr/bin:/bin
@@ -60,9 +42,8 @@ cat >"$work/sway.conf" <<EOF
 xwayland enable
 exec env > $work/home/session
 EOF
-"${as[@]}" "${base_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-  sway -c "$work/sway.conf" >"$work/sway.txt" 2>&1 &
-pids+=($!)
+start_bg "${as[@]}" "${base_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$work/sway.conf" >"$work/sway.txt" 2>&1
 wait_for 15 grep -q '^SWAYSOCK=' "$work/home/session" 2>/dev/null || fail "sway did not start"
 session() { sed -n "s/^$1=//p" "$work/home/session"; }
 wayland=$(session WAYLAND_DISPLAY)
@@ -90,9 +71,8 @@ walk(json.load(sys.stdin))' "$1"
 
 # Runs Pelbrix with the given extra environment; sets $app.
 start() {
-  "${as[@]}" "${base_env[@]}" "$@" "$work/app/pelbrix" >"$work/pelbrix.txt" 2>&1 &
-  app=$!
-  pids+=("$app")
+  start_bg "${as[@]}" "${base_env[@]}" "$@" "$work/app/pelbrix" >"$work/pelbrix.txt" 2>&1
+  app=$bg_pid
   main_up() { [[ $(windows_of "$app") == *'Pelbrix v4.0'* ]]; }
   wait_for 20 main_up || fail "the main window did not appear ($*): $(windows_of "$app")"
 }
@@ -101,7 +81,6 @@ start() {
 close_main() {
   only_main() { [[ $(windows_of "$app" | wc -l) -eq 1 ]]; }
   wait_for 10 only_main || fail "the splash screen did not go: $(windows_of "$app")"
-  ended() { ! kill -0 "$app" 2>/dev/null; }
   for _ in 1 2 3 4 5; do
     swaymsg_ "[pid=$app title=\"^Pelbrix v4.0\$\"] kill"
     wait_for 3 ended && break

@@ -15,45 +15,21 @@ exe=${1:?usage: settings_crash.sh pelbrix shim.so x11_window}
 shim=${2:?usage: settings_crash.sh pelbrix shim.so x11_window}
 x11_window=${3:?usage: settings_crash.sh pelbrix shim.so x11_window}
 max_runs=${SETTINGS_CRASH_MAX_RUNS:-30}
-[[ -n "${DISPLAY:-}" ]] || { echo "settings_crash: no DISPLAY (run under xvfb-run)"; exit 1; }
-for tool in openbox xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "settings_crash: $tool is missing (tools/setup --test)"; exit 1; }
-done
+name=settings_crash
+source "$(dirname "$0")/../e2e_lib.sh"
+# Polled finer than the other tests: twenty tries a second.
+e2e_polls_per_second=20
+e2e_poll_interval=0.05
+need_display
+need_tools openbox xdotool xprop
 
 # Beside the build, so the program can be hard-linked: its settings file follows the
 # name it was started under.
 work=$(mktemp -d "$(dirname "$exe")/settings-crash.XXXXXX")
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "settings_crash: FAIL: $*"
-  exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local tries=$(($1 * 20))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 unset QT_QPA_PLATFORM
-openbox >"$work/openbox.txt" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
+start_openbox
 
 # A file edited by hand: both passes change lines, add keys and sections, and must keep
 # the comment and the unknown section.
@@ -90,9 +66,8 @@ close_window() {  # pid title: asks the window to close, as its close box does
 # when the program has ended (killed or not); fails when it hangs.
 session() {
   local dir=$1 options=$2 app
-  "$dir/pelbrix" >"$dir/out.txt" 2>&1 &
-  app=$!
-  pids+=("$app")
+  start_bg "$dir/pelbrix" >"$dir/out.txt" 2>&1
+  app=$bg_pid
   disown "$app"  # a kill is what this test is for; the shell need not announce it
   # The splash screen shows when the main window is first activated, once all windows
   # (and so all of start-up's reads) are done.
