@@ -4,10 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <random>
-#include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
@@ -89,12 +87,6 @@ int createUniqueFile(std::string& pathTemplate) {
   }
   errno = EEXIST;
   return -1;
-}
-
-std::string resolvedPath(const std::string& path) {
-  std::error_code ec;
-  const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
-  return ec ? path : resolved.string();
 }
 
 }  // namespace pelbrix

@@ -15,9 +15,6 @@ double parseCDecimal(const std::string& text);
 // opens it for writing. Returns its descriptor, or -1 with errno set.
 int createUniqueFile(std::string& pathTemplate);
 
-// `path` with every symbolic link resolved, or `path` itself when that fails.
-std::string resolvedPath(const std::string& path);
-
 // The running executable's full path.
 std::string executablePath();
 
