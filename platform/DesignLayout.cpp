@@ -207,8 +207,12 @@ void setDesignClientSize(QWidget* window, QSize size, WindowSizing sizing) {
   window->setProperty(kSizing, static_cast<int>(sizing));
 }
 
+bool isLaidOut(const QWidget* window) {
+  return window->property(kLaidOut).toBool();
+}
+
 void layOutFromDesign(QWidget* window) {
-  if (window->property(kLaidOut).toBool()) return;
+  if (isLaidOut(window)) return;
   window->setProperty(kLaidOut, true);
   window->ensurePolished();
   const double scale = designScale(window->font());

@@ -41,5 +41,6 @@ void setDesignClientSize(QWidget* window, QSize size, WindowSizing sizing = Wind
 // Lays the window out at its font, the first time only; later calls do nothing. It can run
 // at construction or when the window is first shown.
 void layOutFromDesign(QWidget* window);
+bool isLaidOut(const QWidget* window);
 
 }  // namespace pelbrix

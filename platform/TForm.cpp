@@ -22,6 +22,10 @@ TForm::TForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TForm::ensureLaidOut() {
+  if (!isLaidOut(this)) layOut();
+}
+
+void TForm::layOut() {
   layOutFromDesign(this);
 }
 

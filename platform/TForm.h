@@ -34,6 +34,9 @@ class TForm : public QDialog {
   void done(int result) override;
 
  protected:
+  // The one layout pass ensureLaidOut runs: the design's, unless a form has more to do.
+  virtual void layOut();
+
   // Runs on every close, before the form is hidden.
   virtual void FormClose() {}
 

@@ -7,6 +7,7 @@
 #include "core/ErrorReport.h"
 #include "core/SettingsStore.h"
 #include "platform/Controls.h"
+#include "platform/DesignLayout.h"
 
 namespace pelbrix {
 
@@ -36,10 +37,11 @@ constexpr const char* kMultipleLabels[4][8] = {
 };
 constexpr int kDesignMode = 4;  // the design captions are those of "Rate of Pressure"
 
+// Before the window is laid out a label only takes its text: the layout measures it.
 void setLabels(QLabel* const* labels, const char* const* texts, int count) {
   for (int k = 0; k < count; ++k) {
     labels[k]->setText(QObject::tr(texts[k]));
-    labels[k]->adjustSize();
+    if (isLaidOut(labels[k]->window())) labels[k]->adjustSize();
   }
 }
 
@@ -89,7 +91,6 @@ TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
   connect(Button2, &QPushButton::clicked, this, &TBRate::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TBRate::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TBRate::Button4Click);
-  ensureLaidOut();
 
   FormCreate();
 }
@@ -105,6 +106,24 @@ void TBRate::FormCreate() {
   for (std::size_t k = 0; k < radios.size(); ++k) {
     const bool designChecked = k == 3 || k == 7;
     setRadioChecked(radios[k], ini.ReadBool(kSection, kRadioKeys[k], designChecked));
+  }
+}
+
+void TBRate::layOut() {
+  // The window is laid out with the design's captions, where a window laid out when it was
+  // created stands, and the captions of the modes chosen since (the stored ones) then take
+  // their places, each at its own size, as a Solve For button's do.
+  QLabel* const labels[] = {Label1, Label2, Label3, Label4,  Label5,  Label6,
+                            Label7, Label8, Label9, Label10, Label11, Label12};
+  QStringList chosen;
+  for (const QLabel* label : labels) chosen << label->text();
+  relabelSingle(kDesignMode);
+  relabelMultiple(kDesignMode);
+  layOutFromDesign(this);
+  for (int k = 0; k < chosen.size(); ++k) {
+    if (labels[k]->text() == chosen[k]) continue;
+    labels[k]->setText(chosen[k]);
+    labels[k]->adjustSize();
   }
 }
 

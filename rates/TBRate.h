@@ -40,6 +40,9 @@ class TBRate : public RateWindow {
   void Button3Click();
   void Button4Click();
 
+ protected:
+  void layOut() override;
+
  private:
   // A Solve For button's choice: the page's labels and its mode follow.
   void chooseSingle(std::int16_t mode);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QTest>
 #include <memory>
 #include <sstream>
@@ -177,6 +178,32 @@ TEST_F(BoyleRate, StoredChoicesRunTheButtonsHandlers) {
   EXPECT_FALSE(f.RadioButton6->isChecked());
   EXPECT_EQ(f.MultipleMode, 3);
   EXPECT_EQ(multipleLabels()[7], "Calculated: Rate of Volume 2");
+}
+
+// The window is laid out when it is first shown, after the stored modes relabelled it: it
+// must stand as a window laid out with the design's captions and relabelled afterwards.
+TEST_F(BoyleRate, StoredModesLookAsModesChosenAfterTheWindowWasShown) {
+  const auto geometries = [](TBRate& f) {
+    f.CentreOverMainForm();
+    f.show();
+    QApplication::processEvents();
+    std::vector<QRect> out{QRect(QPoint(), f.size())};
+    for (const QWidget* w : f.findChildren<QWidget*>()) out.push_back(w->geometry());
+    f.hide();
+    return out;
+  };
+  TBRate& stored = open("[BoyleTrend]\nVolumeS=1\nRoPS=0\nRoVM=1\nRoPM=0\n");
+  EXPECT_EQ(stored.Label4->text(), "Calculated: Volume");
+  EXPECT_EQ(stored.Label12->text(), "Calculated: Rate of Volume 2");
+  const std::vector<QRect> laidOutAfter = geometries(stored);
+
+  test::TempSettings fresh;
+  TBRate chosen(fresh.store, errors);
+  chosen.CentreOverMainForm();
+  chosen.RadioButton1->click();
+  chosen.RadioButton7->click();
+  EXPECT_EQ(texts({chosen.Label4, chosen.Label12}), texts({stored.Label4, stored.Label12}));
+  EXPECT_EQ(geometries(chosen), laidOutAfter);
 }
 
 TEST_F(BoyleRate, LaterTrueKeyWinsOverAnEarlierOne) {
