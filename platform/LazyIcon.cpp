@@ -1,7 +1,9 @@
 #include "platform/LazyIcon.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -73,7 +75,14 @@ class LazyIconEngine : public QIconEngine {
 
   QPixmap load(int side) {
     auto it = loaded_.find(side);
-    if (it == loaded_.end()) it = loaded_.emplace(side, QPixmap(pattern_.arg(side))).first;
+    if (it == loaded_.end()) {
+      // Read as the format the name gives: asked to detect it, Qt would first load every
+      // image plugin installed to ask whether one of them reads the file.
+      const QString file = pattern_.arg(side);
+      QImageReader reader(file, QFileInfo(file).suffix().toLower().toLatin1());
+      reader.setAutoDetectImageFormat(false);
+      it = loaded_.emplace(side, QPixmap::fromImage(reader.read())).first;
+    }
     return it->second;
   }
 
