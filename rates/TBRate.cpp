@@ -110,9 +110,9 @@ void TBRate::FormCreate() {
 }
 
 void TBRate::layOut() {
-  // The window is laid out with the design's captions, where a window laid out when it was
-  // created stands, and the captions of the modes chosen since (the stored ones) then take
-  // their places, each at its own size, as a Solve For button's do.
+  // Laid out with the design's captions, the window stands where one laid out at creation
+  // stands; the captions of the modes chosen since (the stored ones) then take their places,
+  // each at its own size, as a Solve For button's do.
   QLabel* const labels[] = {Label1, Label2, Label3, Label4,  Label5,  Label6,
                             Label7, Label8, Label9, Label10, Label11, Label12};
   QStringList chosen;
