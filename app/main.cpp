@@ -11,8 +11,8 @@
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
 #include "core/System.h"
-#include "platform/LazyIcon.h"
 #include "platform/Help.h"
+#include "platform/LazyIcon.h"
 #include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 
@@ -41,10 +41,12 @@ QIcon applicationIcon() {
 // there too and the user has chosen no platform, run on it; Wayland stays the fallback
 // should the X display not answer. With Wayland alone, Qt runs natively.
 void preferXWayland() {
+#if defined(Q_OS_LINUX)
   if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
   if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
     return;
   qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+#endif
 }
 
 }  // namespace
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
   // Beside the executable, or for an installed copy the user cannot write there, in the
   // user's configuration folder; looked at afresh at every load and save pass.
   pelbrix::SettingsStore settings(pelbrix::settingsPathRule(&pelbrix::executablePath), messages);
+  int status = EXIT_FAILURE;
   try {
     app.SetTitle(QStringLiteral("Pelbrix"));
     // The launcher's name: the Wayland app id, so docks match the window to its launcher.
@@ -71,9 +74,11 @@ int main(int argc, char** argv) {
     const pelbrix::Application windows(
         {settings, notifyArea, messages, help, &QDateTime::currentDateTime},
         [](pelbrix::TMain& main) { main.show(); });
-    app.exec();
+    status = app.exec();
   } catch (const std::exception& e) {
+    // The program ended on a failure: say so on the screen and in the exit status.
     messages.ShowException(QString::fromUtf8(e.what()));
+    status = EXIT_FAILURE;
   }
-  return 0;
+  return status;
 }

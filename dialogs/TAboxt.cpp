@@ -1,5 +1,6 @@
 #include "dialogs/TAboxt.h"
 
+#include "pelbrix/Version.h"
 #include "platform/Controls.h"
 
 namespace pelbrix {

@@ -1,10 +1,13 @@
 #include "platform/NotifyArea.h"
 
 #include <QCoreApplication>
+#include <QMenu>
+#include <QtGlobal>
+#if QT_CONFIG(dbus)
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusServiceWatcher>
-#include <QMenu>
+#endif
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -43,6 +46,7 @@ bool MessageWindow::event(QEvent* event) {
 // ---- the desktop's notification area ----
 
 namespace {
+#if QT_CONFIG(dbus)
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 
@@ -54,6 +58,11 @@ bool statusNotifierHostRegistered() {
   QDBusInterface watcher(kWatcherService, kWatcherPath, kWatcherService, bus);
   return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
 }
+#else
+bool statusNotifierHostRegistered() {
+  return false;
+}
+#endif
 
 // Says when the hosts may have changed: a StatusNotifierItem watcher that comes, goes or
 // reports a host coming or going; for an XEmbed tray, which says nothing when it goes, a
@@ -65,6 +74,7 @@ class HostWatch : public QObject {
     poll.setInterval(500);
     connect(&poll, &QTimer::timeout, this, &HostWatch::hostsChanged);
     if (kind != QtNotifyArea::Kind::StatusNotifierItem) return;
+#if QT_CONFIG(dbus)
     QDBusConnection bus = QDBusConnection::sessionBus();
     auto* watcher = new QDBusServiceWatcher(kWatcherService, bus,
                                             QDBusServiceWatcher::WatchForOwnerChange, this);
@@ -74,11 +84,14 @@ class HostWatch : public QObject {
                 QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostsChanged()));
     bus.connect(kWatcherService, kWatcherPath, kWatcherService,
                 QStringLiteral("StatusNotifierHostUnregistered"), this, SLOT(hostsChanged()));
+#endif
   }
   QTimer poll;
 
  public Q_SLOTS:
-  void hostsChanged() { changed_(); }
+  void hostsChanged() {
+    changed_();
+  }
 
  private:
   std::function<void()> changed_;
@@ -98,7 +111,11 @@ QtNotifyArea::Kind QtNotifyArea::kind() {
   if (!watch_) {
     // Qt makes the same choice once per process, when its first tray icon is made, and
     // keeps it; this runs just before that.
+#if defined(Q_OS_WIN)
+    kind_ = Kind::Shell;
+#else
     kind_ = statusNotifierHostRegistered() ? Kind::StatusNotifierItem : Kind::XEmbed;
+#endif
     hostRegistered_ = kind_ == Kind::StatusNotifierItem;
     watch_ = std::make_unique<HostWatch>(kind_, [this] { hostsChanged(); });
   }
@@ -109,9 +126,19 @@ bool QtNotifyArea::hostShowsAnIcon() const {
   if (!watch_) return false;
   for (const auto& [key, entry] : icons_) {
     if (!entry->icon->isVisible()) continue;
-    // An XEmbed icon has a place on the screen only while a tray has embedded it.
-    if (kind_ == Kind::StatusNotifierItem ? hostRegistered_ : !entry->icon->geometry().isEmpty())
-      return true;
+    switch (kind_) {
+      case Kind::StatusNotifierItem:
+        if (hostRegistered_) return true;
+        break;
+      case Kind::XEmbed:
+        // An XEmbed icon has a place on the screen only while a tray has embedded it.
+        if (!entry->icon->geometry().isEmpty()) return true;
+        break;
+      case Kind::Shell:
+        // The shell keeps its icons while it runs, and Qt adds them again when it restarts.
+        if (QSystemTrayIcon::isSystemTrayAvailable()) return true;
+        break;
+    }
   }
   return false;
 }
@@ -145,7 +172,9 @@ void QtNotifyArea::hostsChanged() {
 // Qt reports activations, not the button presses and releases the component decodes;
 // each one becomes the notifications a shell would have sent for it.
 //
-// XEmbed tray (Qt sees the presses on the window the tray embedded):
+// XEmbed tray (Qt sees the presses on the window the tray embedded), and the Windows shell
+// (Qt reports the left click at its release, a double-click, and the menu request at the
+// right button's release; the notifications below are those the shell sent in that order):
 //   Trigger (left press)       -> WM_LBUTTONDOWN, WM_LBUTTONUP
 //   DoubleClick (left)         -> WM_LBUTTONDBLCLK, WM_LBUTTONUP
 //   Context (right press)      -> WM_RBUTTONDOWN, WM_RBUTTONUP

@@ -105,8 +105,9 @@ class QtNotifyArea : public NotifyArea {
  public:
   // An XEmbed tray embeds a window of ours and reports presses and double-clicks; a
   // StatusNotifierItem host (KDE Plasma, GNOME's AppIndicator extension, waybar) draws the
-  // icon itself and reports activations and menu requests over D-Bus.
-  enum class Kind { XEmbed, StatusNotifierItem };
+  // icon itself and reports activations and menu requests over D-Bus; the Windows shell
+  // shows the icon and reports its clicks.
+  enum class Kind { XEmbed, StatusNotifierItem, Shell };
 
   QtNotifyArea();
   ~QtNotifyArea() override;

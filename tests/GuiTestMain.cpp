@@ -9,9 +9,11 @@
 
 int main(int argc, char** argv) {
   // Test discovery runs the binary without the tests' environment.
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Wine does not hand a Windows program variables whose names begin with QT_, so under
+  // Wine this default is what sets the platform.
+  if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
-    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
   testing::InitGoogleTest(&argc, argv);
   pelbrix::TApplication app(argc, argv, pelbrix::test::applicationMessages());
   app.SetTitle(QStringLiteral("Pelbrix"));
