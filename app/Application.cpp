@@ -40,7 +40,7 @@ Application::Application(const Services& services, const std::function<void(TMai
   Form9 = create<TForm9>(settings, services_.clock);
   BRate = create<TBRate>(settings, errors());
   Aboxt = create<TAboxt>();
-  CHRate = create<TCHRate>(errors());
+  CHRate = create<TCHRate>(settings, errors());
   // F1 in any window opens the guide at that window's section.
   for (const std::unique_ptr<QWidget>& window : windows_)
     installHelpKey(window.get(), services_.help, services_.messages);

@@ -5,13 +5,15 @@
 // A calculation tests its input fields for empty text first (all of them), then for a
 // value of 0 (all of them), so every divisor is non-zero; negative values are accepted.
 // Formulas run on extended-precision intermediates and hand the extended value to the
-// result text unrounded.
+// result text unrounded. Texts are read with '.' or the desktop's `decimalSeparator` as the
+// decimal point.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/ErrorReport.h"
+#include "core/Working.h"
 
 namespace pelbrix {
 
@@ -23,35 +25,44 @@ enum class BoyleRateMode : std::int16_t {
   RateOfPressure = 4,
 };
 
-// Volume, pressure or one of the rates from the other three quantities of one state,
-// x1..x3 in field order under the mode's labels.
-long double singleRate(BoyleRateMode mode, double x1, double x2, double x3);
+// Volume, pressure or one of the rates from the other three quantities of one state, over
+// the fields 1..3 under the mode's labels.
+const Formula<3>& boyleSingleRateFormula(BoyleRateMode mode);
+// A quantity of state 2 from the seven others, over the fields 5..11 under the mode's labels.
+const Formula<7>& boyleMultipleRateFormula(BoyleRateMode mode);
 
-// A quantity of state 2 from the seven others, x[0]..x[6] being the fields 5..11 in
-// order under the mode's labels.
-long double multipleRate(BoyleRateMode mode, const std::array<double, 7>& x);
-
+// The outcome of either rate window's calculation.
 struct RateOutcome {
   ErrorDialog error = ErrorDialog::None;
   long double value = 0;  // meaningful when error is None
+  int field = -1;         // the input field the error is about, -1 when none is
 
   bool ok() const { return error == ErrorDialog::None; }
 };
 
-template <std::size_t N>
-bool anyZero(const std::array<double, N>& values) {
-  for (double v : values)
-    if (v == 0) return true;
-  return false;
-}
-
 // The whole check sequence and formula in one step.
-RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>& fields);
-RateOutcome solveMultipleRate(BoyleRateMode mode, const std::array<std::string, 7>& fields);
+RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>& fields,
+                            std::string_view decimalSeparator = ".");
+RateOutcome solveMultipleRate(BoyleRateMode mode, const std::array<std::string, 7>& fields,
+                              std::string_view decimalSeparator = ".");
 
-// The rate calculator's result text: 6 significant digits, at least 4 exponent digits.
+// The rate calculators' result text: 6 significant digits, at least 4 exponent digits.
 std::string rateText(long double value, std::string_view decimalSeparator = ".");
 inline constexpr int kRatePrecision = 6;
 inline constexpr int kRateExponentDigits = 4;
+
+// The working behind each page's answer (Working.h); "" when the calculation fails.
+std::string singleRateWorking(BoyleRateMode mode, const std::array<std::string, 3>& fields,
+                              std::string_view decimalSeparator = ".");
+std::string multipleRateWorking(BoyleRateMode mode, const std::array<std::string, 7>& fields,
+                                std::string_view decimalSeparator = ".");
+
+// A rate window's working from its formula, the fields as read and the outcome.
+template <std::size_t N>
+std::string rateWorking(const Formula<N>& formula, const std::array<double, N>& values,
+                        const RateOutcome& outcome, std::string_view decimalSeparator) {
+  if (!outcome.ok()) return {};
+  return workingText(formula, values, rateText(outcome.value, decimalSeparator), decimalSeparator);
+}
 
 }  // namespace pelbrix

@@ -20,7 +20,15 @@ bool isDigit(char c) {
 
 }  // namespace
 
-double parseNumber(std::string_view text) {
+double parseNumber(std::string_view text, std::string_view decimalSeparator) {
+  // A separator that could be part of a number some other way is never taken for the point.
+  if (decimalSeparator.empty() ||
+      decimalSeparator.find_first_of("0123456789+-eE \t\n\v\f\r") != std::string_view::npos)
+    decimalSeparator = ".";
+  const auto pointLength = [&](std::size_t at) -> std::size_t {
+    if (at < text.size() && text[at] == '.') return 1;
+    return text.substr(at).starts_with(decimalSeparator) ? decimalSeparator.size() : 0;
+  };
   std::size_t i = 0;
   const std::size_t n = text.size();
   while (i < n && isBlank(text[i])) ++i;
@@ -28,8 +36,11 @@ double parseNumber(std::string_view text) {
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
   while (i < n && isDigit(text[i])) ++i, ++digits;
-  if (i < n && text[i] == '.') {
-    ++i;
+  std::size_t point = n, pointEnd = n;  // where the decimal point is, if any
+  if (const std::size_t length = pointLength(i)) {
+    point = i;
+    i += length;
+    pointEnd = i;
     while (i < n && isDigit(text[i])) ++i, ++digits;
   }
   if (digits == 0) return 0.0;
@@ -43,8 +54,15 @@ double parseNumber(std::string_view text) {
     }
   }
   // Only the prefix checked above reaches strtod, so its own extensions (inf, nan, hex)
-  // never apply; a copy also guarantees the terminator strtod needs.
-  const std::string prefix(text.substr(start, end - start));
+  // never apply; a copy also guarantees the terminator strtod needs, and writes the
+  // desktop's separator as the point strtod reads.
+  std::string prefix;
+  if (point < end) {
+    prefix.append(text.substr(start, point - start)).append(".");
+    prefix.append(text.substr(pointEnd, end - pointEnd));
+  } else {
+    prefix.append(text.substr(start, end - start));
+  }
   return parseCDecimal(prefix);
 }
 
@@ -161,6 +179,19 @@ std::string formatGeneral(long double value, int precision, int minExponentDigit
   if (static_cast<int>(expDigits.size()) < minExponentDigits)
     expDigits.insert(0, static_cast<std::size_t>(minExponentDigits) - expDigits.size(), '0');
   return out + expDigits;
+}
+
+std::string exactText(double value, std::string_view decimalSeparator) {
+  if (!std::isfinite(value) || value == 0) return formatGeneral(value, 1, 0, decimalSeparator);
+  int precision = 1;
+  while (precision < 17 && parseNumber(formatGeneral(value, precision, 0)) != value) ++precision;
+  // 1000000 rather than 1E6: the integer part is written out while 17 digits hold it.
+  const double magnitude = std::fabs(value);
+  if (magnitude >= 1) {
+    const int integerDigits = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    if (integerDigits > precision && integerDigits <= 17) precision = integerDigits;
+  }
+  return formatGeneral(value, precision, 0, decimalSeparator);
 }
 
 }  // namespace pelbrix

@@ -17,14 +17,14 @@ float roundToSingle(long double value) {
   return static_cast<float>(value);
 }
 
-float celsiusToKelvin(std::string_view celsiusText) {
-  const float celsius = roundToSingle(parseNumber(celsiusText));
+float celsiusToKelvin(std::string_view celsiusText, std::string_view decimalSeparator) {
+  const float celsius = roundToSingle(parseNumber(celsiusText, decimalSeparator));
   // The sum is formed in extended precision and rounded to a float once.
   return roundToSingle(static_cast<long double>(celsius) + kKelvinOffset);
 }
 
-float kelvinToCelsius(std::string_view kelvinText) {
-  const float kelvin = roundToSingle(parseNumber(kelvinText));
+float kelvinToCelsius(std::string_view kelvinText, std::string_view decimalSeparator) {
+  const float kelvin = roundToSingle(parseNumber(kelvinText, decimalSeparator));
   return roundToSingle(static_cast<long double>(kelvin) - kKelvinOffset);
 }
 
@@ -32,11 +32,26 @@ std::string temperatureText(float value, std::string_view decimalSeparator) {
   return formatGeneral(value, kTemperatureDigits, 0, decimalSeparator);
 }
 
-TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input) {
+TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input,
+                                      std::string_view decimalSeparator) {
   if (anyFieldEmpty(std::array{input})) return {ErrorDialog::NotEnoughData, 0};
   return {ErrorDialog::None, direction == TemperatureDirection::CelsiusToKelvin
-                                 ? celsiusToKelvin(input)
-                                 : kelvinToCelsius(input)};
+                                 ? celsiusToKelvin(input, decimalSeparator)
+                                 : kelvinToCelsius(input, decimalSeparator)};
+}
+
+std::string conversionWorking(TemperatureDirection direction, const std::string& input,
+                              std::string_view decimalSeparator) {
+  const TemperatureOutcome outcome = convertTemperature(direction, input, decimalSeparator);
+  if (!outcome.ok()) return {};
+  // The offset is the double 273.15, written with the desktop's separator like the numbers.
+  const std::string offset = exactText(kKelvinOffset, decimalSeparator);
+  const std::string read = exactText(parseNumber(input, decimalSeparator), decimalSeparator);
+  const std::string number = read.starts_with('-') ? "(" + read + ")" : read;
+  const std::string result = temperatureText(outcome.value, decimalSeparator);
+  if (direction == TemperatureDirection::CelsiusToKelvin)
+    return "T(K) = T(°C) + " + offset + " = " + number + " + " + offset + " = " + result;
+  return "T(°C) = T(K) − " + offset + " = " + number + " − " + offset + " = " + result;
 }
 
 }  // namespace pelbrix

@@ -19,8 +19,9 @@ inline constexpr double kKelvinOffset = 273.15;
 // infinities rather than relying on an out-of-range conversion.
 float roundToSingle(long double value);
 
-float celsiusToKelvin(std::string_view celsiusText);
-float kelvinToCelsius(std::string_view kelvinText);
+// The text is read with '.' or the desktop's `decimalSeparator` as the decimal point.
+float celsiusToKelvin(std::string_view celsiusText, std::string_view decimalSeparator = ".");
+float kelvinToCelsius(std::string_view kelvinText, std::string_view decimalSeparator = ".");
 
 inline constexpr int kTemperatureDigits = 15;
 
@@ -38,6 +39,12 @@ struct TemperatureOutcome {
 
 // The converter's one check and conversion: an empty input field is Error #1; any other
 // text converts (a blank one as 0).
-TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input);
+TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input,
+                                      std::string_view decimalSeparator = ".");
+
+// The working behind a conversion, "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.149993896484",
+// with the number as read and the result as written; "" when the conversion fails.
+std::string conversionWorking(TemperatureDirection direction, const std::string& input,
+                              std::string_view decimalSeparator = ".");
 
 }  // namespace pelbrix

@@ -1,5 +1,7 @@
 #include "dialogs/TTempConv.h"
 
+#include <array>
+
 #include "core/ErrorReport.h"
 #include "core/TempConversion.h"
 #include "platform/Controls.h"
@@ -54,14 +56,17 @@ void TTempConv::Button1Click() {
   const bool toKelvin = RadioButton1->isChecked();
   QLineEdit* from = toKelvin ? Edit1 : Edit2;
   QLineEdit* to = toKelvin ? Edit2 : Edit1;
-  const TemperatureOutcome outcome = convertTemperature(
-      toKelvin ? TemperatureDirection::CelsiusToKelvin : TemperatureDirection::KelvinToCelsius,
-      fieldText(from));
+  const TemperatureDirection direction =
+      toKelvin ? TemperatureDirection::CelsiusToKelvin : TemperatureDirection::KelvinToCelsius;
+  const std::string input = fieldText(from);
+  const std::string point = desktopDecimalPoint();
+  const TemperatureOutcome outcome = convertTemperature(direction, input, point);
   if (!outcome.ok()) {
-    errors_.show(outcome.error);
+    reportError(errors_, outcome.error, 0, std::array{from});  // the field it read
     return;
   }
-  writeResult(to, QString::fromStdString(temperatureText(outcome.value, desktopDecimalPoint())));
+  writeResult(to, QString::fromStdString(temperatureText(outcome.value, point)),
+              QString::fromStdString(conversionWorking(direction, input, point)));
 }
 
 }  // namespace pelbrix

@@ -1,5 +1,7 @@
 #include "laws/LawPages.h"
 
+#include <array>
+
 #include "core/ErrorReport.h"
 #include "core/GasLaws.h"
 #include "platform/Controls.h"
@@ -38,12 +40,25 @@ QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name
   return group;
 }
 
-void setResult(ErrorPresenter& errors, QLineEdit* target, const Outcome& outcome) {
+// Writes the result and its working, or shows the dialog of the check that failed with the
+// focus then on the input field it is about.
+template <std::size_t N>
+void setResult(ErrorPresenter& errors, const Outcome& outcome,
+               const std::array<QLineEdit*, N>& inputs, QLineEdit* target,
+               const std::string& working) {
   if (!outcome.ok()) {
-    errors.show(outcome.error);
+    reportError(errors, outcome.error, outcome.field, inputs);
     return;
   }
-  writeResult(target, QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())));
+  writeResult(target, QString::fromStdString(lawText(outcome.value, desktopDecimalPoint())),
+              QString::fromStdString(working));
+}
+
+template <std::size_t N>
+std::array<std::string, N> textsOf(const std::array<QLineEdit*, N>& inputs) {
+  std::array<std::string, N> texts;
+  for (std::size_t k = 0; k < N; ++k) texts[k] = fieldText(inputs[k]);
+  return texts;
 }
 
 void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
@@ -101,11 +116,16 @@ void TBoylePage::RadioButton2Click() {
 
 void TBoylePage::Button1Click() {
   // Both modes share one formula: the sought quantity always stands in the same place.
-  setResult(errors_, Edit4, solveBoyle({fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)}));
+  const std::array inputs{Edit1, Edit2, Edit3};
+  const auto fields = textsOf(inputs);
+  const std::string point = desktopDecimalPoint();
+  const BoyleMode mode =
+      RadioButton1->isChecked() ? BoyleMode::FindVolume : BoyleMode::FindPressure;
+  setResult(errors_, solveBoyle(fields, point), inputs, Edit4, boyleWorking(mode, fields, point));
 }
 
 void TBoylePage::Button2Click() {
-  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4}) e->setText(QString());
+  clearFields({Edit1, Edit2, Edit3, Edit4});
 }
 
 TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
@@ -129,6 +149,8 @@ TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
   RadioButton3 = radios[0];
   RadioButton4 = radios[1];
   RadioButton3->setChecked(true);
+  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
+                         charlesFormula(CharlesMode::FindVolume).inputs);
   chainTabOrder({Edit5, Edit6, Edit7, Button3, Edit8, RadioButton3, RadioButton4, Button4});
 
   onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
@@ -140,18 +162,28 @@ TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
 
 void TCharlesPage::RadioButton3Click() {
   setLabels({{Label5, "Volume 1:"}, {Label6, "Temperature 1:"}, {Label7, "Temperature 2:"}});
+  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
+                         charlesFormula(CharlesMode::FindVolume).inputs);
 }
 
 void TCharlesPage::RadioButton4Click() {
   setLabels({{Label5, "Temperature 1:"}, {Label6, "Volume 1:"}, {Label7, "Volume 2:"}});
+  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
+                         charlesFormula(CharlesMode::FindTemperature).inputs);
 }
 
 void TCharlesPage::Button3Click() {
-  setResult(errors_, Edit8, solveCharles({fieldText(Edit5), fieldText(Edit6), fieldText(Edit7)}));
+  const std::array inputs{Edit5, Edit6, Edit7};
+  const auto fields = textsOf(inputs);
+  const std::string point = desktopDecimalPoint();
+  const CharlesMode mode =
+      RadioButton3->isChecked() ? CharlesMode::FindVolume : CharlesMode::FindTemperature;
+  setResult(errors_, solveCharles(fields, point), inputs, Edit8,
+            charlesWorking(mode, fields, point));
 }
 
 void TCharlesPage::Button4Click() {
-  for (QLineEdit* e : {Edit5, Edit6, Edit7, Edit8}) e->setText(QString());
+  clearFields({Edit5, Edit6, Edit7, Edit8});
 }
 
 TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
@@ -182,6 +214,8 @@ TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
   RadioButton8 = radios[1];
   RadioButton9 = radios[2];
   RadioButton7->setChecked(true);
+  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
+                         combinedFormula(ComboMode::FindVolume).inputs);
   chainTabOrder({Edit13, Edit14, Edit15, Edit16, Edit17, Button7, Edit18, RadioButton7,
                  RadioButton8, RadioButton9, Button8});
 
@@ -199,6 +233,8 @@ void TComboPage::RadioButton7Click() {
              {Label15, "Pressure 2:"},
              {Label16, "Temperature 1:"},
              {Label17, "Temperature 2:"}});
+  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
+                         combinedFormula(ComboMode::FindVolume).inputs);
 }
 
 void TComboPage::RadioButton8Click() {
@@ -207,6 +243,8 @@ void TComboPage::RadioButton8Click() {
              {Label15, "Volume 2:"},
              {Label16, "Temperature 1:"},
              {Label17, "Temperature 2:"}});
+  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
+                         combinedFormula(ComboMode::FindPressure).inputs);
 }
 
 void TComboPage::RadioButton9Click() {
@@ -215,6 +253,8 @@ void TComboPage::RadioButton9Click() {
              {Label15, "Volume 2:"},
              {Label16, "Pressure 1:"},
              {Label17, "Pressure 2:"}});
+  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
+                         combinedFormula(ComboMode::FindTemperature).inputs);
 }
 
 void TComboPage::Button7Click() {
@@ -222,13 +262,15 @@ void TComboPage::Button7Click() {
   const ComboMode mode = RadioButton7->isChecked()   ? ComboMode::FindVolume
                          : RadioButton8->isChecked() ? ComboMode::FindPressure
                                                      : ComboMode::FindTemperature;
-  setResult(errors_, Edit18,
-            solveCombined(mode, {fieldText(Edit13), fieldText(Edit14), fieldText(Edit15),
-                                 fieldText(Edit16), fieldText(Edit17)}));
+  const std::array inputs{Edit13, Edit14, Edit15, Edit16, Edit17};
+  const auto fields = textsOf(inputs);
+  const std::string point = desktopDecimalPoint();
+  setResult(errors_, solveCombined(mode, fields, point), inputs, Edit18,
+            combinedWorking(mode, fields, point));
 }
 
 void TComboPage::Button8Click() {
-  for (QLineEdit* e : {Edit13, Edit14, Edit15, Edit16, Edit17, Edit18}) e->setText(QString());
+  clearFields({Edit13, Edit14, Edit15, Edit16, Edit17, Edit18});
 }
 
 TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent) : QWidget(parent) {

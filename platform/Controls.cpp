@@ -128,9 +128,49 @@ QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, i
   return label;
 }
 
-void writeResult(QLineEdit* field, const QString& text) {
+namespace {
+const char kDropsWorkingProperty[] = "pelbrixDropsWorking";
+
+void setWorking(QLineEdit* field, const QString& working) {
+  field->setToolTip(working);
+  field->setAccessibleDescription(working);
+}
+}  // namespace
+
+void writeResult(QLineEdit* field, const QString& text, const QString& working) {
   field->setText(text);
   field->setCursorPosition(0);
+  setWorking(field, working);
+  if (!field->property(kDropsWorkingProperty).toBool()) {
+    field->setProperty(kDropsWorkingProperty, true);
+    QObject::connect(field, &QLineEdit::textEdited, field,
+                     [field] { setWorking(field, QString()); });
+  }
+}
+
+void clearFields(std::initializer_list<QLineEdit*> fields) {
+  for (QLineEdit* field : fields) {
+    field->setText(QString());
+    setWorking(field, QString());
+  }
+}
+
+void reportError(ErrorPresenter& errors, ErrorDialog which, int field,
+                 std::span<QLineEdit* const> fields) {
+  errors.show(which);
+  if (field < 0 || static_cast<std::size_t>(field) >= fields.size()) return;
+  // The dialog has closed; its window gives the focus back to this field.
+  QLineEdit* edit = fields[static_cast<std::size_t>(field)];
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
+}
+
+void showKelvinPlaceholders(std::span<QLineEdit* const> fields,
+                            std::span<const Quantity> quantities) {
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    const bool temperature = k < quantities.size() && quantities[k].temperature;
+    fields[k]->setPlaceholderText(temperature ? QObject::tr("K") : QString());
+  }
 }
 
 namespace {

@@ -18,8 +18,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <functional>
+#include <span>
 #include <string>
 
+#include "core/ErrorReport.h"
+#include "core/Working.h"
 #include "platform/DesignLayout.h"
 
 namespace pelbrix {
@@ -59,9 +62,24 @@ void paintAsBand(QLabel* label, int pixelHeight, bool bold);
 // A page title: a bold band at its design corner, sized to its text.
 QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
 
-// Writes a result into `field` with its leading digits in view: a long text would otherwise
-// show its end, where the cursor is left.
-void writeResult(QLineEdit* field, const QString& text);
+// Writes a result into `field` with its leading digits in view (a long text would otherwise
+// show its end, where the cursor is left), and the working behind it as the field's tooltip
+// and accessible description, so that a screen reader reads it too. Typing into the field
+// drops the working, which no longer describes its text.
+void writeResult(QLineEdit* field, const QString& text, const QString& working);
+
+// Empties the fields and drops their working.
+void clearFields(std::initializer_list<QLineEdit*> fields);
+
+// Shows the numbered dialog; then the focus is on fields[field], the one the error is about,
+// with its text selected (no field when `field` is -1).
+void reportError(ErrorPresenter& errors, ErrorDialog which, int field,
+                 std::span<QLineEdit* const> fields);
+
+// While empty, each field whose quantity is a temperature shows "K", the unit it is read in;
+// the others show nothing.
+void showKelvinPlaceholders(std::span<QLineEdit* const> fields,
+                            std::span<const Quantity> quantities);
 
 // Return or Enter in an edit field or on a radio button of `page` presses `button`, the page's
 // "Calculate", while it is shown and enabled. The key goes no further, so a dialog does not

@@ -2,6 +2,8 @@
 
 #include <QLayout>
 
+#include "core/BoyleRates.h"
+#include "core/SettingsStore.h"
 #include "platform/Controls.h"
 
 namespace pelbrix {
@@ -66,6 +68,14 @@ RateWindow::RateWindow(const RateWindowDesign& design) {
   layout->addWidget(PageControl1);
 }
 
+std::array<QLineEdit*, 3> RateWindow::singleFields() const {
+  return {Edit1, Edit2, Edit3};
+}
+
+std::array<QLineEdit*, 7> RateWindow::multipleFields() const {
+  return {Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11};
+}
+
 std::array<std::string, 3> RateWindow::singleInputs() const {
   return {fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)};
 }
@@ -76,12 +86,59 @@ std::array<std::string, 7> RateWindow::multipleInputs() const {
 }
 
 void RateWindow::clearSingle() {
-  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4}) e->setText(QString());
+  clearFields({Edit1, Edit2, Edit3, Edit4});
 }
 
 void RateWindow::clearMultiple() {
-  for (QLineEdit* e : {Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12})
-    e->setText(QString());
+  clearFields({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12});
+}
+
+void RateWindow::relabel(std::span<QLabel* const> labels, const char* const* texts) {
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    labels[k]->setText(tr(texts[k]));
+    if (isLaidOut(labels[k]->window())) labels[k]->adjustSize();
+  }
+}
+
+void RateWindow::showOutcome(ErrorPresenter& errors, QLineEdit* result, const RateOutcome& outcome,
+                             const std::string& working) {
+  if (!outcome.ok()) {
+    if (result == Edit4)
+      reportError(errors, outcome.error, outcome.field, singleFields());
+    else
+      reportError(errors, outcome.error, outcome.field, multipleFields());
+    return;
+  }
+  writeResult(result, QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())),
+              QString::fromStdString(working));
+}
+
+std::array<QRadioButton*, 8> RateWindow::radioButtons() const {
+  return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+          RadioButton5, RadioButton6, RadioButton7, RadioButton8};
+}
+
+void RateWindow::restoreChoices(const SettingsStore& settings, const char* section,
+                                const std::array<const char*, 8>& buttonKeys, int designChecked) {
+  const SettingsStore::LoadPass ini = settings.load();
+  const int page = ini.ReadInteger(section, "LastPage", 0);
+  // A page index that no page has opens the first page, as a missing one does.
+  PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
+  const std::array<QRadioButton*, 8> radios = radioButtons();
+  for (std::size_t k = 0; k < radios.size(); ++k) {
+    const bool byDesign = static_cast<int>(k % 4) == designChecked;
+    setRadioChecked(radios[k], ini.ReadBool(section, buttonKeys[k], byDesign));
+  }
+}
+
+void RateWindow::saveChoices(SettingsStore& settings, const char* section,
+                             const std::array<const char*, 8>& buttonKeys) const {
+  SettingsStore::SavePass ini = settings.save();
+  ini.WriteInteger(section, "LastPage", PageControl1->currentIndex());
+  const std::array<QRadioButton*, 8> radios = radioButtons();
+  for (std::size_t k = 0; k < radios.size(); ++k)
+    ini.WriteBool(section, buttonKeys[k], radios[k]->isChecked());
+  ini.commit();
 }
 
 }  // namespace pelbrix

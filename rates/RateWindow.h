@@ -12,11 +12,16 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <array>
+#include <span>
 #include <string>
 
 #include "platform/TForm.h"
 
 namespace pelbrix {
+
+class ErrorPresenter;
+class SettingsStore;
+struct RateOutcome;
 
 // Where the two windows differ.
 struct RateWindowDesign {
@@ -44,12 +49,36 @@ class RateWindow : public TForm {
  protected:
   explicit RateWindow(const RateWindowDesign& design);
 
-  // The input fields' texts in field order (the result fields Edit4 and Edit12 are not read).
+  // The input fields and their texts in field order (the result fields Edit4 and Edit12 are
+  // not read).
+  std::array<QLineEdit*, 3> singleFields() const;
+  std::array<QLineEdit*, 7> multipleFields() const;
   std::array<std::string, 3> singleInputs() const;
   std::array<std::string, 7> multipleInputs() const;
-  // Empties every field of a page, the result field included.
+  // Empties every field of a page, the result field included, and drops the working.
   void clearSingle();
   void clearMultiple();
+
+  // Gives each label its text; a window already laid out fits the label to it, otherwise the
+  // layout measures it.
+  static void relabel(std::span<QLabel* const> labels, const char* const* texts);
+
+  // Writes a page's result and its working, or shows the dialog of the check that failed with
+  // the focus then on the input field it is about.
+  void showOutcome(ErrorPresenter& errors, QLineEdit* result, const RateOutcome& outcome,
+                   const std::string& working);
+
+  // The active page and the eight Solve for buttons, RadioButton1..RadioButton8, under
+  // `section` of the settings file: LastPage, then one key per button in `buttonKeys`. A
+  // restored button that becomes checked runs its handler; `designChecked` is each page's
+  // button checked when the file says nothing (index 0..3 within its group).
+  void restoreChoices(const SettingsStore& settings, const char* section,
+                      const std::array<const char*, 8>& buttonKeys, int designChecked);
+  void saveChoices(SettingsStore& settings, const char* section,
+                   const std::array<const char*, 8>& buttonKeys) const;
+
+ private:
+  std::array<QRadioButton*, 8> radioButtons() const;
 };
 
 }  // namespace pelbrix

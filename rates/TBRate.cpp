@@ -37,14 +37,6 @@ constexpr const char* kMultipleLabels[4][8] = {
 };
 constexpr int kDesignMode = 4;  // the design captions are those of "Rate of Pressure"
 
-// Before the window is laid out a label only takes its text: the layout measures it.
-void setLabels(QLabel* const* labels, const char* const* texts, int count) {
-  for (int k = 0; k < count; ++k) {
-    labels[k]->setText(QObject::tr(texts[k]));
-    if (isLaidOut(labels[k]->window())) labels[k]->adjustSize();
-  }
-}
-
 std::int16_t firstChecked(std::initializer_list<QRadioButton*> radios) {
   std::int16_t mode = 1;
   for (QRadioButton* r : radios) {
@@ -96,17 +88,7 @@ TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
 }
 
 void TBRate::FormCreate() {
-  const SettingsStore::LoadPass ini = settings_.load();
-  const int page = ini.ReadInteger(kSection, "LastPage", 0);
-  // A page index that no page has opens the first page, as a missing one does.
-  PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
-  const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
-                                               RadioButton4, RadioButton5, RadioButton6,
-                                               RadioButton7, RadioButton8};
-  for (std::size_t k = 0; k < radios.size(); ++k) {
-    const bool designChecked = k == 3 || k == 7;
-    setRadioChecked(radios[k], ini.ReadBool(kSection, kRadioKeys[k], designChecked));
-  }
+  restoreChoices(settings_, kSection, kRadioKeys, kDesignMode - 1);
 }
 
 void TBRate::layOut() {
@@ -128,14 +110,7 @@ void TBRate::layOut() {
 }
 
 void TBRate::FormClose() {
-  SettingsStore::SavePass ini = settings_.save();
-  const std::array<QRadioButton*, 8> radios = {RadioButton1, RadioButton2, RadioButton3,
-                                               RadioButton4, RadioButton5, RadioButton6,
-                                               RadioButton7, RadioButton8};
-  ini.WriteInteger(kSection, "LastPage", PageControl1->currentIndex());
-  for (std::size_t k = 0; k < radios.size(); ++k)
-    ini.WriteBool(kSection, kRadioKeys[k], radios[k]->isChecked());
-  ini.commit();
+  saveChoices(settings_, kSection, kRadioKeys);
 }
 
 void TBRate::chooseSingle(std::int16_t mode) {
@@ -149,13 +124,12 @@ void TBRate::chooseMultiple(std::int16_t mode) {
 }
 
 void TBRate::relabelSingle(int mode) {
-  QLabel* const labels[] = {Label1, Label2, Label3, Label4};
-  setLabels(labels, kSingleLabels[mode - 1], 4);
+  relabel(std::array{Label1, Label2, Label3, Label4}, kSingleLabels[mode - 1]);
 }
 
 void TBRate::relabelMultiple(int mode) {
-  QLabel* const labels[] = {Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12};
-  setLabels(labels, kMultipleLabels[mode - 1], 8);
+  relabel(std::array{Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12},
+          kMultipleLabels[mode - 1]);
 }
 
 void TBRate::RadioButton1Click() {
@@ -183,23 +157,16 @@ void TBRate::RadioButton8Click() {
   chooseMultiple(4);
 }
 
-void TBRate::showOutcome(QLineEdit* result, const RateOutcome& outcome) {
-  if (!outcome.ok()) {
-    errors_.show(outcome.error);
-    return;
-  }
-  writeResult(result, QString::fromStdString(rateText(outcome.value, desktopDecimalPoint())));
-}
-
 void TBRate::Button1Click() {
   // The mode comes from the buttons only once a calculation has passed its checks.
-  const std::int16_t mode =
+  const auto mode = static_cast<BoyleRateMode>(
       SingleMode ? SingleMode
-                 : firstChecked({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
-  const RateOutcome outcome = solveSingleRate(
-      static_cast<BoyleRateMode>(mode), {fieldText(Edit1), fieldText(Edit2), fieldText(Edit3)});
-  if (outcome.ok()) SingleMode = mode;
-  showOutcome(Edit4, outcome);
+                 : firstChecked({RadioButton1, RadioButton2, RadioButton3, RadioButton4}));
+  const auto fields = singleInputs();
+  const std::string point = desktopDecimalPoint();
+  const RateOutcome outcome = solveSingleRate(mode, fields, point);
+  if (outcome.ok()) SingleMode = static_cast<std::int16_t>(mode);
+  showOutcome(errors_, Edit4, outcome, singleRateWorking(mode, fields, point));
 }
 
 void TBRate::Button2Click() {
@@ -207,12 +174,14 @@ void TBRate::Button2Click() {
 }
 
 void TBRate::Button3Click() {
-  const std::int16_t mode =
+  const auto mode = static_cast<BoyleRateMode>(
       MultipleMode ? MultipleMode
-                   : firstChecked({RadioButton5, RadioButton6, RadioButton7, RadioButton8});
-  const RateOutcome outcome = solveMultipleRate(static_cast<BoyleRateMode>(mode), multipleInputs());
-  if (outcome.ok()) MultipleMode = mode;
-  showOutcome(Edit12, outcome);
+                   : firstChecked({RadioButton5, RadioButton6, RadioButton7, RadioButton8}));
+  const auto fields = multipleInputs();
+  const std::string point = desktopDecimalPoint();
+  const RateOutcome outcome = solveMultipleRate(mode, fields, point);
+  if (outcome.ok()) MultipleMode = static_cast<std::int16_t>(mode);
+  showOutcome(errors_, Edit12, outcome, multipleRateWorking(mode, fields, point));
 }
 
 void TBRate::Button4Click() {

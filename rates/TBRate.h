@@ -10,7 +10,6 @@ namespace pelbrix {
 
 class ErrorPresenter;
 class SettingsStore;
-struct RateOutcome;
 
 class TBRate : public RateWindow {
   Q_OBJECT
@@ -49,8 +48,6 @@ class TBRate : public RateWindow {
   void chooseMultiple(std::int16_t mode);
   void relabelSingle(int mode);
   void relabelMultiple(int mode);
-  // Writes the result, or shows the dialog of the check that failed.
-  void showOutcome(QLineEdit* result, const RateOutcome& outcome);
   SettingsStore& settings_;
   ErrorPresenter& errors_;
 };

@@ -1,24 +1,50 @@
 #pragma once
-// The Charles rate window: the counterpart of the Boyle rate calculator for volume and
-// temperature. It only checks that its input fields are filled and clears them; it has
-// no formulas yet, and its labels and fields keep their placeholder texts.
+// The Charles rate calculator, the counterpart of the Boyle rate calculator for volume and
+// temperature: "Single Rate" relates one state's volume, temperature and their rates;
+// "Multiple Rate" solves for a quantity of a second state. The page and the Solve for
+// buttons are kept in the settings file.
+#include <cstdint>
+
 #include "rates/RateWindow.h"
 
 namespace pelbrix {
 
 class ErrorPresenter;
+class SettingsStore;
 
 class TCHRate : public RateWindow {
   Q_OBJECT
  public:
-  explicit TCHRate(ErrorPresenter& errors);
+  TCHRate(SettingsStore& settings, ErrorPresenter& errors);
 
+  // What each page's labels show and Calculate computes: 1 Volume, 2 Temperature, 3 Rate of
+  // Volume, 4 Rate of Temperature (the design's). A group left with no button checked keeps
+  // the mode its labels show.
+  std::int16_t SingleMode = 4;
+  std::int16_t MultipleMode = 4;
+
+  void FormCreate();
+  // Saves the page and the Solve for buttons; runs on every close.
+  void FormClose() override;
+
+  void RadioButton1Click();
+  void RadioButton2Click();
+  void RadioButton3Click();
+  void RadioButton4Click();
+  void RadioButton5Click();
+  void RadioButton6Click();
+  void RadioButton7Click();
+  void RadioButton8Click();
   void Button1Click();
   void Button2Click();
   void Button3Click();
   void Button4Click();
 
  private:
+  // A Solve for button's choice: the page's labels, its kelvin fields and its mode follow.
+  void chooseSingle(std::int16_t mode);
+  void chooseMultiple(std::int16_t mode);
+  SettingsStore& settings_;
   ErrorPresenter& errors_;
 };
 

@@ -79,7 +79,8 @@ TEST_F(Keyboard, ReturnInAFieldCalculatesEachLawPageTypedFromItsFirstField) {
   // The keypad's Enter counts as Return.
   QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(errors.shown, std::vector<int>({1}));  // the page's own check ran, once
-  press(Qt::Key_Tab);
+  // The focus is on the field the message was about, the first empty one.
+  EXPECT_EQ(focused(), windows().Main->TabSheet4->Edit14);
   typeAndReturn({"1", "2", "300", "600"});
   EXPECT_EQ(windows().Main->TabSheet4->Edit18->text(), "2");
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
@@ -114,7 +115,7 @@ TEST_F(Keyboard, ReturnOnEitherRatePageCalculatesThatPageOnce) {
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
   windows().BRate->hide();
 
-  // The Charles rate window only checks its fields; Return runs that check on each page.
+  // Return calculates on each page of the Charles rate window: with empty fields, Error #1.
   windows().CHRate->Button2Click();
   windows().CHRate->Button4Click();
   windows().CHRate->PageControl1->setCurrentIndex(0);

@@ -237,3 +237,60 @@ TEST_F(LawPages, CombinedErrorLeavesEveryFieldAndClearKeepsTheMode) {
   EXPECT_EQ(combo->Label15->text(), "Volume 2:");
   combo->RadioButton7->click();
 }
+
+// The working and the kelvin placeholders follow a calculation, a mode and Clear; after an
+// error the focus is on the field it is about.
+TEST_F(LawPages, WorkingKelvinFieldsAndTheFieldInError) {
+  const auto placeholders = [](std::initializer_list<const QLineEdit*> fields) {
+    QStringList out;
+    for (const QLineEdit* e : fields) out << e->placeholderText();
+    return out;
+  };
+  EXPECT_EQ(placeholders({charles->Edit5, charles->Edit6, charles->Edit7, charles->Edit8}),
+            QStringList({"", "K", "K", ""}));
+  EXPECT_EQ(placeholders({combo->Edit13, combo->Edit16, combo->Edit17}),
+            QStringList({"", "K", "K"}));
+  type(charles->Edit5, "2");
+  type(charles->Edit6, "27");
+  type(charles->Edit7, "127");
+  charles->Button3Click();
+  const QString working = "V2 = V1 × T2 ÷ T1 = 2 × 127 ÷ 27 = 9.4074 (T1, T2 in kelvins)";
+  EXPECT_EQ(charles->Edit8->toolTip(), working);
+  EXPECT_EQ(charles->Edit8->accessibleDescription(), working);
+
+  windows().Main->show();
+  type(charles->Edit6, "0abc");  // read as 0: the divisor the error is about
+  charles->Button3Click();
+  EXPECT_EQ(shown(), std::vector<int>({3}));
+  EXPECT_EQ(windows().Main->focusWidget(), charles->Edit6);
+  EXPECT_EQ(charles->Edit6->selectedText(), "0abc");
+  EXPECT_EQ(charles->Edit8->text(), "9.4074");
+  EXPECT_EQ(charles->Edit8->toolTip(), working);
+  charles->Edit7->clear();
+  charles->Button3Click();
+  EXPECT_EQ(windows().Main->focusWidget(), charles->Edit7);
+
+  charles->RadioButton4->click();
+  EXPECT_EQ(placeholders({charles->Edit5, charles->Edit6, charles->Edit7}),
+            QStringList({"K", "", ""}));
+  QTest::keyClicks(charles->Edit8, "1");  // typed over: the working no longer holds
+  EXPECT_TRUE(charles->Edit8->toolTip().isEmpty());
+  charles->RadioButton3->click();
+
+  combo->RadioButton9->click();
+  EXPECT_EQ(placeholders({combo->Edit13, combo->Edit16, combo->Edit17}),
+            QStringList({"K", "", ""}));
+  const char* inputs[] = {"300", "1", "2", "1", "0"};
+  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
+  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
+  combo->Button7Click();  // a zero result: P2 is the field read as 0
+  EXPECT_EQ(windows().Main->focusWidget(), combo->Edit17);
+  type(combo->Edit17, "1");
+  combo->Button7Click();
+  EXPECT_FALSE(combo->Edit18->toolTip().isEmpty());
+  combo->Button8Click();
+  EXPECT_TRUE(combo->Edit18->toolTip().isEmpty());
+  EXPECT_TRUE(combo->Edit18->accessibleDescription().isEmpty());
+  combo->RadioButton7->click();
+  windows().Main->hide();
+}

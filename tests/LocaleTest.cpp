@@ -8,6 +8,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
+#include "dialogs/TTempConv.h"
 
 using namespace pelbrix;
 
@@ -23,5 +24,36 @@ TEST(GermanDesktop, ReadsPointWritesComma) {
   QTest::keyClicks(page->Edit3, "1");
   page->Button1Click();
   EXPECT_EQ(page->Edit4->text(), "1,5");
+  EXPECT_TRUE(app.errors.shown.empty());
+}
+
+TEST(GermanDesktop, AResultPastedIntoAFieldReadsAsWritten) {
+  test::TestApplication& app = test::app();
+  app.errors.shown.clear();
+  TBoylePage* page = app.windows.Main->TabSheet1;
+  page->Button2Click();
+  QTest::keyClicks(page->Edit1, "1");
+  QTest::keyClicks(page->Edit2, "3");
+  QTest::keyClicks(page->Edit3, "2");
+  page->Button1Click();
+  ASSERT_EQ(page->Edit4->text(), "1,5");
+  page->Edit4->selectAll();
+  page->Edit4->copy();
+  page->Edit1->clear();
+  page->Edit1->paste();
+  page->Edit2->clear();
+  QTest::keyClicks(page->Edit2, "1");
+  page->Button1Click();
+  EXPECT_EQ(page->Edit4->text(), "0,75");
+  EXPECT_EQ(page->Edit4->toolTip(), "V2 = V1 × P1 ÷ P2 = 1,5 × 1 ÷ 2 = 0,75");
+
+  // The converter's fifteen digits come back too: 25 °C there and back.
+  TTempConv* conv = app.windows.TempConv;
+  QTest::keyClicks(conv->Edit1, "25");
+  conv->Button1Click();
+  ASSERT_EQ(conv->Edit2->text(), "298,149993896484");
+  conv->RadioButton2->click();
+  conv->Button1Click();
+  EXPECT_EQ(conv->Edit1->text(), "24,9999942779541");
   EXPECT_TRUE(app.errors.shown.empty());
 }

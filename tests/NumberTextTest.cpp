@@ -26,6 +26,38 @@ TEST(ParseNumber, ReadsTheNumericPrefix) {
   for (const auto& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
+TEST(ParseNumber, TheDesktopsSeparatorCountsAsThePointToo) {
+  struct Case {
+    const char* text;
+    const char* separator;
+    double value;
+  } cases[] = {
+      {"1,5", ",", 1.5},
+      {"1.5", ",", 1.5},
+      {"-,25e2x", ",", -25},
+      {"1,5,3", ",", 1.5},
+      {"1.5,3", ",", 1.5},
+      {"1,5.3", ",", 1.5},
+      {",", ",", 0},
+      {"1,5", ".", 1},
+      {"1\xD9\xAB"
+       "5",
+       "\xD9\xAB", 1.5},
+      {"1\xD9"
+       "5",
+       "\xD9\xAB", 1},    // half of a two-byte separator is no point
+      {"1e5", "e", 1e5},  // a separator that is part of a number's grammar is ignored
+      {"1 5", " ", 1},
+      {"1-5", "-", 1},
+      {"1,5", "", 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(parseNumber(c.text, c.separator), c.value) << c.text << " with " << c.separator;
+  // Whatever the program writes with a separator reads back as the value written.
+  for (long double v : {1.5L, -0.333333L, 2.5e-8L, 6.02214e23L, 298.149993896484L})
+    EXPECT_EQ(parseNumber(formatGeneral(v, 15, 4, ","), ","), parseNumber(formatGeneral(v, 15, 4)));
+}
+
 TEST(ParseNumber, OutOfRangeExponentsSaturateOrVanish) {
   EXPECT_EQ(parseNumber("1e999"), std::numeric_limits<double>::infinity());
   EXPECT_EQ(parseNumber("-1e999"), -std::numeric_limits<double>::infinity());

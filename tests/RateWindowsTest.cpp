@@ -330,63 +330,139 @@ TEST_F(BoyleRate, ClearEmptiesOnlyItsPage) {
     EXPECT_TRUE(e->text().isEmpty());
 }
 
-class CharlesRate : public testing::Test {
- protected:
-  std::vector<int>& shown() { return errors.shown; }
-  test::ErrorRecorder errors;
-  TCHRate form{errors};
-};
-
-TEST_F(CharlesRate, DesignTextsAndNoChoice) {
-  EXPECT_EQ(form.windowTitle(), "Charles Rate");
-  EXPECT_EQ(form.PageControl1->currentIndex(), 0);
-  EXPECT_EQ(form.GroupBox2->title(), "Solve for: ");
-  int number = 1;
-  for (QLabel* l :
-       {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5, form.Label6, form.Label7,
-        form.Label8, form.Label9, form.Label10, form.Label11, form.Label12})
-    EXPECT_EQ(l->text(), QStringLiteral("Label%1").arg(number++));
-  number = 1;
-  for (QLineEdit* e : {form.Edit1, form.Edit2, form.Edit3, form.Edit4, form.Edit5, form.Edit6,
-                       form.Edit7, form.Edit8, form.Edit9, form.Edit10, form.Edit11, form.Edit12})
-    EXPECT_EQ(e->text(), QStringLiteral("Edit%1").arg(number++));
-  for (QRadioButton* r : form.findChildren<QRadioButton*>()) EXPECT_FALSE(r->isChecked());
-  EXPECT_EQ(form.RadioButton4->text(), "Rate of Temperature");
-
-  // Filled fields pass the check and nothing else happens; a choice relabels nothing.
-  form.RadioButton2->click();
-  form.Button1Click();
-  form.Button3Click();
-  EXPECT_TRUE(shown().empty());
-  EXPECT_EQ(form.Label1->text(), "Label1");
-  EXPECT_EQ(form.Edit4->text(), "Edit4");
-  EXPECT_EQ(form.Edit12->text(), "Edit12");
+TEST_F(BoyleRate, WorkingFollowsCalculationAndClear) {
+  TBRate& f = open();
+  f.show();
+  fillSingle("2", "3", "4");
+  f.Button1Click();
+  const QString working = "dP/dt = −(dV/dt × P) ÷ V = −(4 × 3) ÷ 2 = -6";
+  EXPECT_EQ(f.Edit4->toolTip(), working);
+  EXPECT_EQ(f.Edit4->accessibleDescription(), working);
+  f.RadioButton1->click();  // the next answer names the volume
+  fillSingle("3", "0", "-6");
+  f.Button1Click();  // the zero field is shown, the working stays
+  EXPECT_EQ(shown(), std::vector<int>({5}));
+  EXPECT_EQ(f.focusWidget(), f.Edit2);
+  EXPECT_EQ(f.Edit4->toolTip(), working);
+  fillSingle("3", "4", "-6");
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->toolTip(), "V = −(dV/dt × P) ÷ dP/dt = −(4 × 3) ÷ (-6) = 2");
+  for (QLineEdit* e : f.findChildren<QLineEdit*>()) EXPECT_TRUE(e->placeholderText().isEmpty());
+  f.Button2Click();
+  EXPECT_TRUE(f.Edit4->toolTip().isEmpty());
+  f.hide();
 }
 
-TEST_F(CharlesRate, CalculateOnlyChecksForEmptyFields) {
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
-  for (QLineEdit* e : {form.Edit1, form.Edit2, form.Edit3, form.Edit4})
-    EXPECT_TRUE(e->text().isEmpty());
-  EXPECT_EQ(form.Edit5->text(), "Edit5");
-  QTest::mouseClick(form.Button1, Qt::LeftButton);
-  EXPECT_EQ(shown(), std::vector<int>({1}));  // once, however many are empty
+class CharlesRate : public testing::Test {
+ protected:
+  TCHRate& open(const std::string& content = {}) {
+    if (!content.empty()) settings.write(content);
+    form = std::make_unique<TCHRate>(settings.store, errors);
+    return *form;
+  }
+  // Each field's placeholder, "" for none, in field order.
+  static QStringList placeholders(std::initializer_list<const QLineEdit*> fields) {
+    QStringList out;
+    for (const QLineEdit* e : fields) out << e->placeholderText();
+    return out;
+  }
+  test::TempSettings settings;
+  test::ErrorRecorder errors;
+  std::unique_ptr<TCHRate> form;
+};
 
-  form.Edit1->setText(" ");  // a blank is content
-  form.Edit2->setText("a");
-  form.Edit3->setText("0");
-  form.Button1Click();
-  EXPECT_EQ(shown(), std::vector<int>({1}));
-  EXPECT_TRUE(form.Edit4->text().isEmpty());  // nothing is computed
+TEST_F(CharlesRate, OpensOnRateOfTemperatureWithEmptyFields) {
+  TCHRate& f = open();
+  EXPECT_EQ(f.windowTitle(), "Charles Rate");
+  EXPECT_EQ(f.GroupBox2->title(), "Solve for: ");
+  EXPECT_TRUE(f.RadioButton4->isChecked());
+  EXPECT_TRUE(f.RadioButton8->isChecked());
+  EXPECT_EQ(
+      texts({f.Label1, f.Label2, f.Label3, f.Label4}),
+      QStringList({"Volume", "Temperature", "Rate of Volume", "Calculated: Rate of Temperature"}));
+  EXPECT_EQ(f.Label12->text(), "Calculated: Rate of Temperature 2");
+  for (QLineEdit* e : f.findChildren<QLineEdit*>()) EXPECT_TRUE(e->text().isEmpty());
+  EXPECT_EQ(placeholders({f.Edit1, f.Edit2, f.Edit3, f.Edit4}), QStringList({"", "K", "", ""}));
+  EXPECT_EQ(placeholders({f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11}),
+            QStringList({"", "", "K", "K", "", "", ""}));
+  EXPECT_FALSE(settings.exists());
+}
 
-  form.Button4Click();
-  for (QLineEdit* e : {form.Edit5, form.Edit6, form.Edit7, form.Edit8, form.Edit9, form.Edit10,
-                       form.Edit11, form.Edit12})
-    EXPECT_TRUE(e->text().isEmpty());
-  for (QLineEdit* e : {form.Edit5, form.Edit6, form.Edit7, form.Edit8, form.Edit9, form.Edit10})
-    e->setText("1");
-  form.Button3Click();
-  EXPECT_EQ(shown(), std::vector<int>({1, 1}));  // Edit11 is still empty
-  form.Edit11->setText("1");
-  form.Button3Click();  // Edit12, the result field, is not checked
-  EXPECT_EQ(shown(), std::vector<int>({1, 1}));
+// The working and the placeholders follow a calculation, a choice and Clear.
+TEST_F(CharlesRate, WorkingAndKelvinFieldsFollowTheChoice) {
+  TCHRate& f = open();
+  type(f.Edit1, "2");
+  type(f.Edit2, "300");
+  type(f.Edit3, "0.5");
+  QTest::mouseClick(f.Button1, Qt::LeftButton);
+  EXPECT_EQ(f.Edit4->text(), "75");
+  const QString working = "dT/dt = T × dV/dt ÷ V = 300 × 0.5 ÷ 2 = 75 (T in kelvins)";
+  EXPECT_EQ(f.Edit4->toolTip(), working);
+  EXPECT_EQ(f.Edit4->accessibleDescription(), working);
+
+  // Solving for the volume: the temperature moves to the first field.
+  QTest::mouseClick(f.RadioButton1, Qt::LeftButton);
+  EXPECT_EQ(f.Label4->text(), "Calculated: Volume");
+  EXPECT_EQ(placeholders({f.Edit1, f.Edit2, f.Edit3}), QStringList({"K", "", ""}));
+  type(f.Edit1, "-300");  // a temperature below 0: the field is shown, nothing changes
+  f.Button1Click();
+  EXPECT_EQ(errors.shown, std::vector<int>({2}));
+  EXPECT_EQ(f.Edit4->toolTip(), working);
+  EXPECT_EQ(f.Edit1->text(), "-300");
+  EXPECT_EQ(f.Edit1->selectedText(), "-300");
+  type(f.Edit1, "300");
+  type(f.Edit2, "0.5");
+  type(f.Edit3, "-75");
+  f.Button1Click();  // a negative volume
+  EXPECT_EQ(errors.shown, std::vector<int>({2, 4}));
+  type(f.Edit3, "75");
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "2");
+  EXPECT_EQ(f.Edit4->toolTip(), "V = T × dV/dt ÷ dT/dt = 300 × 0.5 ÷ 75 = 2 (T in kelvins)");
+
+  f.Button2Click();
+  EXPECT_TRUE(f.Edit4->text().isEmpty());
+  EXPECT_TRUE(f.Edit4->toolTip().isEmpty());
+  EXPECT_TRUE(f.Edit4->accessibleDescription().isEmpty());
+
+  QTest::mouseClick(f.RadioButton6, Qt::LeftButton);  // Temperature 2 is computed
+  EXPECT_EQ(placeholders({f.Edit5, f.Edit6, f.Edit7, f.Edit8}), QStringList({"", "", "K", ""}));
+  const QStringList values{"2", "4", "300", "1", "2", "100", "175"};
+  QLineEdit* const edits[] = {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11};
+  for (int k = 0; k < 7; ++k) type(edits[k], values[k]);
+  f.Button3Click();
+  EXPECT_EQ(f.Edit12->text(), "400");
+  EXPECT_TRUE(f.Edit12->toolTip().startsWith("T2 = (T1 × dV1/dt − V1 × dT1/dt + V2 × dT2/dt)"));
+  EXPECT_EQ(errors.shown.size(), 2u);
+}
+
+TEST_F(CharlesRate, ChoicesAreKeptUnderCharlesTrend) {
+  TCHRate& f = open("[CharlesTrend]\nLastPage=1\nTemperatureS=1\nRoTS=0\nVolumeM=1\nRoTM=0\n");
+  EXPECT_EQ(f.PageControl1->currentIndex(), 1);
+  EXPECT_TRUE(f.RadioButton2->isChecked());
+  EXPECT_EQ(f.Label4->text(), "Calculated: Temperature");
+  EXPECT_EQ(f.Edit2->placeholderText(), "");  // no temperature is read for a temperature
+  EXPECT_TRUE(f.RadioButton5->isChecked());
+  EXPECT_EQ(f.Label12->text(), "Calculated: Volume 2");
+  f.RadioButton7->click();
+  f.PageControl1->setCurrentIndex(0);
+  test::runModal([&] { f.ShowModal(); });
+  EXPECT_EQ(
+      sectionLines(settings.read(), "CharlesTrend"),
+      std::vector<std::string>({"LastPage=0", "TemperatureS=1", "RoTS=0", "VolumeM=0", "RoTM=0",
+                                "VolumeS=0", "RoVS=0", "TemperatureM=0", "RoVM=1"}));
+}
+
+// With every key of a group false no button is checked; Calculate computes what the labels
+// still show, so the answer is the one its label names.
+TEST_F(CharlesRate, AGroupWithNothingCheckedComputesWhatItsLabelsShow) {
+  TCHRate& f = open("[CharlesTrend]\nRoTS=0\n");
+  for (QRadioButton* r : {f.RadioButton1, f.RadioButton2, f.RadioButton3, f.RadioButton4})
+    EXPECT_FALSE(r->isChecked());
+  EXPECT_EQ(f.Label4->text(), "Calculated: Rate of Temperature");
+  type(f.Edit1, "2");
+  type(f.Edit2, "300");
+  type(f.Edit3, "0.5");
+  f.Button1Click();
+  EXPECT_EQ(f.Edit4->text(), "75");
 }

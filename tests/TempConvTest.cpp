@@ -118,3 +118,19 @@ TEST_F(TempConverter, CopyAndPasteBetweenTheFields) {
             QList<QAction*>(
                 {f->ActionList1->EditCopy1, f->ActionList1->EditCut1, f->ActionList1->EditPaste1}));
 }
+
+TEST_F(TempConverter, TheResultCarriesItsWorking) {
+  f->show();
+  type(f->Edit1, "25");
+  f->Button1Click();
+  const QString working = "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.149993896484";
+  EXPECT_EQ(f->Edit2->toolTip(), working);
+  EXPECT_EQ(f->Edit2->accessibleDescription(), working);
+  f->RadioButton2->click();
+  f->Edit2->clear();
+  f->Edit1->setFocus();
+  f->Button1Click();  // the Kelvin field it reads is empty: the focus goes there
+  EXPECT_EQ(shown(), std::vector<int>({1}));
+  EXPECT_EQ(f->focusWidget(), f->Edit2);
+  EXPECT_TRUE(f->Edit1->toolTip().isEmpty());
+}
