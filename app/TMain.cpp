@@ -213,9 +213,7 @@ void TMain::FormActivate() {
 }
 
 void TMain::FormClose() {
-  // The outer frame's corner; before the window is framed that is the client area's.
-  const QMargins frame = frameMarginsNow();
-  const QPoint corner = geometry().topLeft() - QPoint(frame.left(), frame.top());
+  const QPoint corner = frameCornerToStore();
   SettingsStore::SavePass ini = settings_.save();
   // Native Wayland reports no position (often 0,0): the stored one stays as it was.
   if (TApplication::WindowPositionsKnown()) {
@@ -233,6 +231,16 @@ void TMain::FormClose() {
   ini.commit();
 }
 
+QPoint TMain::frameCornerToStore() const {
+  // Before the frame is known, the client position is not the frame's corner; and while a
+  // correction is on its way, a late report of the window's old place puts the client
+  // area where the frame is. Either would make the window creep from run to run.
+  if (frameCornerPending_ || (correctedFrom_ && geometry().topLeft() == *correctedFrom_))
+    return wantedFrameCorner_;
+  const QMargins frame = frameMarginsNow();
+  return geometry().topLeft() - QPoint(frame.left(), frame.top());
+}
+
 QMargins TMain::frameMarginsNow() const {
   // Not frameGeometry(): the widget learns of its frame only when it moves or is resized,
   // and a window manager that frames the window where it stands does neither.
@@ -248,6 +256,7 @@ void TMain::placeFrameAt(QPoint corner) {
                   std::clamp(corner.y(), -kFarthest, kFarthest));
   wantedFrameCorner_ = corner;
   frameCornerPending_ = true;
+  correctedFrom_.reset();
   // Every change the window system reports is looked at until the frame is known.
   if (!frameWatch_)
     frameWatch_ = new WindowSystemWatch(
@@ -272,8 +281,10 @@ void TMain::settleFramePosition() {
     frameWatch_ = nullptr;
   }
   const QPoint border(frame.left(), frame.top());
-  if (geometry().topLeft() - border != wantedFrameCorner_)
+  if (geometry().topLeft() - border != wantedFrameCorner_) {
+    correctedFrom_ = geometry().topLeft();
     setGeometry(QRect(wantedFrameCorner_ + border, size()));
+  }
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -291,6 +302,15 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  // A place that is neither the one before the correction nor the corrected one is a real
+  // move (the user's, or the window manager's own choice): from then on it counts.
+  if (correctedFrom_ && !frameCornerPending_) {
+    const QMargins frame = frameMarginsNow();
+    const QPoint client = geometry().topLeft();
+    if (client != *correctedFrom_ &&
+        client - QPoint(frame.left(), frame.top()) != wantedFrameCorner_)
+      correctedFrom_.reset();
+  }
   settleFramePosition();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTabWidget>
+#include <optional>
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
@@ -95,8 +96,14 @@ class TMain : public QMainWindow {
   // The frame's borders as the window system has them now; none while not framed.
   QMargins frameMarginsNow() const;
   void settleFramePosition();
+  // What a close stores: the frame's corner as the window system reports it, or the corner
+  // that was applied while the window system has not confirmed it yet.
+  QPoint frameCornerToStore() const;
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
+  // While the window system has not yet moved the window by the frame's size, the client
+  // position it reported before; a report of it then is not the frame's corner.
+  std::optional<QPoint> correctedFrom_;
   WindowSystemWatch* frameWatch_ = nullptr;
 };
 
