@@ -369,9 +369,11 @@ bool makeFolder(const std::string& path) {
 bool mayWrite(const std::string& path, bool search) {
   const DWORD attributes = GetFileAttributesW(wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  // A save adds its temporary file to the folder and renames it over the old file, which
+  // takes the right to delete that.
   if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-    return accessAllowed(path, FILE_ADD_FILE | FILE_DELETE_CHILD | (search ? FILE_TRAVERSE : 0));
-  return !(attributes & FILE_ATTRIBUTE_READONLY) && accessAllowed(path, FILE_WRITE_DATA);
+    return accessAllowed(path, FILE_ADD_FILE | (search ? FILE_TRAVERSE : 0));
+  return !(attributes & FILE_ATTRIBUTE_READONLY) && accessAllowed(path, FILE_WRITE_DATA | DELETE);
 }
 
 bool mayRead(const std::string& path) {
