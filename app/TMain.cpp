@@ -232,11 +232,12 @@ void TMain::FormClose() {
 }
 
 QPoint TMain::frameCornerToStore() const {
-  // Before the frame is known, the client position is not the frame's corner; and while a
-  // correction is on its way, a late report of the window's old place puts the client
-  // area where the frame is. Either would make the window creep from run to run.
-  if (frameCornerPending_ || (correctedFrom_ && geometry().topLeft() == *correctedFrom_))
-    return wantedFrameCorner_;
+  // Until the window system has reported the frame at its place, the window's position is
+  // a guess: the client area's corner before framing, or a place the window manager passes
+  // through while it frames the window. Stored, it would make the window creep. A late
+  // report of the client area where it stood unframed (at the frame's corner) is one too,
+  // even after the frame was confirmed.
+  if (!positionConfirmed_ || geometry().topLeft() == wantedFrameCorner_) return wantedFrameCorner_;
   const QMargins frame = frameMarginsNow();
   return geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
@@ -256,7 +257,7 @@ void TMain::placeFrameAt(QPoint corner) {
                   std::clamp(corner.y(), -kFarthest, kFarthest));
   wantedFrameCorner_ = corner;
   frameCornerPending_ = true;
-  correctedFrom_.reset();
+  positionConfirmed_ = false;
   // Every change the window system reports is looked at until the frame is known.
   if (!frameWatch_)
     frameWatch_ = new WindowSystemWatch(
@@ -281,10 +282,10 @@ void TMain::settleFramePosition() {
     frameWatch_ = nullptr;
   }
   const QPoint border(frame.left(), frame.top());
-  if (geometry().topLeft() - border != wantedFrameCorner_) {
-    correctedFrom_ = geometry().topLeft();
+  if (geometry().topLeft() - border == wantedFrameCorner_)
+    positionConfirmed_ = true;  // framed in place: a position only the window system gave
+  else
     setGeometry(QRect(wantedFrameCorner_ + border, size()));
-  }
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -302,14 +303,13 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  // A place that is neither the one before the correction nor the corrected one is a real
-  // move (the user's, or the window manager's own choice): from then on it counts.
-  if (correctedFrom_ && !frameCornerPending_) {
+  // A move the window system reports (not the one a correction asks for) that puts the
+  // frame at its corner confirms the position; from then on every move counts.
+  if (event->spontaneous() && !positionConfirmed_ && !frameCornerPending_) {
     const QMargins frame = frameMarginsNow();
-    const QPoint client = geometry().topLeft();
-    if (client != *correctedFrom_ &&
-        client - QPoint(frame.left(), frame.top()) != wantedFrameCorner_)
-      correctedFrom_.reset();
+    positionConfirmed_ =
+        !frame.isNull() &&
+        geometry().topLeft() - QPoint(frame.left(), frame.top()) == wantedFrameCorner_;
   }
   settleFramePosition();
 }

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTabWidget>
-#include <optional>
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
@@ -101,9 +100,7 @@ class TMain : public QMainWindow {
   QPoint frameCornerToStore() const;
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
-  // While the window system has not yet moved the window by the frame's size, the client
-  // position it reported before; a report of it then is not the frame's corner.
-  std::optional<QPoint> correctedFrom_;
+  bool positionConfirmed_ = false;
   WindowSystemWatch* frameWatch_ = nullptr;
 };
 

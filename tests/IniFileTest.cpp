@@ -677,7 +677,9 @@ TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
   for (const Case& c : cases) {
     ::unlink(path_.c_str());
     std::ofstream(seed) << "[Extra]\nNote=x\n";
-    if (c.seedSize) ASSERT_EQ(::truncate(seed.c_str(), c.seedSize), 0);
+    if (c.seedSize) {
+      ASSERT_EQ(::truncate(seed.c_str(), c.seedSize), 0);
+    }
     if (c.existing) put(c.existing);
     IniFile::SavePass pass = savePass(path_);
     pass.SeedFrom(seed);
@@ -691,14 +693,18 @@ TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
 TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
   put("[Main]\nTop=1\n");
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(path_.c_str(), 65534, 65534), 0);
+  if (root) {
+    ASSERT_EQ(::chown(path_.c_str(), 65534, 65534), 0);
+  }
   ASSERT_EQ(::chmod(path_.c_str(), root ? 07640 : 04640), 0);
   ASSERT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
   struct stat st {};
   ASSERT_EQ(::stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  if (root) EXPECT_EQ(st.st_uid, 65534u);
-  if (root) EXPECT_EQ(st.st_gid, 65534u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
   EXPECT_EQ(get(), "[Main]\nTop=2\n");
 }
 
@@ -726,7 +732,9 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
   for (const Case& c : cases) {
     const std::string folder = dir_.filePath(QString::number(++n)).toStdString();
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-    if (c.folderOfNobody) ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    if (c.folderOfNobody) {
+      ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
     ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
     { std::ofstream(secret) << "secret\n"; }
     ::chmod(secret.c_str(), 0600);

@@ -248,7 +248,9 @@ TEST_F(SettingsFolders, APerUserFolderThatIsNotTheUsersAloneIsNotWrittenTo) {
   for (const Case& c : cases) {
     ::mkdir((home_ + "/.config").c_str(), 0700);
     ::mkdir(folder.c_str(), 0700);
-    if (c.ofAnotherUser) ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    if (c.ofAnotherUser) {
+      ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
     ASSERT_EQ(::chmod(folder.c_str(), c.mode), 0);
     shown_.messages.clear();
     SettingsStore settings = store();
