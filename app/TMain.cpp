@@ -232,11 +232,10 @@ void TMain::FormClose() {
 }
 
 QPoint TMain::frameCornerToStore() const {
-  // Until the window system has reported the frame at its place, the window's position is
-  // a guess: the client area's corner before framing, or a place the window manager passes
+  // Until the window system has reported a place of the framed window, the position is a
+  // guess: the client area's corner before framing, or a place the window manager passes
   // through while it frames the window. Stored, it would make the window creep. A late
-  // report of the client area where it stood unframed (at the frame's corner) is one too,
-  // even after the frame was confirmed.
+  // report of the client area where it stood unframed (at the frame's corner) is one too.
   if (!positionConfirmed_ || geometry().topLeft() == wantedFrameCorner_) return wantedFrameCorner_;
   const QMargins frame = frameMarginsNow();
   return geometry().topLeft() - QPoint(frame.left(), frame.top());
@@ -303,14 +302,11 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  // A move the window system reports (not the one a correction asks for) that puts the
-  // frame at its corner confirms the position; from then on every move counts.
-  if (event->spontaneous() && !positionConfirmed_ && !frameCornerPending_) {
-    const QMargins frame = frameMarginsNow();
-    positionConfirmed_ =
-        !frame.isNull() &&
-        geometry().topLeft() - QPoint(frame.left(), frame.top()) == wantedFrameCorner_;
-  }
+  // A move the window system reports once the frame is known is the window's place (one
+  // that only repeats where the client area stood unframed excepted). Qt reports no move
+  // when the window system confirms the corrected place, which is the applied corner then.
+  if (event->spontaneous() && !frameCornerPending_ && geometry().topLeft() != wantedFrameCorner_)
+    positionConfirmed_ = true;
   settleFramePosition();
 }
 
