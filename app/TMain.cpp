@@ -213,9 +213,7 @@ void TMain::FormActivate() {
 }
 
 void TMain::FormClose() {
-  // The outer frame's corner; before the window is framed that is the client area's.
-  const QMargins frame = frameMarginsNow();
-  const QPoint corner = geometry().topLeft() - QPoint(frame.left(), frame.top());
+  const QPoint corner = frameCornerToStore();
   SettingsStore::SavePass ini = settings_.save();
   // Native Wayland reports no position (often 0,0): the stored one stays as it was.
   if (TApplication::WindowPositionsKnown()) {
@@ -233,6 +231,16 @@ void TMain::FormClose() {
   ini.commit();
 }
 
+QPoint TMain::frameCornerToStore() const {
+  // Until the window system has reported a place of the framed window, the position is a
+  // guess: the client area's corner before framing, or a place the window manager passes
+  // through while it frames the window. Stored, it would make the window creep. A late
+  // report of the client area where it stood unframed (at the frame's corner) is one too.
+  if (!positionConfirmed_ || geometry().topLeft() == wantedFrameCorner_) return wantedFrameCorner_;
+  const QMargins frame = frameMarginsNow();
+  return geometry().topLeft() - QPoint(frame.left(), frame.top());
+}
+
 QMargins TMain::frameMarginsNow() const {
   // Not frameGeometry(): the widget learns of its frame only when it moves or is resized,
   // and a window manager that frames the window where it stands does neither.
@@ -248,6 +256,7 @@ void TMain::placeFrameAt(QPoint corner) {
                   std::clamp(corner.y(), -kFarthest, kFarthest));
   wantedFrameCorner_ = corner;
   frameCornerPending_ = true;
+  positionConfirmed_ = false;
   // Every change the window system reports is looked at until the frame is known.
   if (!frameWatch_)
     frameWatch_ = new WindowSystemWatch(
@@ -272,7 +281,9 @@ void TMain::settleFramePosition() {
     frameWatch_ = nullptr;
   }
   const QPoint border(frame.left(), frame.top());
-  if (geometry().topLeft() - border != wantedFrameCorner_)
+  if (geometry().topLeft() - border == wantedFrameCorner_)
+    positionConfirmed_ = true;  // framed in place: a position only the window system gave
+  else
     setGeometry(QRect(wantedFrameCorner_ + border, size()));
 }
 
@@ -291,6 +302,11 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  // A move the window system reports once the frame is known is the window's place (one
+  // that only repeats where the client area stood unframed excepted). Qt reports no move
+  // when the window system confirms the corrected place, which is the applied corner then.
+  if (event->spontaneous() && !frameCornerPending_ && geometry().topLeft() != wantedFrameCorner_)
+    positionConfirmed_ = true;
   settleFramePosition();
 }
 

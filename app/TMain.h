@@ -95,8 +95,12 @@ class TMain : public QMainWindow {
   // The frame's borders as the window system has them now; none while not framed.
   QMargins frameMarginsNow() const;
   void settleFramePosition();
+  // What a close stores: the frame's corner as the window system reports it, or the corner
+  // that was applied while the window system has not confirmed it yet.
+  QPoint frameCornerToStore() const;
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
+  bool positionConfirmed_ = false;
   WindowSystemWatch* frameWatch_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "core/BoyleRates.h"
 
+#include "core/ExtendedPrecision.h"
 #include "core/NumberText.h"
 
 namespace pelbrix {

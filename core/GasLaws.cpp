@@ -1,5 +1,6 @@
 #include "core/GasLaws.h"
 
+#include "core/ExtendedPrecision.h"
 #include "core/NumberText.h"
 
 namespace pelbrix {

@@ -1,14 +1,7 @@
 #include "core/IniFile.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
-#include <cstdint>
+#include <chrono>
 #include <cstring>
 
 #include "core/System.h"
@@ -85,8 +78,13 @@ bool keyOf(std::string_view text, std::string_view& key, std::size_t& equals) {
 
 // Where the line holding position `at` starts; `floor` is a line start at or before it.
 std::size_t lineStartOf(std::string_view content, std::size_t floor, std::size_t at) {
+#if defined(__GLIBC__)
   const void* nl = ::memrchr(content.data() + floor, '\n', at - floor);
   return nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - content.data()) + 1 : floor;
+#else
+  const std::size_t nl = content.substr(floor, at - floor).rfind('\n');
+  return nl == std::string_view::npos ? floor : floor + nl + 1;
+#endif
 }
 
 // The first line in [pos, end) (pos a line start) whose text has `mark` first among the
@@ -159,14 +157,10 @@ std::string lineEndOf(std::string_view content) {
   return (nl != std::string_view::npos && nl > 0 && content[nl - 1] == '\r') ? "\r\n" : "\n";
 }
 
-std::string errnoText(int err) {
-  return std::strerror(err);
-}
-
 // Write bits for nobody means read-only, even for a user (such as root) who could
 // write it anyway.
-bool hasNoWriteBits(const struct stat& st) {
-  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+bool hasNoWriteBits(const sys::Status& st) {
+  return (st.mode & 0222) == 0;
 }
 
 std::string folderOf(const std::string& path) {
@@ -180,12 +174,13 @@ std::string baseNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// New files get the permissions the user's umask allows, as any other program's would.
-mode_t newFileMode() {
-  const mode_t mask = ::umask(022);
-  ::umask(mask);
-  return 0666 & ~mask;
+bool isAbsolute(const std::string& path) {
+  return !path.empty() && (path.front() == '/' || (path.size() > 1 && path[1] == ':'));
 }
+
+// How long a save waits for another one (of another window or another copy of the
+// program) to finish with the same file.
+constexpr std::chrono::milliseconds kSaveLockWait{3000};
 
 enum class Look { Found, Missing, Failed };
 
@@ -194,143 +189,189 @@ enum class Look { Found, Missing, Failed };
 // settings, and a read error part way through are failures, so that a save never
 // replaces a file it has only half seen.
 Look readSettings(const std::string& path, bool followLinks, std::string& content,
-                  std::string& reason, mode_t& mode) {
-  const int fd =
-      ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
-  if (fd < 0) {
-    reason = errnoText(errno);
-    return errno == ENOENT ? Look::Missing : Look::Failed;
+                  std::string& reason, sys::Status& st) {
+  sys::Failure why;
+  sys::File file = sys::File::openForReading(path, followLinks, why);
+  if (!file.isOpen()) {
+    reason = why.reason;
+    return why.missing ? Look::Missing : Look::Failed;
   }
-  auto fail = [&](std::string why) {
-    ::close(fd);
-    reason = std::move(why);
+  auto fail = [&](std::string because) {
+    file.close();
+    reason = std::move(because);
     return Look::Failed;
   };
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return fail(errnoText(errno));
-  if (!S_ISREG(st.st_mode)) return fail("it is not a regular file");
+  if (!file.status(st, why)) return fail(why.reason);
+  if (st.kind != sys::Kind::Regular) return fail("it is not a regular file");
   const std::string tooLarge = "it is larger than " + std::to_string(kIniMaxFileSize >> 20) +
                                " MiB and is taken to be damaged";
-  if (static_cast<std::uintmax_t>(st.st_size) > kIniMaxFileSize) return fail(tooLarge);
+  if (st.size > kIniMaxFileSize) return fail(tooLarge);
   std::string out;
-  out.reserve(static_cast<std::size_t>(st.st_size));
+  out.reserve(static_cast<std::size_t>(st.size));
   char chunk[65536];
   for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    const long long n = file.read(chunk, sizeof chunk, why);
     if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errnoText(errno));
-    }
+    if (n < 0) return fail(why.reason);
     out.append(chunk, static_cast<std::size_t>(n));
-    // The file may have grown since fstat.
+    // The file may have grown since it was looked at.
     if (out.size() > kIniMaxFileSize) return fail(tooLarge);
   }
-  ::close(fd);
+  file.close();
   content = std::move(out);
-  mode = st.st_mode & 07777;
   return Look::Found;
+}
+
+// Whether the link `link` (looked at as `st`) may be followed: it is the user's own or its
+// folder owner's, and its folder is not open to everyone's writing without the sticky bit.
+// This is the kernel's rule for sticky folders, which the kernel cannot apply here because
+// the program follows links itself.
+bool safeToFollow(const std::string& link, const sys::Status& st, std::string& reason) {
+  sys::Status folder;
+  sys::Failure why;
+  if (!sys::lookAt(folderOf(link), true, folder, why)) {
+    reason = why.reason;
+    return false;
+  }
+  if (st.owner != sys::currentUser() && st.owner != folder.owner) {
+    reason = "it is a symbolic link of another user's, which is not followed";
+    return false;
+  }
+  if ((folder.mode & 002) != 0 && (folder.mode & 01000) == 0) {
+    reason = "it is a symbolic link in a folder anyone can write, which is not followed";
+    return false;
+  }
+  return true;
 }
 
 // Follows symbolic links from `path` to the name a save replaces, so that the links
 // survive it; a link to nothing yet leads to the name its target is to be created under.
-Look resolveTarget(const std::string& path, std::string& target, struct stat& st, int& err) {
+// Only links safe to follow are followed.
+Look resolveTarget(const std::string& path, std::string& target, sys::Status& st,
+                   std::string& reason) {
   std::string name = path;
   for (int hops = 0; hops <= 40; ++hops) {
-    if (::lstat(name.c_str(), &st) != 0) {
-      err = errno;
+    sys::Failure why;
+    if (!sys::lookAt(name, false, st, why)) {
+      reason = why.reason;
       target = name;
-      return err == ENOENT ? Look::Missing : Look::Failed;
+      return why.missing ? Look::Missing : Look::Failed;
     }
-    if (!S_ISLNK(st.st_mode)) {
+    if (st.kind != sys::Kind::Link) {
       target = name;
       return Look::Found;
     }
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink(name.c_str(), buffer, sizeof buffer);
-    if (n < 0 || static_cast<std::size_t>(n) == sizeof buffer) {
-      err = n < 0 ? errno : ENAMETOOLONG;
+    std::string link;
+    if (!safeToFollow(name, st, reason)) return Look::Failed;
+    if (!sys::readLink(name, link, why)) {
+      reason = why.reason;
       return Look::Failed;
     }
-    const std::string link(buffer, static_cast<std::size_t>(n));
-    name = (link.empty() || link.front() == '/') ? link : folderOf(name) + "/" + link;
+    name = (link.empty() || isAbsolute(link)) ? link : folderOf(name) + "/" + link;
   }
-  err = ELOOP;
+  reason = std::strerror(ELOOP);
   return Look::Failed;
 }
 
-// Temporary files of ours beside the settings file that no save is writing any more:
-// a save holds a lock on its temporary file until it has renamed it, and the lock dies
-// with the process. Only regular files of the user's own are touched.
-void removeOrphans(const std::string& folder, const std::string& fileName) {
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return;
-  const int dirFd = ::dirfd(dir);
-  while (const dirent* entry = ::readdir(dir)) {
-    if (!ini::isTemporaryName(fileName, entry->d_name)) continue;
-    struct stat st {};
-    if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_uid != ::geteuid())
-      continue;
-    const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlinkat(dirFd, entry->d_name, 0);
-    ::close(fd);
-  }
-  ::closedir(dir);
-}
-
 // Writes `content` to a temporary file beside `path`, flushes it to disk and renames it
-// over `path`, so the file is always either the old one or the new one, never a mix.
-bool replaceFile(const std::string& path, const std::string& content, mode_t mode,
+// over `path`, so the file is always either the old one or the new one, never a mix. The
+// new file keeps the old one's owner where the process may set it, and its permission bits
+// but never set-user-ID, set-group-ID or sticky ones.
+bool replaceFile(const std::string& path, const std::string& content, const sys::Status* old,
                  std::string& reason) {
   std::string name;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+  sys::File file;
+  sys::Failure why;
+  for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
     name = path + ".XXXXXX";
-    fd = createUniqueFile(name);
-    if (fd < 0) {
-      reason = errnoText(errno);
+    file = sys::File::createUnique(name, why);
+    if (!file.isOpen()) {
+      reason = why.reason;
       return false;
     }
     // Locked until renamed, so no other save takes it for an orphan. One that did so
     // between the open and the lock has already removed it: start again.
-    struct stat st {};
-    if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
-      ::close(fd);
-      fd = -1;
-    }
+    sys::Status st;
+    if (!file.lock(true) || !file.status(st, why) || st.links == 0) file.close();
   }
-  if (fd < 0) {
+  if (!file.isOpen()) {
     reason = "no temporary file could be created beside it";
     return false;
   }
-  auto fail = [&](int err) {
-    ::unlink(name.c_str());
-    ::close(fd);
-    reason = errnoText(err);
+  auto fail = [&] {
+    sys::removeFile(name);
+    file.close();
+    reason = why.reason;
     return false;
   };
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errno);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
-  if (::rename(name.c_str(), path.c_str()) != 0) return fail(errno);
-  // The data reached the disk with fsync; closing releases the lock.
-  ::close(fd);
+  if (!file.writeAll(content, why)) return fail();
+  if (old) file.setOwner(old->owner, old->group);
+  const unsigned mode = old ? old->mode & 0777 : sys::newFileMode();
+  if (!file.setMode(mode, why) || !file.flush(why)) return fail();
+  if (!sys::replace(name, path, why)) return fail();
+  // The data reached the disk with the flush; closing releases the lock.
+  file.close();
   // The rename itself reaches the disk only with its folder.
-  const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  sys::syncFolder(folderOf(path));
   return true;
+}
+
+// One save pass: under the lock of the file, reads it, applies `writes` and replaces it.
+// A missing file starts as a copy of `seed` when that names a readable settings file.
+bool commitPass(const std::string& path, const std::vector<ini::Write>& writes,
+                const std::string& seed, std::string& reason) {
+  std::string target, content;
+  sys::Status st;
+  const Look look = resolveTarget(path, target, st, reason);
+  if (look == Look::Failed) return false;
+  if (look == Look::Found && hasNoWriteBits(st)) {
+    reason = "the file is read-only";
+    return false;
+  }
+  const std::string folder = folderOf(target);
+  sys::Status folderStatus;
+  sys::Failure why;
+  if (sys::lookAt(folder, true, folderStatus, why) && hasNoWriteBits(folderStatus)) {
+    reason = "the folder is read-only";
+    return false;
+  }
+  // One save at a time, of this program and of every other copy: between this reading and
+  // the replacement no other save of the file may come, or its keys would be lost.
+  sys::FileLock lock;
+  if (!lock.take(target + ".lock", kSaveLockWait, why)) {
+    reason = why.reason;
+    return false;
+  }
+  // A file that exists but cannot be read is never replaced by one that would lack its
+  // other lines; one removed since the look above is simply missing.
+  const Look now = readSettings(target, false, content, reason, st);
+  if (now == Look::Failed) {
+    reason = "the file cannot be read: " + reason;
+    return false;
+  }
+  if (now == Look::Found && hasNoWriteBits(st)) {
+    reason = "the file is read-only";
+    return false;
+  }
+  if (now == Look::Found && writes.empty()) return true;  // nothing to change
+  if (now == Look::Missing && !seed.empty()) {
+    std::string seedTarget, unused;
+    sys::Status seedStatus;
+    if (resolveTarget(seed, seedTarget, seedStatus, unused) != Look::Found ||
+        readSettings(seedTarget, false, content, unused, seedStatus) != Look::Found)
+      content.clear();
+  }
+  if (now == Look::Missing && writes.empty() && content.empty()) return true;
+  sys::removeUnlockedFiles(folder, [name = baseNameOf(target)](std::string_view entry) {
+    return ini::isTemporaryName(name, entry);
+  });
+  for (const ini::Write& w : writes) content = ini::update(content, w.section, w.key, w.value);
+  if (content.size() > kIniMaxFileSize) {
+    reason =
+        "the settings would grow larger than " + std::to_string(kIniMaxFileSize >> 20) + " MiB";
+    return false;
+  }
+  return replaceFile(target, content, now == Look::Found ? &st : nullptr, reason);
 }
 
 }  // namespace
@@ -423,8 +464,8 @@ bool isTemporaryName(std::string_view fileName, std::string_view name) {
 
 IniFile::LoadPass::LoadPass(const std::string& path) {
   std::string reason;
-  mode_t mode = 0;
-  read_ = readSettings(path, true, content_, reason, mode) == Look::Found;
+  sys::Status st;
+  read_ = readSettings(path, true, content_, reason, st) == Look::Found;
   if (!read_) content_.clear();
 }
 
@@ -483,40 +524,9 @@ void IniFile::SavePass::WriteString(std::string_view section, std::string_view k
 }
 
 bool IniFile::SavePass::Commit() {
-  const auto reportFailure = [this](const std::string& path, const std::string& why) {
-    if (onWriteFailure_) onWriteFailure_(path, why);
-  };
-  std::string target, content, reason;
-  struct stat st {};
-  int err = 0;
-  mode_t mode = newFileMode();
-  const Look look = resolveTarget(path_, target, st, err);
-  if (look == Look::Failed) {
-    reportFailure(path_, errnoText(err));
-    return false;
-  }
-  if (look == Look::Found) {
-    if (hasNoWriteBits(st)) {
-      reportFailure(path_, "the file is read-only");
-      return false;
-    }
-    // A file that exists but cannot be read is never replaced by one that would lack its
-    // other lines; one removed since the look above is simply missing.
-    if (readSettings(target, false, content, reason, mode) == Look::Failed) {
-      reportFailure(path_, "the file cannot be read: " + reason);
-      return false;
-    }
-  }
-  const std::string folder = folderOf(target);
-  struct stat folderStat {};
-  if (::stat(folder.c_str(), &folderStat) == 0 && hasNoWriteBits(folderStat)) {
-    reportFailure(path_, "the folder is read-only");
-    return false;
-  }
-  removeOrphans(folder, baseNameOf(target));
-  for (const Write& w : writes_) content = ini::update(content, w.section, w.key, w.value);
-  if (!replaceFile(target, content, mode, reason)) {
-    reportFailure(path_, reason);
+  std::string reason;
+  if (!commitPass(path_, writes_, seed_, reason)) {
+    if (onWriteFailure_) onWriteFailure_(path_, reason);
     return false;
   }
   writes_.clear();

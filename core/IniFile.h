@@ -10,15 +10,23 @@
 //
 // A window touches the file in passes: a load pass reads the file once when it opens and
 // serves every read from that content; a save pass collects the window's writes and, on
-// Commit(), reads the file once, applies them in the order they were made and replaces
-// the file in one step (a temporary file in the same folder, flushed, renamed over the
-// old one, the folder flushed), so a crash leaves either the old file or the new one.
-// A symbolic link is written through to the file it names, which is created if missing.
+// Commit(), takes the file's lock, reads the file once, applies them in the order they were
+// made, replaces the file in one step (a temporary file in the same folder, flushed, renamed
+// over the old one, the folder flushed) and lets the lock go. So a crash leaves either the
+// old file or the new one, and saves of other windows and other copies of the program, each
+// under the lock, never lose one another's keys. The lock is a file beside the settings
+// file, named after it with ".lock", there only while a save holds it.
+// A symbolic link is written through to the file it names, which is created if missing,
+// but only a link that is safe to follow: the user's own or its folder owner's, in a folder
+// that is not open to everyone's writing without the sticky bit (the kernel's rule for
+// sticky folders). The new file keeps the old one's owner where the process may set it,
+// and its permission bits without set-user-ID, set-group-ID and sticky.
 // Only "no such file" counts as missing: a file that cannot be looked at, is not a
 // regular file, cannot be read whole, is larger than kIniMaxFileSize, or has no write
 // permission bit at all (whoever runs the program) is left as it is, and so is a folder
-// with no write bit. A commit also removes temporary files that an earlier save beside
-// the same file left behind when it was killed.
+// with no write bit; a save whose result would be larger than kIniMaxFileSize is refused.
+// A commit also removes temporary files that an earlier save beside the same file left
+// behind when it was killed.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -28,9 +36,16 @@
 
 namespace pelbrix {
 
+namespace ini {
+// One key's value, waiting for its save pass's commit.
+struct Write {
+  std::string section, key, value;
+};
+}  // namespace ini
+
 // A settings file holds a few hundred bytes; one larger than this is taken to be damaged:
-// reads give their defaults without reading it, and saves leave it alone, so the work of
-// a pass stays bounded whatever the file holds.
+// reads give their defaults without reading it, and saves leave it alone and never make
+// one, so the work of a pass stays bounded whatever the file holds.
 inline constexpr std::size_t kIniMaxFileSize = 16 * 1024 * 1024;
 
 // Told once for every save that fails, with the file's path and the system's reason.
@@ -103,18 +118,21 @@ class IniFile::SavePass {
   void WriteBool(std::string_view section, std::string_view key, bool value);
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
+  // A file that is missing when the pass commits starts as a copy of `source` (through
+  // safe links only, and only when it is a readable file within kIniMaxFileSize); a file
+  // there already is left as it is by a pass with no writes.
+  void SeedFrom(std::string source) { seed_ = std::move(source); }
+
   // Applies the writes and replaces the file. Returns false when the file could not be
   // written; the failure handler given at construction has then been told once and the
   // file is as it was. The writes stay collected, so a later Commit() can try again.
   bool Commit();
 
  private:
-  struct Write {
-    std::string section, key, value;
-  };
   std::string path_;
   IniWriteFailureHandler onWriteFailure_;
-  std::vector<Write> writes_;
+  std::vector<ini::Write> writes_;
+  std::string seed_;
 };
 
 // Pure text operations behind IniFile, exposed for tests and the fuzzer.

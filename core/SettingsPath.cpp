@@ -1,15 +1,11 @@
 #include "core/SettingsPath.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QStandardPaths>
-#include <cerrno>
 #include <cstdlib>
 #include <utility>
 
+#include "core/IniFile.h"
 #include "core/System.h"
 
 namespace pelbrix {
@@ -27,21 +23,24 @@ std::string nameOf(std::string_view path) {
 
 // The settings writer leaves alone what has no write permission bit at all, even for a
 // user (root) whom the system would let write it; so does this test.
-bool canWrite(const std::string& path, int extra = 0) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return false;
-  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-  return ::access(path.c_str(), W_OK | extra) == 0;
+bool canWrite(const std::string& path, bool search = false) {
+  sys::Status st;
+  sys::Failure why;
+  if (!sys::lookAt(path, true, st, why)) return false;
+  if ((st.mode & 0222) == 0) return false;
+  return sys::mayWrite(path, search);
 }
 
 bool exists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 || errno != ENOENT;
+  sys::Status st;
+  sys::Failure why;
+  return sys::lookAt(path, true, st, why) || !why.missing;
 }
 
 bool isReadableFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+  sys::Status st;
+  sys::Failure why;
+  return sys::lookAt(path, true, st, why) && st.kind == sys::Kind::Regular && sys::mayRead(path);
 }
 
 bool isAbsolute(const std::string& path) {
@@ -50,8 +49,10 @@ bool isAbsolute(const std::string& path) {
 
 // $XDG_CONFIG_HOME, else ~/.config, as Qt finds them; a relative $XDG_CONFIG_HOME is
 // ignored, as the XDG rules ask. With neither a home nor $XDG_CONFIG_HOME there is no
-// such folder (Qt would offer "/.config").
+// such folder (Qt would offer "/.config"). A system that names the folder itself
+// (Windows: %APPDATA%) is followed.
 std::string userConfigFolder() {
+  if (std::string own = sys::systemConfigFolder(); !own.empty()) return own;
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
   const bool xdgUsable = xdg && isAbsolute(xdg);
@@ -71,49 +72,21 @@ void createFolders(const std::string& path) {
   std::string::size_type pos = 1;
   while (pos != std::string::npos) {
     pos = path.find('/', pos + 1);
-    const std::string part = path.substr(0, pos);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return;
+    if (!sys::makeFolder(path.substr(0, pos))) return;
   }
 }
-// The user's file starts as a copy of the administrator's, so the sections of windows
-// the user has not saved yet (and lines Pelbrix does not know) keep their defaults once
-// the user's own file exists. Written beside the target and linked into place, so a
-// file that appeared meanwhile is never overwritten and none is ever half there.
-void seedFrom(const std::string& source, const std::string& target) {
-  const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (in < 0) return;
-  std::string content;
-  char chunk[65536];
-  struct stat st {};
-  bool whole = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode);
-  while (whole) {
-    const ssize_t n = ::read(in, chunk, sizeof chunk);
-    if (n == 0) break;
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) whole = false;
-    if (n > 0) content.append(chunk, static_cast<std::size_t>(n));
-  }
-  ::close(in);
-  if (!whole) return;
-  std::string temp = target + ".XXXXXX";
-  const int out = createUniqueFile(temp);
-  if (out < 0) return;
-  // A new file gets what the user's umask allows, as the writer's new files do.
-  const mode_t mask = ::umask(022);
-  ::umask(mask);
-  ::fchmod(out, 0666 & ~mask);
-  std::size_t done = 0;
-  bool written = true;
-  while (written && done < content.size()) {
-    const ssize_t n = ::write(out, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) written = false;
-    if (n > 0) done += static_cast<std::size_t>(n);
-  }
-  written = ::fsync(out) == 0 && written;
-  written = ::close(out) == 0 && written;
-  if (written) (void)::link(temp.c_str(), target.c_str());
-  ::unlink(temp.c_str());
+
+// The per-user folder holds only what the user put there: it is the user's own and no one
+// else may write in it. Otherwise another user could plant the settings file there (or a
+// link in its place), and a save must not touch it.
+std::string unsafeFolderReason(const std::string& folder) {
+  sys::Status st;
+  sys::Failure why;
+  if (!sys::lookAt(folder, true, st, why)) return why.reason;
+  if (st.kind != sys::Kind::Folder) return "its folder is not a folder";
+  if (st.owner != sys::currentUser()) return "its folder belongs to another user";
+  if (sys::writableByOthers(st)) return "its folder can be written by other users";
+  return {};
 }
 }  // namespace
 
@@ -150,24 +123,40 @@ SettingsFacts gatherSettingsFacts(const std::string& executablePath) {
   facts.besideReadable = isReadableFile(beside);
   // A write replaces the file through a temporary one in the same folder, and keeps the
   // lines it read: so the folder must be writable, and an existing file readable too.
-  facts.besideWritable = canWrite(folderOf(beside), X_OK) &&
+  facts.besideWritable = canWrite(folderOf(beside), true) &&
                          (!exists(beside) || (canWrite(beside) && facts.besideReadable));
   if (!facts.configFolder.empty())
     facts.perUserExists = exists(perUserSettingsPath(facts.executablePath, facts.configFolder));
   return facts;
 }
 
-std::string prepareSettingsWrite(const SettingsLocation& location) {
+std::string prepareSettingsWrite(const SettingsLocation& location, std::string* refusal) {
   if (!location.perUser) return location.writePath;
-  createFolders(folderOf(location.writePath));
-  if (location.readPath != location.writePath) seedFrom(location.readPath, location.writePath);
+  const std::string folder = folderOf(location.writePath);
+  createFolders(folder);
+  // A folder that could not be created makes the write fail, and the store reports that.
+  if (!exists(folder)) return location.writePath;
+  if (std::string unsafe = unsafeFolderReason(folder); !unsafe.empty()) {
+    if (refusal) *refusal = std::move(unsafe);
+    return location.writePath;
+  }
+  // Under the save's lock and in one step: a file that appeared meanwhile is never
+  // replaced, and none is ever half there.
+  if (location.readPath != location.writePath) {
+    IniFile::SavePass seed(location.writePath);
+    seed.SeedFrom(location.readPath);
+    seed.Commit();
+  }
   return location.writePath;
 }
 
 SettingsStore::PathRule settingsPathRule(std::function<std::string()> executable) {
   return [executable = std::move(executable)](SettingsStore::Pass pass) {
     const SettingsLocation location = resolveSettingsLocation(gatherSettingsFacts(executable()));
-    return pass == SettingsStore::Pass::Load ? location.readPath : prepareSettingsWrite(location);
+    if (pass == SettingsStore::Pass::Load) return SettingsStore::Target(location.readPath);
+    SettingsStore::Target target(std::string{});
+    target.path = prepareSettingsWrite(location, &target.refusal);
+    return target;
   };
 }
 

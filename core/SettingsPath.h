@@ -51,9 +51,11 @@ SettingsFacts gatherSettingsFacts(const std::string& executablePath);
 // Readies the write side of `location` and returns the file to write. For the per-user
 // file, its folder is created first if need be (private to the user), and a first write
 // starts it as a copy of the file beside the executable, so an administrator's other
-// sections carry over too; an existing per-user file is never replaced. A folder that
-// cannot be created makes the write fail, and the store reports it.
-std::string prepareSettingsWrite(const SettingsLocation& location);
+// sections carry over too (unless that is larger than kIniMaxFileSize); an existing
+// per-user file is never replaced. A folder that cannot be created makes the write fail,
+// and the store reports it. A folder that is not the user's own, or that others may write,
+// is not written to: `refusal` then says why.
+std::string prepareSettingsWrite(const SettingsLocation& location, std::string* refusal = nullptr);
 
 // The settings store's path rule for the program `executable` names: a load pass reads
 // the location's read path, a save pass writes its (readied) write path. Each pass looks

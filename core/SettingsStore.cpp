@@ -11,7 +11,7 @@ SettingsStore::SettingsStore(PathRule pathRule, MessageDisplay& failures)
     : pathRule_(std::move(pathRule)), failures_(failures) {}
 
 SettingsStore::SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures)
-    : SettingsStore([path](Pass) { return path(); }, failures) {}
+    : SettingsStore([path](Pass) { return Target(path()); }, failures) {}
 
 void SettingsStore::SavePass::WriteInteger(std::string_view section, std::string_view key,
                                            int value) {
@@ -31,7 +31,12 @@ void SettingsStore::SavePass::WriteString(std::string_view section, std::string_
 bool SettingsStore::SavePass::commit() {
   const std::vector<Entry> entries = std::move(entries_);
   entries_.clear();
-  const std::string path = store_.path(Pass::Save);
+  const Target target = store_.pathRule_(Pass::Save);
+  const std::string& path = target.path;
+  if (!target.refusal.empty()) {
+    store_.reportWriteFailure(path, target.refusal);
+    return false;
+  }
   std::string reason;
   IniFile::SavePass file(path,
                          [&reason](const std::string&, const std::string& why) { reason = why; });

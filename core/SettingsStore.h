@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/IniFile.h"
@@ -20,14 +21,20 @@ class SettingsStore {
   // A pass reads from or writes to the file its path rule names for it; the two may
   // differ (reading an older file until one of the writer's own exists).
   enum class Pass { Load, Save };
-  using PathRule = std::function<std::string(Pass)>;
+  // The file a pass goes to, and for a save that must not touch it, why.
+  struct Target {
+    Target(std::string file) : path(std::move(file)) {}  // a rule may give just the path
+    std::string path;
+    std::string refusal;
+  };
+  using PathRule = std::function<Target(Pass)>;
 
   // `pathRule` is asked afresh for every pass; `failures` is told of a failed save.
   SettingsStore(PathRule pathRule, MessageDisplay& failures);
   // One file for both passes.
   SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures);
 
-  std::string path(Pass pass = Pass::Save) const { return pathRule_(pass); }
+  std::string path(Pass pass = Pass::Save) const { return pathRule_(pass).path; }
 
   // One window's reading: the file is read once, when the pass begins, and every value
   // comes from that look at it.

@@ -4,15 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <random>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-#define PELBRIX_POSIX 1
-#endif
 #if defined(__GLIBC__)
 #include <locale.h>
 #endif
@@ -62,31 +55,6 @@ double parseCDecimal(const std::string& text) {
   if (error == std::errc::result_out_of_range) return outOfRange(text);
   return value;
 #endif
-}
-
-int createUniqueFile(std::string& pathTemplate) {
-  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  static std::mt19937_64 random{std::random_device{}()};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    for (std::size_t k = pathTemplate.size() - 6; k < pathTemplate.size(); ++k)
-      pathTemplate[k] = kLetters[random() % (sizeof kLetters - 1)];
-#if defined(PELBRIX_POSIX)
-    // The program's own exclusive open rather than mkstemp's, which the C library makes
-    // internally: a preloaded library watching the calls on the settings file sees this one.
-    const int fd = ::open(pathTemplate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) return -1;
-#else
-    // Standard C's exclusive creation ("x") refuses a name that is taken.
-    if (std::FILE* file = std::fopen(pathTemplate.c_str(), "wbx")) {
-      const int fd = ::dup(::fileno(file));
-      std::fclose(file);
-      return fd;
-    }
-#endif
-  }
-  errno = EEXIST;
-  return -1;
 }
 
 }  // namespace pelbrix

@@ -18,8 +18,10 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <functional>
+#include <limits>
 #include <span>
 #include <string>
+#include <type_traits>
 
 #include "core/ErrorReport.h"
 #include "core/Working.h"
@@ -47,10 +49,14 @@ QGroupBox* makeRadioGroup(QWidget* parent, const QString& title, const QString& 
                           QRadioButton** buttons);
 
 // A control of type W, constructed from `args` and `parent`, named `name` and placed at
-// its design rectangle (a zero width or height: its natural size).
+// its design rectangle (a zero width or height: its natural size). An edit field takes text
+// of any length: the toolkit's default would cut a paste at 32,767 characters without a
+// word, and a number cut short computes another value.
 template <class W, class... Args>
 W* makeControl(QWidget* parent, const char* name, QRect design, Args&&... args) {
   auto* control = new W(std::forward<Args>(args)..., parent);
+  if constexpr (std::is_base_of_v<QLineEdit, W>)
+    control->setMaxLength(std::numeric_limits<int>::max());
   control->setObjectName(QLatin1String(name));
   place(control, design.x(), design.y(), design.width(), design.height());
   return control;

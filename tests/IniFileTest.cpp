@@ -134,11 +134,14 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 #include <QTemporaryDir>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -589,4 +592,167 @@ TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 5);
   ASSERT_EQ(::truncate(path_.c_str(), static_cast<off_t>(kIniMaxFileSize) + 1), 0);
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 0);
+}
+
+// ---------------------------------------------------------------------------------------
+// Saves of several copies at once, links planted by others, and the bound on writing.
+
+TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
+  put("[Extra]\nNote=kept\n");
+  constexpr int kCopies = 4, kSaves = 25;
+  std::vector<pid_t> copies;
+  for (int c = 0; c < kCopies; ++c) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      IniFile ini(path_);
+      for (int i = 0; i < kSaves; ++i)
+        if (!ini.WriteInteger("Copy" + std::to_string(c), "Key" + std::to_string(i), i)) ::_exit(1);
+      ::_exit(0);
+    }
+    copies.push_back(child);
+  }
+  for (const pid_t child : copies) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+  }
+  const IniFile::LoadPass after(path_);
+  int lost = 0;
+  for (int c = 0; c < kCopies; ++c)
+    for (int i = 0; i < kSaves; ++i)
+      lost += after.ReadInteger("Copy" + std::to_string(c), "Key" + std::to_string(i), -1) != i;
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(after.ReadString("Extra", "Note", ""), "kept");
+  EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"})) << "no lock or temporary file stays";
+}
+
+TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
+  put("[Main]\nTop=1\n");
+  // Another copy's save, stuck between its reading and its rename.
+  const int held = ::open((path_ + ".lock").c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  EXPECT_FALSE(file(path_).WriteInteger("Main", "Top", 2));
+  ASSERT_EQ(failures_.size(), 1u);
+  EXPECT_NE(failures_[0].find("locked"), std::string::npos) << failures_[0];
+  EXPECT_EQ(get(), "[Main]\nTop=1\n");
+  ::close(held);
+  EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+  EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(IniFileOnDisk, NoSaveMakesTheFileLargerThanTheBound) {
+  // Sparse: keys in front, then zero bytes up to a few bytes below the bound.
+  put("[Main]\nTop=5\n");
+  const off_t nearly = static_cast<off_t>(kIniMaxFileSize) - 8;
+  ASSERT_EQ(::truncate(path_.c_str(), nearly), 0);
+  IniFile::SavePass grow = savePass(path_);
+  grow.WriteString("Main", "Note", "a value longer than the room left");
+  EXPECT_FALSE(grow.Commit());
+  ASSERT_EQ(failures_.size(), 1u);
+  EXPECT_NE(failures_[0].find("larger than 16 MiB"), std::string::npos) << failures_[0];
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, nearly);
+  EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 6)) << "a write that fits still goes";
+  EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
+  const std::string seed = dir_.filePath(QStringLiteral("admin.INI")).toStdString();
+  struct Case {
+    const char* what;
+    off_t seedSize;  // 0: the seed as written
+    const char* existing;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"a seed is copied", 0, nullptr, "[Extra]\nNote=x\n[Main]\nTop=2\n"},
+      {"a seed over the bound is not", static_cast<off_t>(kIniMaxFileSize) + 1, nullptr,
+       "[Main]\nTop=2\n"},
+      {"an existing file is kept", 0, "[Main]\nTop=1\n", "[Main]\nTop=2\n"},
+  };
+  for (const Case& c : cases) {
+    ::unlink(path_.c_str());
+    std::ofstream(seed) << "[Extra]\nNote=x\n";
+    if (c.seedSize) {
+      ASSERT_EQ(::truncate(seed.c_str(), c.seedSize), 0);
+    }
+    if (c.existing) put(c.existing);
+    IniFile::SavePass pass = savePass(path_);
+    pass.SeedFrom(seed);
+    pass.WriteInteger("Main", "Top", 2);
+    EXPECT_TRUE(pass.Commit()) << c.what;
+    EXPECT_EQ(get(), c.expected) << c.what;
+  }
+  EXPECT_TRUE(failures_.empty());
+}
+
+TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
+  put("[Main]\nTop=1\n");
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(path_.c_str(), 65534, 65534), 0);
+  }
+  ASSERT_EQ(::chmod(path_.c_str(), root ? 07640 : 04640), 0);
+  ASSERT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+}
+
+// A link planted by another user ("nobody", by runuser) leads a save of root's to a file of
+// root's alone; the kernel would not follow it in a sticky folder, and the writer must not
+// follow it anywhere others can write.
+TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
+  if (::geteuid() != 0 || ::access("/usr/sbin/runuser", X_OK) != 0)
+    GTEST_SKIP() << "needs root and runuser to plant links as another user";
+  ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0755), 0);
+  const std::string secret = dir_.filePath(QStringLiteral("root-only")).toStdString();
+  struct Case {
+    const char* what;
+    mode_t folderMode;
+    bool folderOfNobody, plantedByNobody, followed;
+  };
+  const Case cases[] = {
+      {"sticky folder, another user's link", 01777, false, true, false},
+      {"world-writable folder, another user's link", 0777, false, true, false},
+      {"world-writable folder, the user's own link", 0777, false, false, false},
+      {"sticky folder, the user's own link", 01777, false, false, true},
+      {"another user's own folder and link", 0755, true, true, true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const std::string folder = dir_.filePath(QString::number(++n)).toStdString();
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    if (c.folderOfNobody) {
+      ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+    { std::ofstream(secret) << "secret\n"; }
+    ::chmod(secret.c_str(), 0600);
+    const std::string link = folder + "/pelbrix.INI";
+    const std::string plant = (c.plantedByNobody ? "runuser -u nobody -- " : std::string()) +
+                              "ln -s '" + secret + "' '" + link + "'";
+    ASSERT_EQ(std::system(plant.c_str()), 0) << plant;
+    failures_.clear();
+    EXPECT_EQ(file(link).WriteInteger("Main", "Top", 2), c.followed) << c.what;
+    std::ifstream in(secret);
+    const std::string content((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(content, c.followed ? "secret\n[Main]\nTop=2\n" : "secret\n") << c.what;
+    if (!c.followed) {
+      ASSERT_EQ(failures_.size(), 1u) << c.what;
+      EXPECT_NE(failures_[0].find("not followed"), std::string::npos) << failures_[0];
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.what;
+  }
 }

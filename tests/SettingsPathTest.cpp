@@ -5,13 +5,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "core/IniFile.h"
 #include "core/MessageDisplay.h"
@@ -229,4 +232,50 @@ TEST_F(SettingsFolders, AWritableFolderKeepsTheStoreBesideTheExecutable) {
   EXPECT_EQ(slurp(exe_ + ".INI"), "[Main]\nTop=4\n");
   struct stat st {};
   EXPECT_NE(::stat((home_ + "/.config").c_str(), &st), 0) << "no configuration folder made";
+}
+
+TEST_F(SettingsFolders, APerUserFolderThatIsNotTheUsersAloneIsNotWrittenTo) {
+  ::chmod(bin_.c_str(), 0555);
+  const std::string folder = home_ + "/.config/pelbrix";
+  struct Case {
+    const char* what;
+    mode_t mode;
+    bool ofAnotherUser;
+  };
+  std::vector<Case> cases = {{"open to everyone's writing", 0777, false},
+                             {"open to the group's writing", 0770, false}};
+  if (::geteuid() == 0) cases.push_back({"another user's", 0700, true});
+  for (const Case& c : cases) {
+    ::mkdir((home_ + "/.config").c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+    if (c.ofAnotherUser) {
+      ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), c.mode), 0);
+    shown_.messages.clear();
+    SettingsStore settings = store();
+    for (int pass = 0; pass < 2; ++pass) {
+      SettingsStore::SavePass save = settings.save();
+      save.WriteInteger("Main", "Top", 1);
+      EXPECT_FALSE(save.commit()) << c.what;
+    }
+    ASSERT_EQ(shown_.messages.size(), 1) << c.what;
+    EXPECT_TRUE(shown_.messages[0].contains(QString::fromStdString(own())))
+        << shown_.messages[0].toStdString();
+    EXPECT_TRUE(QDir(QString::fromStdString(folder)).isEmpty()) << c.what;
+    ::chmod(folder.c_str(), 0700);
+    ::rmdir(folder.c_str());
+  }
+}
+
+TEST_F(SettingsFolders, AnAdministratorsFileOverTheBoundIsNotCopied) {
+  writeBeside("[Main]\nTop=300\n", 0644);
+  ASSERT_EQ(::truncate((exe_ + ".INI").c_str(), 20 * 1024 * 1024), 0);
+  ::chmod(bin_.c_str(), 0555);
+  SettingsStore settings = store();
+  SettingsStore::SavePass save = settings.save();
+  save.WriteInteger("Main", "Top", 10);
+  ASSERT_TRUE(save.commit());
+  EXPECT_EQ(slurp(own()), "[Main]\nTop=10\n");
+  EXPECT_TRUE(shown_.messages.isEmpty());
 }

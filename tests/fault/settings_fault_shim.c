@@ -5,8 +5,14 @@
 // and those on descriptors opened from such a name. Right before the call numbered
 // PELBRIX_FAULT_AT it kills the process with SIGKILL, as a power cut or a kill -9 would
 // end it. With PELBRIX_FAULT_LOG each counted call is logged as "number name path".
-//   PELBRIX_FAULT_FILE  absolute path of the settings file (required)
-//   PELBRIX_FAULT_AT    the call to die before; 0 or unset counts and logs only
+// For the test of saves at once (settings_race.sh) it can also slow every rename of a save
+// down, so that another save certainly comes while one is between its reading and its
+// rename, and write to a time line shared by several processes "pid save" as a save looks
+// at the file first, "pid sleep" and "pid rename" before and after the pause.
+//   PELBRIX_FAULT_FILE      absolute path of the settings file (required)
+//   PELBRIX_FAULT_AT        the call to die before; 0 or unset counts and logs only
+//   PELBRIX_FAULT_DELAY_MS  the pause before each rename
+//   PELBRIX_FAULT_TIMELINE  the shared time line
 #define _GNU_SOURCE
 #include <dirent.h>
 #include <dlfcn.h>
@@ -19,6 +25,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <time.h>
 #include <unistd.h>
 
 enum { kMaxFd = 4096 };
@@ -28,6 +35,8 @@ static size_t fileLength_;
 static long failAt_;
 static long count_;
 static int logFd_ = -1;
+static int timelineFd_ = -1;
+static long delayMs_;
 static unsigned char tracked_[kMaxFd];
 
 // The next definition of `name`: the C library's. Object and function pointers differ in
@@ -51,11 +60,23 @@ __attribute__((constructor)) static void setUp(void) {
   }
   const char* at = getenv("PELBRIX_FAULT_AT");
   failAt_ = at ? strtol(at, NULL, 10) : 0;
+  int (*realOpen)(const char*, int, ...) = (int (*)(const char*, int, ...))next("open");
   const char* log = getenv("PELBRIX_FAULT_LOG");
-  if (log) {
-    int (*realOpen)(const char*, int, ...) = (int (*)(const char*, int, ...))next("open");
-    logFd_ = realOpen(log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  }
+  if (log) logFd_ = realOpen(log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const char* timeline = getenv("PELBRIX_FAULT_TIMELINE");
+  if (timeline) timelineFd_ = realOpen(timeline, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const char* delay = getenv("PELBRIX_FAULT_DELAY_MS");
+  delayMs_ = delay ? strtol(delay, NULL, 10) : 0;
+}
+
+// One line of the time line, in one write, so lines of several processes never mix.
+static void mark(const char* what) {
+  if (timelineFd_ < 0) return;
+  char line[64];
+  const int length = snprintf(line, sizeof line, "%ld %s\n", (long)getpid(), what);
+  ssize_t (*realWrite)(int, const void*, size_t) =
+      (ssize_t(*)(int, const void*, size_t))next("write");
+  if (length > 0) (void)!realWrite(timelineFd_, line, (size_t)length);
 }
 
 static int isOurs(const char* path) {
@@ -87,6 +108,13 @@ static void counted(const char* name, const char* path) {
     }
   }
   if (failAt_ > 0 && n == failAt_) kill(getpid(), SIGKILL);
+  if (strcmp(name, "lstat") == 0 && path && strcmp(path, file_) == 0) mark("save");
+  if (delayMs_ > 0 && strcmp(name, "rename") == 0) {
+    mark("sleep");
+    const struct timespec pause = {delayMs_ / 1000, (delayMs_ % 1000) * 1000000};
+    nanosleep(&pause, NULL);
+    mark("rename");
+  }
 }
 
 static char fdName_[32];
@@ -175,6 +203,7 @@ FD_CALL(ssize_t, write, (int fd, const void* b, size_t n), (fd, b, n), fd)
 FD_CALL(int, fsync, (int fd), (fd), fd)
 FD_CALL(int, fdatasync, (int fd), (fd), fd)
 FD_CALL(int, fchmod, (int fd, mode_t m), (fd, m), fd)
+FD_CALL(int, fchown, (int fd, uid_t u, gid_t g), (fd, u, g), fd)
 FD_CALL(int, fstat, (int fd, struct stat* s), (fd, s), fd)
 FD_CALL(int, fstat64, (int fd, struct stat64* s), (fd, s), fd)
 FD_CALL(int, flock, (int fd, int op), (fd, op), fd)

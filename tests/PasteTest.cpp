@@ -1,0 +1,52 @@
+// Long pastes: every edit field that takes a number keeps the whole of a pasted text, so a
+// number longer than the toolkit's default limit is computed as pasted, never cut short.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "app/TMain.h"
+#include "dialogs/TOptxion.h"
+#include "dialogs/TTempConv.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
+
+using namespace pelbrix;
+using test::windows;
+
+namespace {
+// A megabyte and more of leading zeros before the digit that counts.
+const QString kLongTwo = QString(1 << 20, QLatin1Char('0')) + QStringLiteral("2");
+}  // namespace
+
+TEST(LongPastes, EveryNumberFieldKeepsAWholeMegabyte) {
+  QApplication::clipboard()->setText(kLongTwo);
+  const QWidget* forms[] = {windows().Main, windows().BRate, windows().CHRate, windows().TempConv};
+  int fields = 0;
+  for (const QWidget* form : forms)
+    for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+      edit->clear();
+      edit->paste();
+      EXPECT_EQ(edit->text().size(), kLongTwo.size()) << edit->objectName().toStdString();
+      edit->clear();
+      ++fields;
+    }
+  EXPECT_GE(fields, 30);
+  // The interval keeps its designed limit of three characters.
+  EXPECT_EQ(windows().Optxion->IntervalEdit->maxLength(), 3);
+}
+
+TEST(LongPastes, APastedNumberIsComputedAsPasted) {
+  TBoylePage* boyle = windows().Main->TabSheet1;
+  boyle->Button2Click();
+  QApplication::clipboard()->setText(kLongTwo);
+  boyle->Edit1->paste();
+  QTest::keyClicks(boyle->Edit2, QStringLiteral("3"));
+  QTest::keyClicks(boyle->Edit3, QStringLiteral("1"));
+  QTest::mouseClick(boyle->Button1, Qt::LeftButton);
+  EXPECT_EQ(boyle->Edit4->text(), QStringLiteral("6"));
+  boyle->Button2Click();
+}
