@@ -243,6 +243,15 @@ void layOutChildren(QWidget* w, double scale) {
     keepDesignOrder(children, scale, Qt::Horizontal);
     keepDesignOrder(children, scale, Qt::Vertical);
   }
+  // A group box's title takes room its style gives it above the frame's contents; what the
+  // design put under the title starts below it.
+  if (qobject_cast<QGroupBox*>(w)) {
+    int top = INT_MAX;
+    for (const Child& c : children) top = std::min(top, c.widget->y());
+    const int shift = w->contentsRect().top() - top;
+    if (shift > 0)
+      for (const Child& c : children) c.widget->move(c.widget->x(), c.widget->y() + shift);
+  }
   // Group boxes and other designed containers are sized by their parent's pass, windows by
   // layOutFromDesign; a page of a page control has no design rectangle of its own and asks
   // for room for its children.
