@@ -53,7 +53,7 @@ grep -q "<release version=\"$version\"" "$work/x/usr/share/metainfo/io.github.pe
 grep -qF "<url type=\"homepage\">$homepage</url>" "$work/x/usr/share/metainfo/io.github.pelbrix.Pelbrix.metainfo.xml" ||
   fail "the AppStream data names no homepage $homepage"
 strings -el "$work/x/usr/bin/pelbrix" | grep -qxF "Pelbrix $version" || fail "the About box does not say Pelbrix $version"
-strings "$work/x/usr/bin/pelbrix" | grep -qxF /usr/share/doc/pelbrix/guide.html ||
+strings -el "$work/x/usr/bin/pelbrix" | grep -qxF /usr/share/doc/pelbrix/guide.html ||
   fail "F1 does not look for the guide where the package installs it"
 zcat "$work/x/usr/share/doc/pelbrix/changelog.gz" | head -n1 | grep -qF "pelbrix ($version)" ||
   fail "the changelog is not for $version"
