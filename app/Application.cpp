@@ -8,6 +8,7 @@
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "laws/TErro.h"
+#include "platform/Controls.h"
 #include "platform/Help.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
@@ -42,8 +43,11 @@ Application::Application(const Services& services, const std::function<void(TMai
   Aboxt = create<TAboxt>();
   CHRate = create<TCHRate>(settings, errors());
   // F1 in any window opens the guide at that window's section.
-  for (const std::unique_ptr<QWidget>& window : windows_)
+  // Alt and a letter never types into a field.
+  for (const std::unique_ptr<QWidget>& window : windows_) {
     installHelpKey(window.get(), services_.help, services_.messages);
+    refuseAltTyping(window.get());
+  }
 }
 
 Application::~Application() {

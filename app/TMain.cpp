@@ -54,18 +54,18 @@ TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-  Exit = addAction(tr("Exit"), "Exit", &TMain::ExitExecute);
-  Restore = addAction(tr("Restore"), "Restore", &TMain::RestoreExecute);
+  Exit = addAction(tr("E&xit"), "Exit", &TMain::ExitExecute);
+  Restore = addAction(tr("&Restore"), "Restore", &TMain::RestoreExecute);
   Edit = new EditActions(this);
-  CtoK = addAction(tr("Celsius to Kelvin"), "CtoK", &TMain::CtoKExecute);
-  Options = addAction(tr("Options"), "Options", &TMain::OptionsExecute);
-  BoyleRate = addAction(tr("Boyle Rates"), "BoyleRate", &TMain::BoyleRateExecute);
-  CharlesRate = addAction(tr("Charles' Rate"), "CharlesRate", &TMain::CharlesRateExecute);
+  CtoK = addAction(tr("&Celsius to Kelvin"), "CtoK", &TMain::CtoKExecute);
+  Options = addAction(tr("&Options"), "Options", &TMain::OptionsExecute);
+  BoyleRate = addAction(tr("&Boyle Rates"), "BoyleRate", &TMain::BoyleRateExecute);
+  CharlesRate = addAction(tr("&Charles' Rate"), "CharlesRate", &TMain::CharlesRateExecute);
   // The two rates without a handler are shown greyed, so they do not look broken.
-  ComboRate = addAction(tr("Combo Rates"), "ComboRate", nullptr);
+  ComboRate = addAction(tr("C&ombo Rates"), "ComboRate", nullptr);
   ComboRate->setEnabled(false);
-  ADlog = addAction(tr("About"), "ADlog", &TMain::ADlogExecute);
-  IdealRate = addAction(tr("Ideal Rates"), "IdealRate", nullptr);
+  ADlog = addAction(tr("&About"), "ADlog", &TMain::ADlogExecute);
+  IdealRate = addAction(tr("&Ideal Rates"), "IdealRate", nullptr);
   IdealRate->setEnabled(false);
 
   buildMenus();
@@ -102,28 +102,30 @@ TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
 }
 
 void TMain::buildMenus() {
+  // Every menu and entry has an access key (Alt and the underlined letter on the bar, the
+  // letter alone in an open menu); the captions read as designed once the marks are drawn.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  Exit2 = bar->addMenu(tr("File"));
+  Exit2 = bar->addMenu(tr("&File"));
   Exit2->setObjectName(QStringLiteral("Exit2"));
   Exit2->addAction(Exit);
 
-  Edit20 = bar->addMenu(tr("Edit"));
+  Edit20 = bar->addMenu(tr("&Edit"));
   Edit20->setObjectName(QStringLiteral("Edit20"));
   Edit20->addActions({Edit->EditCopy1, Edit->EditCut1, Edit->EditPaste1});
   connect(Edit20, &QMenu::aboutToShow, Edit, &EditActions::updateEnabled);
 
-  Conversions3 = bar->addMenu(tr("Conversions"));
+  Conversions3 = bar->addMenu(tr("&Conversions"));
   Conversions3->setObjectName(QStringLiteral("Conversions3"));
   Conversions3->addAction(CtoK);
 
   bar->addAction(Options);
 
-  Rates1 = bar->addMenu(tr("Rates"));
+  Rates1 = bar->addMenu(tr("&Rates"));
   Rates1->setObjectName(QStringLiteral("Rates1"));
   Rates1->addAction(BoyleRate);
   Rates1->addAction(CharlesRate);
-  GLRate1 = Rates1->addAction(tr("GL Rates"));
+  GLRate1 = Rates1->addAction(tr("&GL Rates"));
   GLRate1->setObjectName(QStringLiteral("GLRate1"));
   Rates1->addAction(ComboRate);
   Rates1->addAction(IdealRate);
@@ -133,7 +135,7 @@ void TMain::buildMenus() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   PopupMenu1->addAction(Restore);
-  QMenu* conversions1 = PopupMenu1->addMenu(tr("Conversions"));
+  QMenu* conversions1 = PopupMenu1->addMenu(tr("&Conversions"));
   conversions1->setObjectName(QStringLiteral("Conversions1"));
   conversions1->addAction(CtoK);
   PopupMenu1->addSeparator();
@@ -145,7 +147,7 @@ void TMain::buildMenus() {
 
   PopupMenu3 = new QMenu(this);
   PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-  QMenu* conversions2 = PopupMenu3->addMenu(tr("Conversions"));
+  QMenu* conversions2 = PopupMenu3->addMenu(tr("&Conversions"));
   conversions2->setObjectName(QStringLiteral("Conversions2"));
   conversions2->addAction(CtoK);
   PopupMenu3->addSeparator();

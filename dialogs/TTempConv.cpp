@@ -1,17 +1,23 @@
 #include "dialogs/TTempConv.h"
 
+#include <QScreen>
+#include <QWindow>
 #include <array>
 
 #include "core/ErrorReport.h"
 #include "core/TempConversion.h"
+
 #include "platform/Controls.h"
+#include "platform/TApplication.h"
 
 namespace pelbrix {
 
 TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   setObjectName(QStringLiteral("TempConv"));
   setWindowTitle(tr("Celsius <-> Kelvin"));
-  setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+  // A tool window of the main window: it stays above it while both are shown and has no
+  // taskbar entry of its own.
+  setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool | Qt::WindowMinimizeButtonHint);
 
   GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", {0, 0, 217, 41}, tr("Select Conversion"));
   RadioButton1 = makeControl<QRadioButton>(GroupBox1, "RadioButton1", {8, 16, 97, 17},
@@ -23,6 +29,8 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   Edit1 = makeControl<QLineEdit>(this, "Edit1", {8, 64, 81, 21});
   Edit2 = makeControl<QLineEdit>(this, "Edit2", {128, 64, 81, 21});
   Button1 = makeControl<QPushButton>(this, "Button1", {96, 64, 25, 25}, QStringLiteral("->"));
+  // Each field may receive a result of up to 15 digits, a sign and a point.
+  for (QLineEdit* field : {Edit1, Edit2}) setWidestText(field, QStringLiteral("-273.149993896484"));
   Label1 = makeControl<QLabel>(this, "Label1", {8, 48, 0, 0}, tr("Celsius"));
   Label1->setBuddy(Edit1);
   Label2 = makeControl<QLabel>(this, "Label2", {128, 48, 0, 0}, tr("Kelvin"));
@@ -42,6 +50,35 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
   pressOnReturn(this, Button1);
 
   setDesignClientSize(this, {217, 89});
+}
+
+void TTempConv::PlaceForShowing() {
+  ensureLaidOut();
+  const QWidget* main = TApplication::MainForm();
+  if (!main || !main->isVisible() || !main->screen()) {
+    CentreOverMainForm();
+    return;
+  }
+  // Kept above the main window by the window manager.
+  winId();
+  if (QWindow* own = windowHandle()) own->setTransientParent(main->windowHandle());
+  // Beside the main window, its top level with the main window's client area: to the right
+  // where the screen has room, else to the left, else centred over it.
+  const QRect area = main->screen()->availableGeometry();
+  const QRect mainFrame = main->frameGeometry();
+  const QMargins border(
+      main->geometry().left() - mainFrame.left(), main->geometry().top() - mainFrame.top(),
+      mainFrame.right() - main->geometry().right(), mainFrame.bottom() - main->geometry().bottom());
+  const int gap = static_cast<int>(designScale(font()) * 8 + 0.5);
+  QRect frame = QRect(QPoint(), size()).marginsAdded(border);
+  frame.moveTop(mainFrame.top());
+  frame.moveLeft(mainFrame.right() + 1 + gap);
+  if (!area.contains(frame)) frame.moveRight(mainFrame.left() - 1 - gap);
+  if (!area.contains(frame)) {
+    CentreOverMainForm();
+    return;
+  }
+  move(frame.topLeft() + QPoint(border.left(), border.top()));
 }
 
 void TTempConv::RadioButton1Click() {

@@ -1,6 +1,6 @@
 #pragma once
-// The Celsius/Kelvin converter: a small window shown beside the main window. The left
-// field is always Celsius and the right one Kelvin; the mode only decides which is read.
+// The Celsius/Kelvin converter: a small tool window shown beside the main window, above it. The
+// left field is always Celsius and the right one Kelvin; the mode only decides which is read.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +31,9 @@ class TTempConv : public TForm {
   void RadioButton1Click();
   void RadioButton2Click();
   void Button1Click();
+
+ protected:
+  void PlaceForShowing() override;
 
  private:
   ErrorPresenter& errors_;

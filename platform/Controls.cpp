@@ -112,6 +112,8 @@ void paintAsBand(QLabel* label, int pixelHeight, bool bold) {
   font.setStyleHint(QFont::Serif);
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
+  // Laying the window out scales the face with the desktop's font.
+  setBandPixelHeight(label, pixelHeight);
   label->setFont(font);
   label->setAutoFillBackground(true);
   QPalette pal = label->palette();
@@ -229,6 +231,26 @@ void makeRadioGroupsOneTabStop(QWidget* window) {
                      [radio](bool) { refreshRadioTabStop(radio); });
     refreshRadioTabStop(radio);
   }
+}
+
+namespace {
+class AltTypingFilter : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Ctrl+Alt is AltGr on Windows, which types the third letter of a key.
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty() &&
+           key->text().at(0).isPrint();
+  }
+};
+}  // namespace
+
+void refuseAltTyping(QWidget* window) {
+  auto* filter = new AltTypingFilter(window);
+  for (QLineEdit* edit : window->findChildren<QLineEdit*>()) edit->installEventFilter(filter);
 }
 
 std::string fieldText(const QLineEdit* edit) {

@@ -105,6 +105,10 @@ void focusFirstFieldOnPageChange(QTabWidget* pages);
 // within the group, and a click still focuses any button.
 void makeRadioGroupsOneTabStop(QWidget* window);
 
+// Alt with a letter in any edit field of `window` is a menu's access key or nothing; it never
+// types the letter into the field.
+void refuseAltTyping(QWidget* window);
+
 // The field's text as the calculators read it (UTF-8).
 std::string fieldText(const QLineEdit* edit);
 

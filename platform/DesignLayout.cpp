@@ -3,15 +3,23 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace pelbrix {
@@ -22,6 +30,11 @@ const char* const kAnchor = "pelbrixDesignAnchor";
 const char* const kClient = "pelbrixDesignClient";
 const char* const kSizing = "pelbrixDesignSizing";
 const char* const kLaidOut = "pelbrixLaidOut";
+const char* const kWidestText = "pelbrixWidestText";
+const char* const kBandPixels = "pelbrixBandPixels";
+
+// The design's spacing: the least distance between a window's edge and its content.
+constexpr int kDesignSpacing = 8;
 
 bool designRect(const QWidget* w, QRect& rect) {
   const QVariant v = w->property(kRect);
@@ -78,42 +91,82 @@ Qt::Orientation across(Qt::Orientation axis) {
 
 // A control that grew keeps what the design placed after it along `axis` (to its right,
 // or below it), where the two now share rows or columns, at the design's distance.
+// Controls whose design rectangles start at the same place along `axis` (one row's top
+// edges, one column's left edges) keep one start on screen: the farthest any of them was
+// pushed.
 void keepDesignOrder(std::vector<Child>& children, double scale, Qt::Orientation axis) {
   std::vector<QRect> design;
   for (const Child& c : children) design.push_back(designExtent(c, scale));
-  std::vector<std::size_t> order(children.size());
-  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return startOf(design[a], axis) < startOf(design[b], axis);
-  });
+  std::map<int, std::vector<std::size_t>> byStart;  // ordered by design start
+  for (std::size_t k = 0; k < children.size(); ++k) byStart[startOf(design[k], axis)].push_back(k);
   const Qt::Orientation other = across(axis);
-  for (std::size_t jj = 0; jj < order.size(); ++jj) {
-    const std::size_t j = order[jj];
-    QRect g = children[j].widget->geometry();
-    for (std::size_t ii = 0; ii < jj; ++ii) {
-      const std::size_t i = order[ii];
-      const int designEnd = startOf(design[i], axis) + lengthOf(design[i], axis);
-      if (startOf(design[j], axis) < designEnd) continue;
-      const QRect before = children[i].widget->geometry();
-      if (!overlapping(startOf(before, other), startOf(before, other) + lengthOf(before, other),
-                       startOf(g, other), startOf(g, other) + lengthOf(g, other)))
-        continue;
-      const int least = startOf(before, axis) + lengthOf(before, axis) +
-                        scaled(startOf(design[j], axis) - designEnd, scale);
-      if (axis == Qt::Horizontal)
-        g.moveLeft(std::max(g.left(), least));
-      else
-        g.moveTop(std::max(g.top(), least));
+  for (const auto& [start, members] : byStart) {
+    int common = INT_MIN;
+    for (const std::size_t j : members) {
+      const QRect g = children[j].widget->geometry();
+      int least = startOf(g, axis);
+      for (std::size_t i = 0; i < children.size(); ++i) {
+        const int designEnd = startOf(design[i], axis) + lengthOf(design[i], axis);
+        if (i == j || designEnd > start) continue;
+        const QRect before = children[i].widget->geometry();
+        if (!overlapping(startOf(before, other), startOf(before, other) + lengthOf(before, other),
+                         startOf(g, other), startOf(g, other) + lengthOf(g, other)))
+          continue;
+        least = std::max(least, startOf(before, axis) + lengthOf(before, axis) +
+                                    scaled(start - designEnd, scale));
+      }
+      common = std::max(common, least);
     }
-    children[j].widget->setGeometry(g);
+    for (const std::size_t j : members) {
+      QRect g = children[j].widget->geometry();
+      if (axis == Qt::Horizontal)
+        g.moveLeft(common);
+      else
+        g.moveTop(common);
+      children[j].widget->setGeometry(g);
+    }
   }
+}
+
+// A push button's width for its text: the text plus the style's frame around it, without
+// the least width some styles give every button with text.
+int pushButtonTextWidth(const QPushButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  if (button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+  if (button->isDefault()) option.features |= QStyleOptionButton::DefaultButton;
+  const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+  option.rect.setSize(text);
+  return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width();
+}
+
+// The width a one-line field needs to show `text` whole.
+int lineEditWidthFor(const QLineEdit* edit, const QString& text) {
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  option.lineWidth = edit->hasFrame()
+                         ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                         : 0;
+  const QMargins text_ = edit->textMargins();
+  const QMargins contents = edit->contentsMargins();
+  // The field keeps 2 pixels on either side of its text, and room for the cursor after it.
+  const int inner = edit->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + text_.left() +
+                    text_.right() + contents.left() + contents.right();
+  return edit->style()
+      ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, edit->height()), edit)
+      .width();
+}
+
+bool isBand(const QWidget* w) {
+  return anchorOf(w) == DesignAnchor::FullWidth && w->autoFillBackground();
 }
 
 // The size that holds the children: each keeps its design distance to the right and bottom
 // edges of `designSize` (8 pixels where it has a natural size or there is no designed
-// size), and the designed size itself, scaled, is the least. Anchored children follow
-// the parent instead.
-QSize holdingSize(const std::vector<Child>& children, QSize designSize, double scale) {
+// size), at least `leastMargin`, and the designed size itself, scaled, is the least.
+// Anchored children follow the parent instead.
+QSize holdingSize(const std::vector<Child>& children, QSize designSize, double scale,
+                  int leastMargin = 0) {
   QSize need = designSize.isValid()
                    ? QSize(scaled(designSize.width(), scale), scaled(designSize.height(), scale))
                    : QSize(0, 0);
@@ -121,10 +174,12 @@ QSize holdingSize(const std::vector<Child>& children, QSize designSize, double s
     const QWidget* w = c.widget;
     const bool fixedWidth = designSize.isValid() && c.design.width() > 0;
     const bool fixedHeight = designSize.isValid() && c.design.height() > 0;
-    const int marginX =
+    int marginX =
         fixedWidth ? std::max(0, designSize.width() - c.design.left() - c.design.width()) : 8;
-    const int marginY =
+    int marginY =
         fixedHeight ? std::max(0, designSize.height() - c.design.top() - c.design.height()) : 8;
+    marginX = std::max(marginX, leastMargin);
+    marginY = std::max(marginY, leastMargin);
     if (anchorOf(w) == DesignAnchor::None)
       need.setWidth(std::max(need.width(), w->x() + w->width() + scaled(marginX, scale)));
     need.setHeight(std::max(need.height(), w->y() + w->height() + scaled(marginY, scale)));
@@ -151,15 +206,25 @@ void layOutChildren(QWidget* w, double scale) {
   if (children.empty()) return;
   for (const Child& c : children) {
     QWidget* cw = c.widget;
-    const QSize hint = cw->sizeHint();
+    // A band's face is as much larger than the design's as the desktop's font is.
+    if (const QVariant band = cw->property(kBandPixels); band.isValid()) {
+      QFont font = cw->font();
+      font.setPixelSize(std::max(1, scaled(band.toInt(), scale)));
+      cw->setFont(font);
+    }
+    QSize hint = cw->sizeHint();
+    if (auto* button = qobject_cast<QPushButton*>(cw)) hint.setWidth(pushButtonTextWidth(button));
     QRect r(scaled(c.design.left(), scale), scaled(c.design.top(), scale),
             c.design.width() > 0 ? scaled(c.design.width(), scale) : hint.width(),
             c.design.height() > 0 ? scaled(c.design.height(), scale) : hint.height());
     // A control grows only where its own text still needs it.
     if (qobject_cast<QLabel*>(cw) || qobject_cast<QAbstractButton*>(cw))
       r.setSize(r.size().expandedTo(hint));
-    else if (qobject_cast<QLineEdit*>(cw))
+    else if (auto* edit = qobject_cast<QLineEdit*>(cw)) {
       r.setHeight(std::max(r.height(), hint.height()));
+      if (const QVariant widest = cw->property(kWidestText); widest.isValid())
+        r.setWidth(std::max(r.width(), lineEditWidthFor(edit, widest.toString())));
+    }
     // A container holds its children (laid out above) and, for a group box, its title.
     if (const std::vector<Child> inner = designedChildren(cw); !inner.empty()) {
       r.setSize(r.size().expandedTo(holdingSize(inner, c.design.size(), scale)));
@@ -173,8 +238,20 @@ void layOutChildren(QWidget* w, double scale) {
     // size through the layout.
     if (w->layout()) cw->setFixedSize(r.size());
   }
-  keepDesignOrder(children, scale, Qt::Horizontal);
-  keepDesignOrder(children, scale, Qt::Vertical);
+  // Twice, as a row pushed down may come beside a control that grew to the right.
+  for (int pass = 0; pass < 2; ++pass) {
+    keepDesignOrder(children, scale, Qt::Horizontal);
+    keepDesignOrder(children, scale, Qt::Vertical);
+  }
+  // A group box's title takes room its style gives it above the frame's contents; what the
+  // design put under the title starts below it.
+  if (qobject_cast<QGroupBox*>(w)) {
+    int top = INT_MAX;
+    for (const Child& c : children) top = std::min(top, c.widget->y());
+    const int shift = w->contentsRect().top() - top;
+    if (shift > 0)
+      for (const Child& c : children) c.widget->move(c.widget->x(), c.widget->y() + shift);
+  }
   // Group boxes and other designed containers are sized by their parent's pass, windows by
   // layOutFromDesign; a page of a page control has no design rectangle of its own and asks
   // for room for its children.
@@ -207,6 +284,22 @@ void setDesignClientSize(QWidget* window, QSize size, WindowSizing sizing) {
   window->setProperty(kSizing, static_cast<int>(sizing));
 }
 
+void setWidestText(QLineEdit* field, const QString& text) {
+  field->setProperty(kWidestText, text);
+}
+
+void setBandPixelHeight(QWidget* label, int designPixels) {
+  label->setProperty(kBandPixels, designPixels);
+}
+
+QRect onScreen(QRect frame, const QRect& area) {
+  if (!area.isValid()) return frame;
+  // Too large a window keeps its top-left corner in view.
+  frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+  frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+  return frame;
+}
+
 bool isLaidOut(const QWidget* window) {
   return window->property(kLaidOut).toBool();
 }
@@ -233,7 +326,21 @@ void layOutFromDesign(QWidget* window) {
     return;
   }
   if (children.empty()) return;
-  const QSize need = holdingSize(children, client.isValid() ? client.toSize() : QSize(), scale);
+  // Content the design put against the window's edge moves in by the design's spacing;
+  // a band that paints its own background still spans the window from its edge.
+  const int margin = scaled(kDesignSpacing, scale);
+  int left = INT_MAX, top = INT_MAX;
+  for (const Child& c : children) {
+    if (isBand(c.widget)) continue;
+    if (anchorOf(c.widget) == DesignAnchor::None) left = std::min(left, c.widget->x());
+    top = std::min(top, c.widget->y());
+  }
+  const QPoint shift(left == INT_MAX ? 0 : std::max(0, margin - left),
+                     top == INT_MAX ? 0 : std::max(0, margin - top));
+  for (const Child& c : children)
+    if (!isBand(c.widget)) c.widget->move(c.widget->pos() + shift);
+  const QSize need =
+      holdingSize(children, client.isValid() ? client.toSize() : QSize(), scale, kDesignSpacing);
   applyAnchors(children, need.width());
   if (sizing == WindowSizing::Fixed) {
     window->setFixedSize(need);

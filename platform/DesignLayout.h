@@ -5,11 +5,15 @@
 // the ratio of the font's pixel height to the design's, then a control grows only where
 // its own text still needs it, a control that grew pushes the ones the design placed
 // after it (to its right, or below) along by the design's gap, and a container grows to
-// hold its children with the design's margins.
+// hold its children with the design's margins. Controls whose design rectangles share a
+// top (or left) edge keep one top (or left) edge; a window's content keeps at least the
+// design's spacing (8 pixels) from its edges.
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QFont;
+class QLineEdit;
 class QWidget;
 
 namespace pelbrix {
@@ -37,6 +41,17 @@ void setDesignAnchor(QWidget* widget, DesignAnchor anchor);
 // window without a designed size is sized around its children.
 enum class WindowSizing { Fixed, Resizable };
 void setDesignClientSize(QWidget* window, QSize size, WindowSizing sizing = WindowSizing::Fixed);
+
+// A field that receives results is laid out wide enough to show `text`, the widest result it
+// writes, whole.
+void setWidestText(QLineEdit* field, const QString& text);
+
+// A band's face is `designPixels` high at the design's font and grows with the desktop's.
+void setBandPixelHeight(QWidget* label, int designPixels);
+
+// `frame` moved as little as needed to lie within `area` (its top-left corner in view when
+// it is larger).
+QRect onScreen(QRect frame, const QRect& area);
 
 // Lays the window out at its font, the first time only; later calls do nothing. It can run
 // at construction or when the window is first shown.

@@ -1,6 +1,7 @@
 #pragma once
 // F1: the user guide, opened in the desktop's browser at the section of the window in which
 // the key was pressed.
+#include <QString>
 #include <QUrl>
 
 class QWidget;
@@ -28,8 +29,21 @@ class DesktopHelpBrowser final : public HelpBrowser {
 // services outlive the window.
 void installHelpKey(QWidget* window, HelpBrowser& browser, MessageDisplay& messages);
 
-// Opens the guide at `window`'s section (for the main window, its shown page's); when the guide
-// or a browser cannot be found the user is told so, and the answer is false.
+// Opens the guide at `window`'s section (for the main window, its shown page's; for a rate
+// window, its shown page's); when no guide or no browser can be had the user is told so, and
+// the answer is false.
 bool showHelpFor(const QWidget* window, HelpBrowser& browser, MessageDisplay& messages);
+
+// The guide file F1 opens: a build's copy beside the program in `programDir`, else the one
+// installed at `installedGuide`, each only where no symbolic link leads to it and no other
+// user could have put it (on Windows: no link); else the copy compiled into the program,
+// written once per version into `cacheFolder`, which is made (or kept) a folder only the
+// user can write. "" with `problem` set when none can be had.
+QString locateGuide(const QString& programDir, const QString& installedGuide,
+                    const QString& cacheFolder, QString* problem = nullptr);
+
+// The user's cache folder for Pelbrix: $XDG_CACHE_HOME/pelbrix (~/.cache/pelbrix), or
+// %LOCALAPPDATA%\pelbrix on Windows.
+QString guideCacheFolder();
 
 }  // namespace pelbrix

@@ -65,7 +65,9 @@ void TApplication::Minimize() {
   QWidget* main = MainForm();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->isVisible() || w->isMinimized() || w == main) continue;
-    if (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog) continue;
+    if (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog &&
+        w->windowType() != Qt::Tool)
+      continue;
     // Windows outside the window manager's care, such as a tray icon's own, stay as they are.
     if (w->windowFlags() & Qt::BypassWindowManagerHint) continue;
     application().minimisedWindows_.emplace_back(w);

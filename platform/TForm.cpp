@@ -33,13 +33,34 @@ void TForm::CentreOverMainForm() {
   // Sized by its layout, once; a resizable form keeps whatever size the user gave it since.
   ensureLaidOut();
   if (QLayout* pageLayout = layout()) pageLayout->activate();
-  QWidget* main = TApplication::MainForm();
-  QRect area;
-  if (main && main != this && main->isVisible())
-    area = main->frameGeometry();
-  else if (QScreen* screen = QGuiApplication::primaryScreen())
-    area = screen->availableGeometry();
-  if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
+  const QWidget* main = TApplication::MainForm();
+  const bool overMain = main && main != this && main->isVisible();
+  QScreen* screen = overMain ? main->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect client(QPoint(), size());
+  client.moveCenter(overMain ? main->frameGeometry().center()
+                             : screen->availableGeometry().center());
+  placeOnScreen(client, screen);
+}
+
+void TForm::placeOnScreen(QRect client, QScreen* screen) {
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  // Until the window manager frames this form its frame is not known; the main window's is
+  // the best guess of it.
+  QMargins border;
+  if (const QWidget* main = TApplication::MainForm(); main && main != this && main->isVisible())
+    border = QMargins(main->geometry().left() - main->frameGeometry().left(),
+                      main->geometry().top() - main->frameGeometry().top(),
+                      main->frameGeometry().right() - main->geometry().right(),
+                      main->frameGeometry().bottom() - main->geometry().bottom());
+  const QRect frame = onScreen(client.marginsAdded(border), area);
+  move(frame.topLeft() + QPoint(border.left(), border.top()));
+}
+
+void TForm::PlaceForShowing() {
+  CentreOverMainForm();
 }
 
 int TForm::ShowModal() {
@@ -107,8 +128,12 @@ void TForm::hideEvent(QHideEvent* event) {
 }
 
 void TForm::Show() {
-  if (!isVisible()) CentreOverMainForm();
-  show();
+  if (!isVisible()) PlaceForShowing();
+  // A plain show() would leave a minimised form iconic.
+  if (isMinimized())
+    showNormal();
+  else
+    show();
   raise();
   activateWindow();
 }

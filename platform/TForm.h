@@ -11,6 +11,7 @@
 #include <QDialog>
 
 class QEventLoop;
+class QScreen;
 
 namespace pelbrix {
 
@@ -24,7 +25,8 @@ class TForm : public QDialog {
   // Shows the form without blocking, or brings it to the front when already shown.
   void Show();
 
-  // Places the form centred over the main window (the screen's centre when there is none).
+  // Places the form centred over the main window (the screen's centre when there is none),
+  // entirely on the screen's available area.
   void CentreOverMainForm();
 
   // Lays the form out from its design geometry at the desktop's font, once; showing the
@@ -34,6 +36,9 @@ class TForm : public QDialog {
   void done(int result) override;
 
  protected:
+  // Where Show() puts the form when it is not shown yet: centred over the main window.
+  virtual void PlaceForShowing();
+
   // The one layout pass ensureLaidOut runs: the design's, unless a form has more to do.
   virtual void layOut();
 
@@ -43,6 +48,10 @@ class TForm : public QDialog {
   // The control that has the focus when the form opens: by default the first input field of
   // the shown page, or of the form.
   virtual QWidget* FirstFocus();
+
+  // Moves the form so that its client area lies at `client`, or as near as keeps its frame
+  // on `screen`'s available area (the primary screen when null).
+  void placeOnScreen(QRect client, QScreen* screen);
 
   // Shows the form where it stands, modally, and waits until it is closed or hidden.
   int RunModal();

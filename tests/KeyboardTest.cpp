@@ -1,10 +1,12 @@
 // The keyboard, through real key events: Return on every page computes that page, the first
 // field has the focus when a window opens or a page is chosen, a radio group is one Tab stop,
-// a written result shows its start, and F1 opens the guide at the window's section.
+// a written result shows its start, Alt and a letter opens a menu and types nothing, and F1
+// opens the guide at the window's section.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QTest>
 #include <memory>
 
@@ -201,7 +203,7 @@ TEST_F(Keyboard, TabbingIntoARadioGroupLandsOnItsCheckedButton) {
   setRadioChecked(windows().BRate->RadioButton8, true);
 }
 
-TEST_F(Keyboard, TheConvertersResultShowsItsLeadingDigits) {
+TEST_F(Keyboard, TheConvertersLongestResultsShowWhole) {
   windows().TempConv->Edit1->clear();
   windows().TempConv->Edit2->clear();
   setRadioChecked(windows().TempConv->RadioButton1, true);
@@ -210,12 +212,49 @@ TEST_F(Keyboard, TheConvertersResultShowsItsLeadingDigits) {
   typeAndReturn({"25"});
   QLineEdit* kelvin = windows().TempConv->Edit2;
   EXPECT_EQ(kelvin->text(), "298.149993896484");
-  // The text is longer than the field, so where it is scrolled to matters.
-  EXPECT_GT(kelvin->fontMetrics().horizontalAdvance(kelvin->text()), kelvin->width());
   EXPECT_EQ(kelvin->cursorPosition(), 0);
-  kelvin->grab();  // lays the text out as painting does
-  const QRect cursor = kelvin->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-  EXPECT_LT(cursor.left(), kelvin->fontMetrics().averageCharWidth() + 4);
+  setRadioChecked(windows().TempConv->RadioButton2, true);
+  kelvin->setText(QStringLiteral("0"));
+  windows().TempConv->Button1Click();
+  QLineEdit* celsius = windows().TempConv->Edit1;
+  EXPECT_EQ(celsius->text(), "-273.149993896484");
+  setRadioChecked(windows().TempConv->RadioButton1, true);
+  // Whole: with the cursor at the end the field has not scrolled its start out of view.
+  for (QLineEdit* field : {kelvin, celsius}) {
+    field->setCursorPosition(0);
+    field->grab();  // lays the text out as painting does
+    const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    field->setCursorPosition(static_cast<int>(field->text().size()));
+    field->grab();
+    const int end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    EXPECT_EQ(end - start, field->fontMetrics().horizontalAdvance(field->text()))
+        << field->objectName().toStdString();
+  }
+}
+
+TEST_F(Keyboard, AltWithALetterOpensItsMenuAndNeverTypes) {
+  activate(windows().Main);
+  QLineEdit* field = windows().Main->TabSheet1->Edit1;
+  field->clear();
+  field->setFocus(Qt::OtherFocusReason);
+  struct Case {
+    Qt::Key key;
+    QMenu* opens;  // nullptr: no menu has that access key
+  };
+  for (const Case& c :
+       {Case{Qt::Key_F, windows().Main->Exit2}, Case{Qt::Key_R, windows().Main->Rates1},
+        Case{Qt::Key_C, windows().Main->Conversions3}, Case{Qt::Key_Q, nullptr}}) {
+    SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+    QTest::keyClick(field, c.key, Qt::AltModifier);
+    if (c.opens) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return c.opens->isVisible(); }, 1000));
+      QTest::keyClick(c.opens, Qt::Key_Escape);  // the menu, then the bar's keyboard mode
+      QTest::keyClick(windows().Main->menuBar(), Qt::Key_Escape);
+      activate(windows().Main);
+      field->setFocus(Qt::OtherFocusReason);
+    }
+    EXPECT_EQ(field->text(), "");
+  }
 }
 
 TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
@@ -225,6 +264,7 @@ TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
   windows().Main->PageControl1->setCurrentIndex(1);
   press(Qt::Key_F1);
   activate(windows().BRate);
+  windows().BRate->PageControl1->setCurrentIndex(1);
   press(Qt::Key_F1);
   windows().BRate->hide();
   activate(windows().Erro3);
@@ -233,7 +273,7 @@ TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
 
   ASSERT_EQ(opened.size(), 3u);
   EXPECT_EQ(opened[0].fragment(), "charles-law");
-  EXPECT_EQ(opened[1].fragment(), "boyle-rate");
+  EXPECT_EQ(opened[1].fragment(), "boyle-rate-multiple");
   EXPECT_EQ(opened[2].fragment(), "error-3");
   EXPECT_TRUE(opened[0].isLocalFile());
   const QFileInfo guide(opened[0].toLocalFile());

@@ -1,14 +1,21 @@
 // Every window laid out from its design at the desktop's font and at one and a half times
 // its size: every text fits its control, no two sibling controls overlap, every window
-// and container holds its children, in every mode the window's buttons choose.
+// and container holds its children, in every mode the window's buttons choose; what the
+// design lines up stays lined up, labels stand over their fields, content keeps a margin
+// from the window's edges and every window opens on the screen.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "GuiTestSupport.h"
@@ -32,6 +39,66 @@ std::string nameOf(const QWidget* w) {
 bool designed(const QWidget* w) {
   return w->property("pelbrixDesignRect").isValid();
 }
+QRect design(const QWidget* w) {
+  return w->property("pelbrixDesignRect").toRect();
+}
+bool anchored(const QWidget* w) {
+  return w->property("pelbrixDesignAnchor").toInt() != 0;
+}
+
+// A push button's text fits inside the frame its style draws.
+void expectTextInside(const QPushButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.rect = button->rect();
+  const QRect inside =
+      button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+  EXPECT_GE(inside.width(),
+            button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width())
+      << nameOf(button) << " text clipped";
+  EXPECT_GE(button->height(), button->sizeHint().height()) << nameOf(button) << " text clipped";
+}
+
+// Siblings whose design rectangles share a top (or left) edge share it on screen, within a
+// pixel, and a label designed over its field stands over it, at its left edge.
+void expectDesignAlignment(const QList<QWidget*>& all) {
+  for (QWidget* a : all)
+    for (QWidget* b : all) {
+      if (a >= b || a->parentWidget() != b->parentWidget()) continue;
+      if (design(a).top() == design(b).top()) {
+        EXPECT_LE(std::abs(a->y() - b->y()), 1) << nameOf(a) << " and " << nameOf(b) << ": tops";
+      }
+      if (design(a).left() == design(b).left() && !anchored(a) && !anchored(b)) {
+        EXPECT_LE(std::abs(a->x() - b->x()), 1) << nameOf(a) << " and " << nameOf(b) << ": lefts";
+      }
+    }
+  for (QWidget* w : all) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    QWidget* field = label ? label->buddy() : nullptr;
+    if (!field || !designed(field) || design(label).top() >= design(field).top()) continue;
+    if (design(label).left() != design(field).left()) continue;
+    EXPECT_LE(std::abs(label->x() - field->x()), 1) << nameOf(label) << " beside its field";
+    EXPECT_LE(label->geometry().bottom(), field->y()) << nameOf(label) << " over its field";
+  }
+}
+
+// A window that places its controls itself keeps them the design's spacing from its edges;
+// a band that paints its own background spans the window instead.
+void expectWindowMargins(QWidget* window) {
+  if (window->layout()) return;  // a page control fills the window
+  const int margin = static_cast<int>(std::lround(8 * designScale(window->font())));
+  for (QObject* o : window->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || !designed(w) || !w->isVisibleTo(window) || w->autoFillBackground()) continue;
+    EXPECT_GE(w->y(), margin) << nameOf(w) << " at the top edge";
+    EXPECT_GE(window->height() - w->geometry().bottom() - 1, margin)
+        << nameOf(w) << " at the bottom edge";
+    if (anchored(w)) continue;
+    EXPECT_GE(w->x(), margin) << nameOf(w) << " at the left edge";
+    EXPECT_GE(window->width() - w->geometry().right() - 1, margin)
+        << nameOf(w) << " at the right edge";
+  }
+}
 
 // The checks on one window as it stands now.
 void checkWindow(QWidget* window) {
@@ -40,7 +107,9 @@ void checkWindow(QWidget* window) {
     if (!w->isVisibleTo(window) || !designed(w)) continue;
     const auto* label = qobject_cast<QLabel*>(w);
     const auto* button = qobject_cast<QAbstractButton*>(w);
-    if ((label && !label->text().isEmpty()) || (button && !button->text().isEmpty())) {
+    if (const auto* push = qobject_cast<QPushButton*>(w)) {
+      expectTextInside(push);
+    } else if ((label && !label->text().isEmpty()) || (button && !button->text().isEmpty())) {
       EXPECT_GE(w->width(), w->sizeHint().width()) << nameOf(w) << " text clipped";
       EXPECT_GE(w->height(), w->sizeHint().height()) << nameOf(w) << " text clipped";
     }
@@ -60,6 +129,11 @@ void checkWindow(QWidget* window) {
       }
     }
   }
+  QList<QWidget*> shown;
+  for (QWidget* w : all)
+    if (designed(w) && w->isVisibleTo(window)) shown << w;
+  expectDesignAlignment(shown);
+  expectWindowMargins(window);
 }
 
 // The checks in the window's first state, then after each of its radio buttons is clicked.
@@ -106,6 +180,33 @@ TEST_P(Layout, EveryWindowHoldsItsFittedControls) {
     checkWindowInEveryMode(w);
 }
 
+TEST_P(Layout, EveryWindowOpensOnTheScreenCentredOverTheMainWindowWhereItFits) {
+  Application& a = windows();
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  a.Main->show();
+  // The main window at the screen's left edge, at its centre, and at its bottom-right corner.
+  for (const QPoint corner : {area.topLeft(), area.center() - QPoint(a.Main->width() / 2, 0),
+                              area.bottomRight() - QPoint(a.Main->width(), a.Main->height())}) {
+    a.Main->move(corner);
+    QApplication::processEvents();
+    for (TForm* form : std::initializer_list<TForm*>{a.Erro1, a.Erro2, a.Erro3, a.Erro4, a.Erro5,
+                                                     a.Optxion, a.BRate, a.Aboxt, a.CHRate}) {
+      form->CentreOverMainForm();
+      const QRect placed(form->pos(), form->size());
+      EXPECT_TRUE(area.contains(placed)) << form->objectName().toStdString() << " off screen at "
+                                         << placed.x() << "," << placed.y();
+      // Where it fits, it is centred over the main window.
+      const QRect centred =
+          QRect(placed).translated(a.Main->frameGeometry().center() - placed.center());
+      if (area.contains(centred)) {
+        EXPECT_LE((placed.center() - centred.center()).manhattanLength(), 2)
+            << form->objectName().toStdString();
+      }
+    }
+  }
+  a.Main->move(area.topLeft());
+}
+
 TEST_P(Layout, TheDesignScalesWithTheFont) {
   // Secondary windows are laid out when they are first shown, as placing them does.
   windows().TempConv->CentreOverMainForm();
@@ -118,6 +219,13 @@ TEST_P(Layout, TheDesignScalesWithTheFont) {
   const TOptxion* o = windows().Optxion;
   EXPECT_LT(o->Button1->x(), o->Button2->x());
   EXPECT_GT(o->Button1->y(), o->GroupBox1->geometry().bottom());
+  // The title bands grow with the desktop's font: never smaller than the text around them.
+  const QLabel* band = windows().Main->TabSheet1->Label19;
+  EXPECT_EQ(band->font().pixelSize(),
+            static_cast<int>(std::lround(32 * designScale(band->window()->font()))));
+  // The converter's arrow button grows for its text only, not to a style's least width.
+  const QPushButton* arrow = windows().TempConv->Button1;
+  EXPECT_LT(arrow->width(), windows().TempConv->Edit1->width());
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, Layout, testing::Values(1.0, 1.5),

@@ -22,7 +22,7 @@ const char kFirstRunExample[] =
 // The "Exit" entry of `menu`.
 QAction* exitEntryOf(QMenu* menu) {
   for (QAction* a : menu->actions())
-    if (a->text() == "Exit") return a;
+    if (a->objectName() == "Exit") return a;
   ADD_FAILURE() << "no Exit entry in " << menu->objectName().toStdString();
   return new QAction(menu);
 }

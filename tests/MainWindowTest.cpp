@@ -6,8 +6,10 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/TApplication.h"
@@ -56,22 +58,36 @@ TEST_F(MainWindow, FrameAsDesigned) {
   EXPECT_EQ(Main->TabSheet5->Label23->text(), "Ideal Gas Law");
 }
 
-TEST_F(MainWindow, MenusInTheirOrder) {
+TEST_F(MainWindow, MenusInTheirOrderWithAccessKeys) {
   EXPECT_EQ(texts(Main->menuBar()->actions()),
-            QStringList({"File", "Edit", "Conversions", "Options", "Rates", "About"}));
-  EXPECT_EQ(texts(Main->Exit2->actions()), QStringList({"Exit"}));
+            QStringList({"&File", "&Edit", "&Conversions", "&Options", "&Rates", "&About"}));
+  EXPECT_EQ(texts(Main->Exit2->actions()), QStringList({"E&xit"}));
   EXPECT_EQ(texts(Main->Edit20->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
-  EXPECT_EQ(texts(Main->Conversions3->actions()), QStringList({"Celsius to Kelvin"}));
-  EXPECT_EQ(texts(Main->Rates1->actions()), QStringList({"Boyle Rates", "Charles' Rate", "GL Rates",
-                                                         "Combo Rates", "Ideal Rates"}));
+  EXPECT_EQ(texts(Main->Conversions3->actions()), QStringList({"&Celsius to Kelvin"}));
+  EXPECT_EQ(
+      texts(Main->Rates1->actions()),
+      QStringList({"&Boyle Rates", "&Charles' Rate", "&GL Rates", "C&ombo Rates", "&Ideal Rates"}));
   EXPECT_EQ(texts(Main->PopupMenu1->actions()),
-            QStringList({"Restore", "Conversions", "-", "Exit"}));
+            QStringList({"&Restore", "&Conversions", "-", "E&xit"}));
   EXPECT_EQ(texts(Main->PopupMenu2->actions()), QStringList({"&Copy", "Cu&t", "&Paste"}));
-  EXPECT_EQ(texts(Main->PopupMenu3->actions()), QStringList({"Conversions", "-", "Exit"}));
+  EXPECT_EQ(texts(Main->PopupMenu3->actions()), QStringList({"&Conversions", "-", "E&xit"}));
   EXPECT_EQ(texts(Main->PopupMenu1->actions()[1]->menu()->actions()),
-            QStringList({"Celsius to Kelvin"}));
+            QStringList({"&Celsius to Kelvin"}));
   EXPECT_EQ(texts(Main->PopupMenu3->actions()[0]->menu()->actions()),
-            QStringList({"Celsius to Kelvin"}));
+            QStringList({"&Celsius to Kelvin"}));
+  // Within each menu (and on the bar) no two entries share an access key.
+  const QList<QMenu*> menus{Main->Exit2,  Main->Edit20,     Main->Conversions3,
+                            Main->Rates1, Main->PopupMenu1, Main->PopupMenu3};
+  QList<QList<QAction*>> lists{Main->menuBar()->actions()};
+  for (QMenu* m : menus) lists << m->actions();
+  for (const QList<QAction*>& list : lists) {
+    QSet<QKeySequence> keys;
+    for (QAction* a : list)
+      if (!a->isSeparator()) keys.insert(QKeySequence::mnemonic(a->text()));
+    EXPECT_EQ(keys.size(), static_cast<int>(std::count_if(list.begin(), list.end(), [](QAction* a) {
+                return !a->isSeparator();
+              })));
+  }
   EXPECT_EQ(Main->Edit->EditCopy1->shortcut(), QKeySequence(QKeySequence::Copy));
   EXPECT_EQ(Main->Edit->EditCut1->shortcut(), QKeySequence(QKeySequence::Cut));
   EXPECT_EQ(Main->Edit->EditPaste1->shortcut(), QKeySequence(QKeySequence::Paste));

@@ -2,6 +2,8 @@
 // showing) and the About box.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -145,7 +147,9 @@ TEST(AboutBox, TextsAndLayout) {
   Aboxt->ensureLaidOut();  // laid out before its first showing
   EXPECT_EQ(Aboxt->windowTitle(), "About");
   EXPECT_EQ(Aboxt->Label1->text(), "Pelbrix 4.2");
-  EXPECT_EQ(Aboxt->Label1->font().pixelSize(), 24);
+  // 24 pixels at the design's font, as much larger as the desktop's font is.
+  EXPECT_EQ(Aboxt->Label1->font().pixelSize(),
+            static_cast<int>(std::lround(24 * designScale(Aboxt->font()))));
   EXPECT_EQ(Aboxt->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(Aboxt->Label1->palette().color(QPalette::Window), QColor(Qt::black));
   EXPECT_EQ(Aboxt->Label1->geometry().topLeft(), QPoint(0, 0));

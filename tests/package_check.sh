@@ -31,6 +31,7 @@ homepage=$(sed -n 's/^set(PELBRIX_HOMEPAGE "\([^"]*\)".*/\1/p' "$root/CMakeLists
 # Computed from the binary, so the Qt libraries it links are there with their versions.
 [[ $(field Depends) == *"libqt6widgets6 (>="* && $(field Depends) == *"libc6"* ]] ||
   fail "dependencies not computed: $(field Depends)"
+[[ $(field Recommends) == *xdg-utils* ]] || fail "F1 needs xdg-utils: Recommends: $(field Recommends)"
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
 for f in ./usr/bin/pelbrix \
@@ -39,6 +40,7 @@ for f in ./usr/bin/pelbrix \
   ./usr/share/icons/hicolor/16x16/apps/pelbrix.png ./usr/share/icons/hicolor/256x256/apps/pelbrix.png \
   ./usr/share/icons/hicolor/scalable/apps/pelbrix.svg \
   ./usr/share/doc/pelbrix/copyright ./usr/share/doc/pelbrix/changelog.gz \
+  ./usr/share/doc/pelbrix/guide.html \
   ./usr/share/man/man1/pelbrix.1.gz; do
   grep -qxF "$f" <<<"$contents" || fail "not in the package: $f"
 done
@@ -51,6 +53,8 @@ grep -q "<release version=\"$version\"" "$work/x/usr/share/metainfo/io.github.pe
 grep -qF "<url type=\"homepage\">$homepage</url>" "$work/x/usr/share/metainfo/io.github.pelbrix.Pelbrix.metainfo.xml" ||
   fail "the AppStream data names no homepage $homepage"
 strings -el "$work/x/usr/bin/pelbrix" | grep -qxF "Pelbrix $version" || fail "the About box does not say Pelbrix $version"
+strings -el "$work/x/usr/bin/pelbrix" | grep -qxF /usr/share/doc/pelbrix/guide.html ||
+  fail "F1 does not look for the guide where the package installs it"
 zcat "$work/x/usr/share/doc/pelbrix/changelog.gz" | head -n1 | grep -qF "pelbrix ($version)" ||
   fail "the changelog is not for $version"
 manwarn=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$work/x/usr/share/man/man1/pelbrix.1.gz" 2>&1 >/dev/null)
