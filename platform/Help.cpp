@@ -13,6 +13,7 @@
 
 #include "core/HelpTopics.h"
 #include "core/MessageDisplay.h"
+#include "pelbrix/Version.h"
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>

@@ -125,10 +125,12 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 // The file layer, in a temporary folder.
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+#ifndef _WIN32
+#include <sys/file.h>
+#include <sys/wait.h>
+#endif
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -161,7 +163,11 @@ class IniFileOnDisk : public testing::Test {
   IniFile::SavePass savePass(const std::string& path) {
     return IniFile::SavePass(path, recorder());
   }
-  void TearDown() override { ::chmod(dir_.path().toLocal8Bit().constData(), 0755); }
+  void TearDown() override {
+#ifndef _WIN32
+    ::chmod(dir_.path().toLocal8Bit().constData(), 0755);
+#endif
+  }
   void put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
   std::string get() const {
     std::ifstream in(path_, std::ios::binary);
@@ -245,6 +251,7 @@ TEST_F(IniFileOnDisk, ALineBreakInAValueCannotForgeLines) {
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 0);
 }
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AReadOnlyFileIsLeftIntactAndTheFailureReported) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
@@ -255,7 +262,9 @@ TEST_F(IniFileOnDisk, AReadOnlyFileIsLeftIntactAndTheFailureReported) {
   EXPECT_EQ(failures_[0].rfind(path_, 0), 0u) << failures_[0];
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AReadOnlyFolderIsLeftIntact) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0555), 0);
@@ -266,6 +275,7 @@ TEST_F(IniFileOnDisk, AReadOnlyFolderIsLeftIntact) {
   EXPECT_EQ(get(), "[Main]\nTop=1\n");
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
 }
+#endif
 
 TEST_F(IniFileOnDisk, AFolderThatDoesNotExist) {
   IniFile ini = file(dir_.filePath(QStringLiteral("gone/pelbrix.INI")).toStdString());
@@ -275,6 +285,7 @@ TEST_F(IniFileOnDisk, AFolderThatDoesNotExist) {
   EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
 }
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AFileThatCannotBeReadIsNeverReplaced) {
   // A folder where the file should be: nothing to read, and nothing may replace it.
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("pelbrix.INI")));
@@ -284,7 +295,9 @@ TEST_F(IniFileOnDisk, AFileThatCannotBeReadIsNeverReplaced) {
   EXPECT_EQ(failures_.size(), 1u);
   EXPECT_TRUE(QDir(QString::fromStdString(path_)).exists());
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, APipeNeitherHangsAReadNorIsReplaced) {
   ASSERT_EQ(::mkfifo(path_.c_str(), 0644), 0);
   IniFile ini = file(path_);
@@ -294,7 +307,9 @@ TEST_F(IniFileOnDisk, APipeNeitherHangsAReadNorIsReplaced) {
   ASSERT_EQ(::stat(path_.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, PermissionsAndSymbolicLinksSurviveAWrite) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(path_.c_str(), 0600), 0);
@@ -310,6 +325,7 @@ TEST_F(IniFileOnDisk, PermissionsAndSymbolicLinksSurviveAWrite) {
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(get(), "[Main]\nTop=3\n");
 }
+#endif
 
 TEST_F(IniFileOnDisk, ATenMegabyteLineNeitherHangsNorIsLost) {
   const std::string huge(10 * 1024 * 1024, 'x');
@@ -409,6 +425,7 @@ TEST_F(IniFileOnDisk, ALoadPassReadsTheFileOnceAndFindsEverySection) {
   EXPECT_EQ(missing.ReadInteger("Main", "Top", 3), 3);
 }
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AFailedSaveIsReportedOnceAndCanBeTriedAgain) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0555), 0);
@@ -421,6 +438,7 @@ TEST_F(IniFileOnDisk, AFailedSaveIsReportedOnceAndCanBeTriedAgain) {
   EXPECT_TRUE(pass.Commit());
   EXPECT_EQ(IniFile(path_).ReadInteger("Main", "Left", 0), -120);
 }
+#endif
 
 // ---------------------------------------------------------------------------------------
 // Temporary files that a killed save left behind.
@@ -433,6 +451,7 @@ TEST(IniTemporaryNames, AreTheFileNameADotAndSixLettersOrDigits) {
     EXPECT_FALSE(ini::isTemporaryName("pelbrix.INI", other)) << other;
 }
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ASaveRemovesOrphansOfItsOwnFileOnly) {
   put("[Main]\nTop=1\n");
   const QDir dir(dir_.path());
@@ -470,10 +489,12 @@ TEST_F(IniFileOnDisk, ASaveRemovesOrphansOfItsOwnFileOnly) {
   EXPECT_EQ(found, expected);
   EXPECT_EQ(get(), "[Main]\nTop=2\n");
 }
+#endif
 
 // ---------------------------------------------------------------------------------------
 // Only "no such file" is missing.
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ASymbolicLinkLoopIsNeitherReadNorReplaced) {
   const std::string a = dir_.filePath(QStringLiteral("a.INI")).toStdString();
   const std::string b = dir_.filePath(QStringLiteral("b.INI")).toStdString();
@@ -490,7 +511,9 @@ TEST_F(IniFileOnDisk, ASymbolicLinkLoopIsNeitherReadNorReplaced) {
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(folderEntries(), QStringList({"a.INI", "b.INI"}));
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AFileUnderANonFolderIsNotMissing) {
   put("[Main]\nTop=1\n");
   const std::string under = path_ + "/pelbrix.INI";  // ENOTDIR
@@ -499,9 +522,11 @@ TEST_F(IniFileOnDisk, AFileUnderANonFolderIsNotMissing) {
   EXPECT_EQ(failures_.size(), 1u);
   EXPECT_EQ(get(), "[Main]\nTop=1\n");
 }
+#endif
 
 // Root passes every permission check, so the case runs in a child that has become the
 // unprivileged user "nobody" (uid 65534); any other user runs it as itself.
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, AFolderThatCannotBeSearchedIsNotMissing) {
   const QDir dir(dir_.path());
   ASSERT_TRUE(dir.mkdir(QStringLiteral("locked")));
@@ -538,7 +563,9 @@ TEST_F(IniFileOnDisk, AFolderThatCannotBeSearchedIsNotMissing) {
   EXPECT_EQ(QDir(QString::fromStdString(locked)).entryList(QDir::Files),
             QStringList({"pelbrix.INI"}));
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ADanglingLinkIsWrittenThroughToItsTarget) {
   const std::string link = dir_.filePath(QStringLiteral("link.INI")).toStdString();
   ASSERT_EQ(::symlink("pelbrix.INI", link.c_str()), 0);  // relative, to nothing yet
@@ -559,6 +586,7 @@ TEST_F(IniFileOnDisk, ADanglingLinkIsWrittenThroughToItsTarget) {
   EXPECT_EQ(failures_.size(), 1u);
   EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
 }
+#endif
 
 // ---------------------------------------------------------------------------------------
 // A damaged file of any size costs bounded work.
@@ -597,6 +625,7 @@ TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
 // ---------------------------------------------------------------------------------------
 // Saves of several copies at once, links planted by others, and the bound on writing.
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
   put("[Extra]\nNote=kept\n");
   constexpr int kCopies = 4, kSaves = 25;
@@ -626,7 +655,9 @@ TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
   EXPECT_EQ(after.ReadString("Extra", "Note", ""), "kept");
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"})) << "no lock or temporary file stays";
 }
+#endif
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
   put("[Main]\nTop=1\n");
   // Another copy's save, stuck between its reading and its rename.
@@ -642,6 +673,7 @@ TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
   EXPECT_EQ(get(), "[Main]\nTop=2\n");
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
 }
+#endif
 
 TEST_F(IniFileOnDisk, NoSaveMakesTheFileLargerThanTheBound) {
   // Sparse: keys in front, then zero bytes up to a few bytes below the bound.
@@ -690,6 +722,7 @@ TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
   EXPECT_TRUE(failures_.empty());
 }
 
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
   put("[Main]\nTop=1\n");
   const bool root = ::geteuid() == 0;
@@ -707,10 +740,12 @@ TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
   }
   EXPECT_EQ(get(), "[Main]\nTop=2\n");
 }
+#endif
 
 // A link planted by another user ("nobody", by runuser) leads a save of root's to a file of
 // root's alone; the kernel would not follow it in a sticky folder, and the writer must not
 // follow it anywhere others can write.
+#ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
   if (::geteuid() != 0 || ::access("/usr/sbin/runuser", X_OK) != 0)
     GTEST_SKIP() << "needs root and runuser to plant links as another user";
@@ -756,3 +791,4 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.what;
   }
 }
+#endif
