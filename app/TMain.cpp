@@ -234,10 +234,13 @@ void TMain::FormClose() {
 }
 
 QPoint TMain::frameCornerToStore() const {
-  // Until the window system has reported a place of the framed window, the position is a
-  // guess: the client area's corner before framing, or a place the window manager passes
-  // through while it frames the window. Stored, it would make the window creep. A late
-  // report of the client area where it stood unframed (at the frame's corner) is one too.
+  // With no frame yet, the client area stands where the program put it, unless the window
+  // system has moved it meanwhile: a window manager that is framing it passes through
+  // places (the screen's corner) that are no position of the window's.
+  if (frameCornerPending_) return reportedUnframed_ ? wantedFrameCorner_ : geometry().topLeft();
+  // Framed, until the window system has reported a place of the framed window the position
+  // is the corner applied; a late report of the client area where it stood unframed (at
+  // the frame's corner) is a guess too. Stored, either would make the window creep.
   if (!positionConfirmed_ || geometry().topLeft() == wantedFrameCorner_) return wantedFrameCorner_;
   const QMargins frame = frameMarginsNow();
   return geometry().topLeft() - QPoint(frame.left(), frame.top());
@@ -258,7 +261,7 @@ void TMain::placeFrameAt(QPoint corner) {
                   std::clamp(corner.y(), -kFarthest, kFarthest));
   wantedFrameCorner_ = corner;
   frameCornerPending_ = true;
-  positionConfirmed_ = false;
+  positionConfirmed_ = reportedUnframed_ = false;
   // Every change the window system reports is looked at until the frame is known.
   if (!frameWatch_)
     frameWatch_ = new WindowSystemWatch(
@@ -304,7 +307,8 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  // A move the window system reports once the frame is known is the window's place (one
+  if (event->spontaneous() && frameCornerPending_) reportedUnframed_ = true;
+  // A place the window system reports once the frame is known is the window's place (one
   // that only repeats where the client area stood unframed excepted). Qt reports no move
   // when the window system confirms the corrected place, which is the applied corner then.
   if (event->spontaneous() && !frameCornerPending_ && geometry().topLeft() != wantedFrameCorner_)

@@ -101,6 +101,7 @@ class TMain : public QMainWindow {
   QPoint wantedFrameCorner_;
   bool frameCornerPending_ = false;
   bool positionConfirmed_ = false;
+  bool reportedUnframed_ = false;  // the window system moved the window before its frame was known
   WindowSystemWatch* frameWatch_ = nullptr;
 };
 

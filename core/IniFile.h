@@ -15,7 +15,8 @@
 // over the old one, the folder flushed) and lets the lock go. So a crash leaves either the
 // old file or the new one, and saves of other windows and other copies of the program, each
 // under the lock, never lose one another's keys. The lock is a file beside the settings
-// file, named after it with ".lock", there only while a save holds it.
+// file, named after it with ".lock", removed as the save lets go (one that a killed save
+// left goes with the next save).
 // A symbolic link is written through to the file it names, which is created if missing,
 // but only a link that is safe to follow: the user's own or its folder owner's, in a folder
 // that is not open to everyone's writing without the sticky bit (the kernel's rule for

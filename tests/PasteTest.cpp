@@ -18,19 +18,23 @@ using namespace pelbrix;
 using test::windows;
 
 namespace {
-// A megabyte and more of leading zeros before the digit that counts.
-const QString kLongTwo = QString(1 << 20, QLatin1Char('0')) + QStringLiteral("2");
+// Leading zeros before the digit that counts: a megabyte and more of them, and for every
+// field at once, just more than the toolkit's default limit of 32,767 characters.
+QString longTwo(int zeros) {
+  return QString(zeros, QLatin1Char('0')) + QStringLiteral("2");
+}
 }  // namespace
 
-TEST(LongPastes, EveryNumberFieldKeepsAWholeMegabyte) {
-  QApplication::clipboard()->setText(kLongTwo);
+TEST(LongPastes, EveryNumberFieldKeepsTextBeyondTheDefaultLimit) {
+  const QString text = longTwo(40000);
+  QApplication::clipboard()->setText(text);
   const QWidget* forms[] = {windows().Main, windows().BRate, windows().CHRate, windows().TempConv};
   int fields = 0;
   for (const QWidget* form : forms)
     for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
       edit->clear();
       edit->paste();
-      EXPECT_EQ(edit->text().size(), kLongTwo.size()) << edit->objectName().toStdString();
+      EXPECT_EQ(edit->text().size(), text.size()) << edit->objectName().toStdString();
       edit->clear();
       ++fields;
     }
@@ -39,10 +43,10 @@ TEST(LongPastes, EveryNumberFieldKeepsAWholeMegabyte) {
   EXPECT_EQ(windows().Optxion->IntervalEdit->maxLength(), 3);
 }
 
-TEST(LongPastes, APastedNumberIsComputedAsPasted) {
+TEST(LongPastes, APastedMegabyteNumberIsComputedAsPasted) {
   TBoylePage* boyle = windows().Main->TabSheet1;
   boyle->Button2Click();
-  QApplication::clipboard()->setText(kLongTwo);
+  QApplication::clipboard()->setText(longTwo(1 << 20));
   boyle->Edit1->paste();
   QTest::keyClicks(boyle->Edit2, QStringLiteral("3"));
   QTest::keyClicks(boyle->Edit3, QStringLiteral("1"));
