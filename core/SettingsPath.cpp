@@ -123,7 +123,10 @@ SettingsFacts gatherSettingsFacts(const std::string& executablePath) {
   facts.besideReadable = isReadableFile(beside);
   // A write replaces the file through a temporary one in the same folder, and keeps the
   // lines it read: so the folder must be writable, and an existing file readable too.
-  facts.besideWritable = canWrite(folderOf(beside), true) &&
+  // An installed copy in the system's programs folder keeps its settings per user, as the
+  // desktop expects, even where that folder lets it write.
+  facts.besideWritable = !sys::inInstalledProgramsFolder(folderOf(beside)) &&
+                         canWrite(folderOf(beside), true) &&
                          (!exists(beside) || (canWrite(beside) && facts.besideReadable));
   if (!facts.configFolder.empty())
     facts.perUserExists = exists(perUserSettingsPath(facts.executablePath, facts.configFolder));

@@ -135,6 +135,9 @@ void pause(std::chrono::milliseconds time);
 // Where a settings file of a user's own goes when the program's folder is not writable, on
 // a system that names that folder itself (Windows: %APPDATA%); "" elsewhere.
 std::string systemConfigFolder();
+// Whether `folder` lies in the system's folder of installed programs (Windows: Program
+// Files), where a program keeps nothing of its own even when it could write there.
+bool inInstalledProgramsFolder(const std::string& folder);
 
 }  // namespace sys
 }  // namespace pelbrix

@@ -279,4 +279,8 @@ std::string systemConfigFolder() {
   return {};
 }
 
+bool inInstalledProgramsFolder(const std::string&) {
+  return false;
+}
+
 }  // namespace pelbrix::sys

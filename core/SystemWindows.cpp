@@ -7,6 +7,7 @@
 #endif
 #include <windows.h>
 
+#include <cctype>
 #include <cwchar>
 #include <vector>
 
@@ -413,15 +414,36 @@ void pause(std::chrono::milliseconds time) {
   Sleep(static_cast<DWORD>(time.count()));
 }
 
-std::string systemConfigFolder() {
-  const DWORD n = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+namespace {
+// A folder the system names in an environment variable, in the program's spelling; "" when
+// the variable is not set.
+std::string folderFromEnvironment(const wchar_t* variable) {
+  const DWORD n = GetEnvironmentVariableW(variable, nullptr, 0);
   if (n == 0) return {};
   std::vector<wchar_t> buffer(n);
-  const DWORD got = GetEnvironmentVariableW(L"APPDATA", buffer.data(), n);
+  const DWORD got = GetEnvironmentVariableW(variable, buffer.data(), n);
   if (got == 0 || got >= n) return {};
   std::string folder = programPath(buffer.data(), got);
   while (folder.size() > 3 && folder.back() == '/') folder.pop_back();
   return folder;
+}
+}  // namespace
+
+std::string systemConfigFolder() {
+  return folderFromEnvironment(L"APPDATA");
+}
+
+bool inInstalledProgramsFolder(const std::string& folder) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  };
+  const std::string here = lower(folder) + "/";
+  for (const wchar_t* variable : {L"ProgramFiles", L"ProgramW6432", L"ProgramFiles(x86)"}) {
+    const std::string programs = lower(folderFromEnvironment(variable));
+    if (!programs.empty() && here.compare(0, programs.size() + 1, programs + "/") == 0) return true;
+  }
+  return false;
 }
 
 }  // namespace sys

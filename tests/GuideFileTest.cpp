@@ -53,6 +53,7 @@ TEST_F(GuideFile, ABuildsCopyBesideTheProgramIsOpenedAsItIs) {
   EXPECT_EQ(locate(), program() + "/doc/guide.html");
 }
 
+#ifndef _WIN32  // the folder rule is checked on POSIX modes
 TEST_F(GuideFile, ACopyAloneGetsTheCompiledInGuideInAFolderOnlyTheUserCanWrite) {
   const QString guide = locate();
   ASSERT_FALSE(guide.isEmpty());
@@ -63,6 +64,7 @@ TEST_F(GuideFile, ACopyAloneGetsTheCompiledInGuideInAFolderOnlyTheUserCanWrite) 
   EXPECT_EQ(QFileInfo(cache()).permissions() & 0x0077, 0);  // no group or other bits
 #endif
 }
+#endif
 
 #ifndef Q_OS_WIN
 TEST_F(GuideFile, PlantedLinksAndFoldersOthersCanWriteAreRefused) {

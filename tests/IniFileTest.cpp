@@ -168,14 +168,18 @@ class IniFileOnDisk : public testing::Test {
     ::chmod(dir_.path().toLocal8Bit().constData(), 0755);
 #endif
   }
-  void put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
+  void put(const std::string& content) const {
+    std::ofstream(path_, std::ios::binary) << content;
+  }
   std::string get() const {
     std::ifstream in(path_, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
   }
-  bool exists() const { return ::access(path_.c_str(), F_OK) == 0; }
+  bool exists() const {
+    return ::access(path_.c_str(), F_OK) == 0;
+  }
   QStringList folderEntries() const {
     return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
   }
@@ -531,7 +535,7 @@ TEST_F(IniFileOnDisk, AFolderThatCannotBeSearchedIsNotMissing) {
   const QDir dir(dir_.path());
   ASSERT_TRUE(dir.mkdir(QStringLiteral("locked")));
   const std::string inner = dir.filePath(QStringLiteral("locked/pelbrix.INI")).toStdString();
-  std::ofstream(inner) << "[Main]\nTop=1\n";
+  std::ofstream(inner, std::ios::binary) << "[Main]\nTop=1\n";
   const std::string locked = dir.filePath(QStringLiteral("locked")).toStdString();
   ASSERT_EQ(::chmod(dir_.path().toLocal8Bit().constData(), 0755), 0);
   ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
@@ -708,7 +712,7 @@ TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
   };
   for (const Case& c : cases) {
     ::unlink(path_.c_str());
-    std::ofstream(seed) << "[Extra]\nNote=x\n";
+    std::ofstream(seed, std::ios::binary) << "[Extra]\nNote=x\n";
     if (c.seedSize) {
       ASSERT_EQ(::truncate(seed.c_str(), c.seedSize), 0);
     }
@@ -771,7 +775,7 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
       ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     }
     ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
-    { std::ofstream(secret) << "secret\n"; }
+    { std::ofstream(secret, std::ios::binary) << "secret\n"; }
     ::chmod(secret.c_str(), 0600);
     const std::string link = folder + "/pelbrix.INI";
     const std::string plant = (c.plantedByNobody ? "runuser -u nobody -- " : std::string()) +

@@ -102,7 +102,7 @@ class SettingsFolders : public testing::Test {
       ::unsetenv(name);
   }
   void writeBeside(const char* text, mode_t mode) const {
-    std::ofstream(exe_ + ".INI") << text;
+    std::ofstream(exe_ + ".INI", std::ios::binary) << text;
     ::chmod((exe_ + ".INI").c_str(), mode);
   }
   SettingsLocation now() const { return resolveSettingsLocation(gatherSettingsFacts(exe_)); }
@@ -190,7 +190,7 @@ TEST_F(SettingsFolders, AConfigFolderThatCannotBeCreatedFailsTheSaveWhichIsRepor
   ::chmod(bin_.c_str(), 0555);
   // A home that is a plain file: no folder can be made in it, not even by root.
   const std::string notAFolder = root_.filePath(QStringLiteral("file")).toStdString();
-  std::ofstream(notAFolder) << "x";
+  std::ofstream(notAFolder, std::ios::binary) << "x";
   ::setenv("HOME", notAFolder.c_str(), 1);
   SettingsStore settings = store();
   for (int pass = 0; pass < 2; ++pass) {

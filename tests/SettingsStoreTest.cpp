@@ -41,7 +41,7 @@ class Store : public testing::Test {
 
 TEST_F(Store, LoadAndSavePassesGoWhereTheRuleSays) {
   const std::string older = file("older.INI"), own = file("own.INI");
-  std::ofstream(older) << "[Main]\nTop=5\n";
+  std::ofstream(older, std::ios::binary) << "[Main]\nTop=5\n";
   SettingsStore store(
       [&](SettingsStore::Pass pass) { return pass == SettingsStore::Pass::Load ? older : own; },
       shown);
@@ -59,7 +59,7 @@ TEST_F(Store, LoadAndSavePassesGoWhereTheRuleSays) {
 
 TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
   const std::string path = file("pelbrix.INI");
-  std::ofstream(path) << "[Main]\nTop=1\n";
+  std::ofstream(path, std::ios::binary) << "[Main]\nTop=1\n";
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   SettingsStore store([&] { return path; }, shown);
   for (int round = 0; round < 2; ++round) {
@@ -82,15 +82,16 @@ TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
 
 TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
   const std::string path = file("pelbrix.INI");
-  std::ofstream(path) << "[Main]\nTop=5\n[Boyle]\nVolume=1\n";
+  std::ofstream(path, std::ios::binary) << "[Main]\nTop=5\n[Boyle]\nVolume=1\n";
   SettingsStore store([&] { return path; }, shown);
   const SettingsStore::LoadPass loaded = store.load();
-  std::ofstream(path) << "[Main]\nTop=6\n";  // a change after the pass began is not seen
+  std::ofstream(path, std::ios::binary)
+      << "[Main]\nTop=6\n";  // a change after the pass began is not seen
   EXPECT_EQ(loaded.ReadInteger("Main", "Top", 0), 5);
   EXPECT_TRUE(loaded.ReadBool("Boyle", "Volume", false));
 
   // One left by a save that was killed before its rename goes with the next save.
-  std::ofstream(file("pelbrix.INI.k1ll3d")) << "[Main]\nTop=";
+  std::ofstream(file("pelbrix.INI.k1ll3d"), std::ios::binary) << "[Main]\nTop=";
   SettingsStore::SavePass pass = store.save();
   pass.WriteInteger("Main", "Top", 7);
   pass.WriteInteger("Boyle", "Volume", 0);
