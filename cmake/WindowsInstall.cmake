@@ -56,9 +56,10 @@ set(CPACK_GENERATOR ZIP NSIS)
 # Each generator's own file name and settings (the installer is "...-setup.exe").
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackWindows.cmake)
 
-set(CPACK_NSIS_PACKAGE_NAME "Pelbrix ${PROJECT_VERSION}")
+# The installer's name, and so the Start menu's folder: without the version, so an update
+# keeps the same entry.
+set(CPACK_NSIS_PACKAGE_NAME "Pelbrix")
 set(CPACK_NSIS_DISPLAY_NAME "Pelbrix")
-# The Start menu's folder, without the version (an update keeps the same entry).
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Pelbrix)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/windows/pelbrix.ico)

@@ -15,7 +15,7 @@ using namespace pelbrix;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+[[maybe_unused]] QByteArray readAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
