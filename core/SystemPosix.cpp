@@ -47,15 +47,6 @@ std::uint64_t currentUser() {
   return ::geteuid();
 }
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = other.handle_;
-    other.handle_ = kNone;
-  }
-  return *this;
-}
-
 File File::openForReading(const std::string& path, bool followLink, Failure& why) {
   const int f =
       ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));

@@ -159,15 +159,6 @@ std::uint64_t currentUser() {
   return 0;
 }
 
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = other.handle_;
-    other.handle_ = kNone;
-  }
-  return *this;
-}
-
 File File::openForReading(const std::string& path, bool followLink, Failure& why) {
   const HANDLE h =
       CreateFileW(wide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
