@@ -10,6 +10,7 @@
 #include "laws/TErro.h"
 #include "platform/Controls.h"
 #include "platform/Help.h"
+#include "platform/NotifyArea.h"
 #include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
@@ -21,27 +22,32 @@ Form* Application::create(Args&&... args) {
   auto form = std::make_unique<Form>(std::forward<Args>(args)...);
   Form* raw = form.get();
   // The first window created is the main window.
-  if (windows_.empty()) TApplication::SetMainForm(raw);
+  if (windows_.empty()) services_.application.SetMainForm(raw);
   windows_.push_back(std::move(form));
   return raw;
 }
 
 Application::Application(const Services& services, const std::function<void(TMain&)>& mainCreated)
     : services_(services) {
+  TApplication& app = services_.application;
   SettingsStore& settings = services_.settings;
-  Main = create<TMain>(*this, settings, errors(), services_.notifyArea);
+  Main = create<TMain>(app, settings, errors(), services_.notifyArea);
   if (mainCreated) mainCreated(*Main);
-  Erro1 = create<TErro1>();
-  Erro2 = create<TErro2>();
-  Erro3 = create<TErro3>();
-  Erro4 = create<TErro4>();
-  Erro5 = create<TErro5>();
-  TempConv = create<TTempConv>(errors());
-  Optxion = create<TOptxion>(*Main->TrayIcon1, settings, services_.messages);
-  Form9 = create<TForm9>(settings, services_.clock);
-  BRate = create<TBRate>(settings, errors());
-  Aboxt = create<TAboxt>();
-  CHRate = create<TCHRate>(settings, errors());
+  Erro1 = create<TErro1>(app);
+  Erro2 = create<TErro2>(app);
+  Erro3 = create<TErro3>(app);
+  Erro4 = create<TErro4>(app);
+  Erro5 = create<TErro5>(app);
+  TempConv = create<TTempConv>(app, errors());
+  Optxion = create<TOptxion>(app, *Main->TrayIcon1, settings, services_.messages);
+  Form9 = create<TForm9>(app, settings, services_.clock);
+  BRate = create<TBRate>(app, settings, errors());
+  Aboxt = create<TAboxt>(app);
+  CHRate = create<TCHRate>(app, settings, errors());
+  Main->SetWindows({TempConv, Optxion, Form9, BRate, Aboxt, CHRate});
+  // What a notification-area host that goes means is the application's to decide.
+  services_.notifyArea.SetHostsHandler(
+      [&app](bool iconShown) { return app.NotifyAreaHostsChanged(iconShown); });
   // F1 in any window opens the guide at that window's section.
   // Alt and a letter never types into a field.
   for (const std::unique_ptr<QWidget>& window : windows_) {
@@ -51,6 +57,7 @@ Application::Application(const Services& services, const std::function<void(TMai
 }
 
 Application::~Application() {
+  services_.notifyArea.SetHostsHandler({});
   // The options dialog drives the main window's icon, and every window may refer to the
   // main one: the last created goes first.
   while (!windows_.empty()) windows_.pop_back();

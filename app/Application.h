@@ -19,6 +19,7 @@ class MessageDisplay;
 class NotifyArea;
 class SettingsStore;
 class TAboxt;
+class TApplication;
 class TBRate;
 class TCHRate;
 class TErro1;
@@ -33,6 +34,7 @@ class TTempConv;
 
 // What the windows are given; each outlives the windows.
 struct Services {
+  TApplication& application;  // the windows' shared state: main window, minimising, hooks
   SettingsStore& settings;
   NotifyArea& notifyArea;
   MessageDisplay& messages;  // the exception display and plain messages

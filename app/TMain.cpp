@@ -10,16 +10,10 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
-#include "app/Application.h"
 #include "core/SettingsStore.h"
-#include "dialogs/TAboxt.h"
-#include "dialogs/TForm9.h"
-#include "dialogs/TOptxion.h"
-#include "dialogs/TTempConv.h"
 #include "platform/LazyIcon.h"
 #include "platform/TApplication.h"
-#include "rates/TBRate.h"
-#include "rates/TCHRate.h"
+#include "platform/TForm.h"
 
 // The images are compiled into a static library, whose resource registration the linker
 // would drop unless something refers to it. The main window is the first form created,
@@ -45,9 +39,9 @@ QAction* TMain::addAction(const QString& caption, const char* name, void (TMain:
   return action;
 }
 
-TMain::TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors,
+TMain::TMain(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
              NotifyArea& notifyArea)
-    : app_(app), settings_(settings) {
+    : application_(application), settings_(settings) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(tr("Pelbrix v4.0"));
   // A fixed single border with system menu and minimise box; no maximise box.
@@ -181,7 +175,7 @@ void TMain::buildTrayIcon(NotifyArea& notifyArea) {
 
   // Applied as the form's stored values are: Visible first (the icon appears with the
   // application's icon), then the rest, then Loaded puts image 0 in place.
-  TrayIcon1 = new TTrayIcon(this, notifyArea);
+  TrayIcon1 = new TTrayIcon(this, notifyArea, application_);
   TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
   TrayIcon1->BeginLoading();
   TrayIcon1->SetVisible(true);
@@ -208,7 +202,7 @@ void TMain::FormActivate() {
   if (!SplashPending || splashQueued_) return;
   splashQueued_ = true;
   QTimer::singleShot(0, this, [this] {
-    if (app_.Form9) app_.Form9->ShowModal();
+    if (windows_.Form9) windows_.Form9->ShowModal();
     SplashPending = false;
     splashQueued_ = false;
   });
@@ -336,12 +330,12 @@ void TMain::changeEvent(QEvent* event) {
     const bool now = isMinimized();
     // Queued: showMinimized() shows the window again after this event, which would undo
     // a hook's hiding it here.
-    if (was != now && !TApplication::ChangingWindows())
+    if (was != now && !application_.ChangingWindows())
       QMetaObject::invokeMethod(
           this,
-          [now] {
+          [this, now] {
             TMessage command{msg::WM_SYSCOMMAND, now ? msg::SC_MINIMIZE : msg::SC_RESTORE, 0, 0};
-            TApplication::MainWindowMessage(command);
+            application_.MainWindowMessage(command);
           },
           Qt::QueuedConnection);
   }
@@ -355,20 +349,27 @@ void TMain::RestoreExecute() {
   TrayIcon1->Restore();
 }
 
+namespace {
+// A menu entry whose window is not there yet opens nothing.
+void showModal(TForm* form) {
+  if (form) form->ShowModal();
+}
+}  // namespace
+
 void TMain::CtoKExecute() {
-  app_.TempConv->Show();
+  if (windows_.TempConv) windows_.TempConv->Show();
 }
 void TMain::OptionsExecute() {
-  app_.Optxion->ShowModal();
+  showModal(windows_.Optxion);
 }
 void TMain::BoyleRateExecute() {
-  app_.BRate->ShowModal();
+  showModal(windows_.BRate);
 }
 void TMain::CharlesRateExecute() {
-  app_.CHRate->ShowModal();
+  showModal(windows_.CHRate);
 }
 void TMain::ADlogExecute() {
-  app_.Aboxt->ShowModal();
+  showModal(windows_.Aboxt);
 }
 
 }  // namespace pelbrix

@@ -13,17 +13,31 @@
 
 namespace pelbrix {
 
-class Application;
 class ErrorPresenter;
 class NotifyArea;
 class SettingsStore;
+class TApplication;
+class TForm;
 
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
-  // `app` holds the windows the menus open; the pages report to `errors` and the icon is
-  // shown in `notifyArea`.
-  TMain(Application& app, SettingsStore& settings, ErrorPresenter& errors, NotifyArea& notifyArea);
+  // The pages report to `errors`, the icon is shown in `notifyArea`, and `application`
+  // carries the minimising and restoring of the application's windows.
+  TMain(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
+        NotifyArea& notifyArea);
+
+  // The windows the menus and the first activation open. They are created after the main
+  // window and handed over once they exist; until then those entries open nothing.
+  struct Windows {
+    TForm* TempConv = nullptr;
+    TForm* Optxion = nullptr;
+    TForm* Form9 = nullptr;
+    TForm* BRate = nullptr;
+    TForm* Aboxt = nullptr;
+    TForm* CHRate = nullptr;
+  };
+  void SetWindows(const Windows& windows) { windows_ = windows; }
 
   QTabWidget* PageControl1;
   TBoylePage* TabSheet1;
@@ -82,8 +96,9 @@ class TMain : public QMainWindow {
   QAction* addAction(const QString& caption, const char* name, void (TMain::*handler)());
   void buildMenus();
   void buildTrayIcon(NotifyArea& notifyArea);
-  Application& app_;
+  TApplication& application_;
   SettingsStore& settings_;
+  Windows windows_;
   bool closing_ = false;
   bool splashQueued_ = false;
 

@@ -11,6 +11,7 @@
 #include "core/SettingsPath.h"
 #include "core/SettingsStore.h"
 #include "core/System.h"
+#include "platform/DesktopApplication.h"
 #include "platform/Help.h"
 #include "platform/LazyIcon.h"
 #include "platform/NotifyArea.h"
@@ -55,8 +56,10 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(quietMessages);
   preferXWayland();
   // The services outlive the windows, and the windows go before the application object.
-  pelbrix::BoxMessageDisplay messages;
-  pelbrix::TApplication app(argc, argv, messages);
+  pelbrix::TApplication application;
+  pelbrix::BoxMessageDisplay messages(application);
+  pelbrix::DesktopApplication app(argc, argv, messages,
+                                  [&application] { application.EndSession(); });
   pelbrix::DesktopHelpBrowser help;
   pelbrix::QtNotifyArea notifyArea;
   // Beside the executable, or for an installed copy the user cannot write there, in the
@@ -72,7 +75,7 @@ int main(int argc, char** argv) {
     // hidden while the window system maps it. Nothing reaches a handler before the event
     // loop runs, so activation, input and the splash screen still come after all twelve.
     const pelbrix::Application windows(
-        {settings, notifyArea, messages, help, &QDateTime::currentDateTime},
+        {application, settings, notifyArea, messages, help, &QDateTime::currentDateTime},
         [](pelbrix::TMain& main) { main.show(); });
     status = app.exec();
   } catch (const std::exception& e) {

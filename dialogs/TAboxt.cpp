@@ -5,7 +5,7 @@
 
 namespace pelbrix {
 
-TAboxt::TAboxt() {
+TAboxt::TAboxt(TApplication& application) : TForm(application) {
   setObjectName(QStringLiteral("Aboxt"));
   setWindowTitle(tr("About"));
 

@@ -11,7 +11,7 @@ namespace pelbrix {
 class TAboxt : public TForm {
   Q_OBJECT
  public:
-  TAboxt();
+  explicit TAboxt(TApplication& application);
 
   QLabel* Label1;  // the red band with the name and version
   QLabel* Label2;  // credit

@@ -2,8 +2,8 @@
 
 #include <QPixmap>
 
-#include "platform/Controls.h"
 #include "core/SettingsStore.h"
+#include "platform/Controls.h"
 
 namespace pelbrix {
 
@@ -11,7 +11,8 @@ namespace {
 const QString kSplashPicture = QStringLiteral(":/splash.png");
 }
 
-TForm9::TForm9(SettingsStore& settings, const SplashClockFunction& clock) : settings_(settings) {
+TForm9::TForm9(TApplication& application, SettingsStore& settings, const SplashClockFunction& clock)
+    : TForm(application), settings_(settings) {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(tr("Form9"));
   // No border, caption or system buttons, above every other window; the splash type

@@ -16,7 +16,7 @@ class TForm9 : public TForm {
   Q_OBJECT
  public:
   // `clock` is read once, at creation, to choose what the splash screen shows.
-  TForm9(SettingsStore& settings, const SplashClockFunction& clock);
+  TForm9(TApplication& application, SettingsStore& settings, const SplashClockFunction& clock);
 
   QLabel* Image1;
   QLabel* Label1;

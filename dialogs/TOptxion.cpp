@@ -4,10 +4,10 @@
 #include <climits>
 #include <exception>
 
-#include "platform/Controls.h"
 #include "core/MessageDisplay.h"
 #include "core/NumberText.h"
 #include "core/SettingsStore.h"
+#include "platform/Controls.h"
 
 namespace pelbrix {
 
@@ -15,8 +15,9 @@ namespace {
 constexpr const char* kSection = "Options";
 }
 
-TOptxion::TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay& messages)
-    : TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
+TOptxion::TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore& settings,
+                   MessageDisplay& messages)
+    : TForm(application), TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
   setObjectName(QStringLiteral("Optxion"));
   setWindowTitle(tr("Options"));
 

@@ -21,7 +21,8 @@ class TOptxion : public TForm {
  public:
   // `trayIcon` is the main window's TrayIcon1, which the dialog drives; a refusal of the
   // notification area is shown on `messages`.
-  TOptxion(TTrayIcon& trayIcon, SettingsStore& settings, MessageDisplay& messages);
+  TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore& settings,
+           MessageDisplay& messages);
 
   QGroupBox* GroupBox1;
   QCheckBox* CheckBox1;  // "Show TrayIcon"

@@ -12,7 +12,8 @@
 
 namespace pelbrix {
 
-TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
+TTempConv::TTempConv(TApplication& application, ErrorPresenter& errors)
+    : TForm(application), errors_(errors) {
   setObjectName(QStringLiteral("TempConv"));
   setWindowTitle(tr("Celsius <-> Kelvin"));
   // A tool window of the main window: it stays above it while both are shown and has no
@@ -54,7 +55,7 @@ TTempConv::TTempConv(ErrorPresenter& errors) : errors_(errors) {
 
 void TTempConv::PlaceForShowing() {
   ensureLaidOut();
-  const QWidget* main = TApplication::MainForm();
+  const QWidget* main = application().MainForm();
   if (!main || !main->isVisible() || !main->screen()) {
     CentreOverMainForm();
     return;

@@ -18,7 +18,7 @@ class ErrorPresenter;
 class TTempConv : public TForm {
   Q_OBJECT
  public:
-  explicit TTempConv(ErrorPresenter& errors);
+  TTempConv(TApplication& application, ErrorPresenter& errors);
 
   QGroupBox* GroupBox1;
   QRadioButton *RadioButton1, *RadioButton2;

@@ -9,7 +9,9 @@ constexpr int kMargin = 8;
 constexpr int kLineStep = 16;
 }  // namespace
 
-TErroBase::TErroBase(const QString& caption, const QString& heading, const QStringList& lines) {
+TErroBase::TErroBase(TApplication& application, const QString& caption, const QString& heading,
+                     const QStringList& lines)
+    : TForm(application) {
   setWindowTitle(caption);
   // The heading spans the dialog, the button is centred under the lines, and the dialog
   // sizes itself to its contents.
@@ -41,18 +43,18 @@ void TErroBase::showEvent(QShowEvent* event) {
 }
 
 // The texts are the dialogs' own, spacing and spelling included.
-TErro1::TErro1()
+TErro1::TErro1(TApplication& application)
     : TErroBase(
-          QStringLiteral("Error #1 - Not Enough Data Input"),
+          application, QStringLiteral("Error #1 - Not Enough Data Input"),
           QStringLiteral("Error #1 - Not Enough Data Input"),
           {QStringLiteral("You did not enter enough data to complete the specified operation."),
            QStringLiteral("Make sure all data fields except the calculated field are filled.")}) {
   setObjectName(QStringLiteral("Erro1"));
 }
 
-TErro2::TErro2()
+TErro2::TErro2(TApplication& application)
     : TErroBase(
-          QStringLiteral("Error #2 - Negative Temperature Values"),
+          application, QStringLiteral("Error #2 - Negative Temperature Values"),
           QStringLiteral("Error # 2 - Negative Temperature Values"),
           {QStringLiteral(
                "You entered a negative temperature value.  This either signifies that you"),
@@ -66,8 +68,8 @@ TErro2::TErro2()
   setObjectName(QStringLiteral("Erro2"));
 }
 
-TErro3::TErro3()
-    : TErroBase(QStringLiteral("Error #3 - Divide by Zero"),
+TErro3::TErro3(TApplication& application)
+    : TErroBase(application, QStringLiteral("Error #3 - Divide by Zero"),
                 QStringLiteral("Error #3 - Divide by Zero"),
                 {QStringLiteral(
                      "You are attempting to divide by sero.  One of the  values entered caused"),
@@ -79,8 +81,8 @@ TErro3::TErro3()
   setObjectName(QStringLiteral("Erro3"));
 }
 
-TErro4::TErro4()
-    : TErroBase(QStringLiteral("Error #4 - Negative Value Entered."),
+TErro4::TErro4(TApplication& application)
+    : TErroBase(application, QStringLiteral("Error #4 - Negative Value Entered."),
                 QStringLiteral("Error #4 - Negative Value Entered"),
                 {QStringLiteral(
                      "You have entered a negative volume ore= pressure value.  These are out of "),
@@ -90,8 +92,8 @@ TErro4::TErro4()
   setObjectName(QStringLiteral("Erro4"));
 }
 
-TErro5::TErro5()
-    : TErroBase(QStringLiteral("Error #5 - Zero Value Entered"),
+TErro5::TErro5(TApplication& application)
+    : TErroBase(application, QStringLiteral("Error #5 - Zero Value Entered"),
                 QStringLiteral("Error #5 - Zero Value Entered"),
                 {QStringLiteral(
                      "Some value entered was of zero value.  This is impossible since absolute"),

@@ -19,34 +19,35 @@ class TErroBase : public TForm {
   void Button1Click();
 
  protected:
-  TErroBase(const QString& caption, const QString& heading, const QStringList& lines);
+  TErroBase(TApplication& application, const QString& caption, const QString& heading,
+            const QStringList& lines);
   void showEvent(QShowEvent* event) override;
 };
 
 class TErro1 : public TErroBase {
   Q_OBJECT
  public:
-  TErro1();
+  explicit TErro1(TApplication& application);
 };
 class TErro2 : public TErroBase {
   Q_OBJECT
  public:
-  TErro2();
+  explicit TErro2(TApplication& application);
 };
 class TErro3 : public TErroBase {
   Q_OBJECT
  public:
-  TErro3();
+  explicit TErro3(TApplication& application);
 };
 class TErro4 : public TErroBase {
   Q_OBJECT
  public:
-  TErro4();
+  explicit TErro4(TApplication& application);
 };
 class TErro5 : public TErroBase {
   Q_OBJECT
  public:
-  TErro5();
+  explicit TErro5(TApplication& application);
 };
 
 }  // namespace pelbrix

@@ -11,39 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include "platform/TApplication.h"
-
 namespace pelbrix {
-
-namespace {
-const QEvent::Type kMessageEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-class MessageEvent : public QEvent {
- public:
-  explicit MessageEvent(const TMessage& message) : QEvent(kMessageEventType), message(message) {}
-  TMessage message;
-};
-}  // namespace
-
-std::intptr_t MessageWindow::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-  TMessage m{message, wParam, lParam, 0};
-  if (handler_) handler_(m);
-  return m.Result;
-}
-
-void MessageWindow::Post(QObject* window, unsigned message, std::uintptr_t wParam,
-                         std::intptr_t lParam) {
-  if (window) QCoreApplication::postEvent(window, new MessageEvent({message, wParam, lParam, 0}));
-}
-
-bool MessageWindow::event(QEvent* event) {
-  if (event->type() != kMessageEventType) return QObject::event(event);
-  TMessage& m = static_cast<MessageEvent*>(event)->message;
-  if (handler_) handler_(m);
-  return true;
-}
-
-// ---- the desktop's notification area ----
 
 namespace {
 #if QT_CONFIG(dbus)
@@ -63,6 +31,8 @@ bool statusNotifierHostRegistered() {
   return false;
 }
 #endif
+
+}  // namespace
 
 // Says when the hosts may have changed: a StatusNotifierItem watcher that comes, goes or
 // reports a host coming or going; for an XEmbed tray, which says nothing when it goes, a
@@ -96,7 +66,6 @@ class HostWatch : public QObject {
  private:
   std::function<void()> changed_;
 };
-}  // namespace
 
 struct QtNotifyArea::Entry {
   std::unique_ptr<QSystemTrayIcon> icon;
@@ -117,7 +86,7 @@ QtNotifyArea::Kind QtNotifyArea::kind() {
     kind_ = statusNotifierHostRegistered() ? Kind::StatusNotifierItem : Kind::XEmbed;
 #endif
     hostRegistered_ = kind_ == Kind::StatusNotifierItem;
-    watch_ = std::make_unique<HostWatch>(kind_, [this] { hostsChanged(); });
+    watch_ = std::make_unique<HostWatch>(kind_, [this] { hostsMayHaveChanged(); });
   }
   return kind_;
 }
@@ -146,27 +115,15 @@ bool QtNotifyArea::hostShowsAnIcon() const {
 bool QtNotifyArea::Available() const {
   if (!hostShowsAnIcon()) return false;
   reliedOn_ = true;
-  if (kind_ == Kind::XEmbed) static_cast<HostWatch*>(watch_.get())->poll.start();
+  if (kind_ == Kind::XEmbed) watch_->poll.start();
   return true;
 }
 
-void QtNotifyArea::hostsChanged() {
+void QtNotifyArea::hostsMayHaveChanged() {
   if (kind_ == Kind::StatusNotifierItem) hostRegistered_ = statusNotifierHostRegistered();
-  if (!reliedOn_) return;
-  const bool hidden = TApplication::MainWindowHidden();
-  if (hidden && hostShowsAnIcon()) return;
+  if (!reliedOn_ || hostsChanged(hostShowsAnIcon())) return;
   reliedOn_ = false;
-  static_cast<HostWatch*>(watch_.get())->poll.stop();
-  if (!hidden) return;
-  // The way back went with the host. The window comes back as for the window system's
-  // restore command, which the icon's hook takes over; without a hook, directly.
-  TMessage restore{msg::WM_SYSCOMMAND, msg::SC_RESTORE, 0, 0};
-  TApplication::MainWindowMessage(restore);
-  if (TApplication::MainWindowHidden()) {
-    TApplication::Restore();
-    TApplication::ShowMainWindow();
-    TApplication::BringToFront();
-  }
+  watch_->poll.stop();
 }
 
 // Qt reports activations, not the button presses and releases the component decodes;

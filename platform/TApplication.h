@@ -1,32 +1,26 @@
 #pragma once
-// The application object: its title, its main window, the display for exceptions that
-// leave an event handler, and the minimising, restoring and hooks of its windows.
-#include <QApplication>
+// The application's state that its windows share: which window is the main one, the
+// minimising, hiding and restoring of its windows, the hooks that see the main window's
+// messages first, and the hidden windows told when the desktop session ends. One object
+// is made before the windows and handed to each that needs it.
 #include <QPointer>
-#include <QString>
+#include <QWidget>
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "core/MessageDisplay.h"
-#include "platform/NotifyArea.h"
+#include "platform/WindowMessages.h"
 
 namespace pelbrix {
 
-class TApplication : public QApplication {
+class TApplication {
  public:
-  // `messages` shows the exceptions that leave an event handler; it outlives the object.
-  TApplication(int& argc, char** argv, MessageDisplay& messages);
-
-  // Sets the application's title, as the window system shows it.
-  void SetTitle(const QString& title);
+  TApplication() = default;
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
 
   // The main window: the first window the application's owner creates.
-  static QWidget* MainForm();
-  static void SetMainForm(QWidget* form);
-
-  // An exception that leaves an event handler is shown here and the event loop goes on.
-  bool notify(QObject* receiver, QEvent* event) override;
+  QWidget* MainForm() const { return mainForm_.data(); }
+  void SetMainForm(QWidget* form) { mainForm_ = form; }
 
   // False where the platform can neither place a top-level window nor tell where it is
   // (native Wayland): a position read there is not the window's. Asks the running
@@ -34,35 +28,40 @@ class TApplication : public QApplication {
   static bool WindowPositionsKnown();
 
   // Minimises every shown window of the application / brings them all back.
-  static void Minimize();
-  static void Restore();
+  void Minimize();
+  void Restore();
   // The main window's taskbar entry: hiding the minimised main window removes it;
   // showing it again restores the window, and BringToFront makes it the active one.
-  static void HideMainWindow();
-  static void ShowMainWindow();
-  static void BringToFront();
+  void HideMainWindow();
+  void ShowMainWindow();
+  void BringToFront();
   // True from HideMainWindow until ShowMainWindow: the main window is off the screen and
   // off the taskbar, and only the notification area's icon can bring it back.
-  static bool MainWindowHidden();
+  bool MainWindowHidden() const { return mainWindowHidden_; }
   // True while one of the calls above changes a window's state; such a change is the
   // application's own doing, not a command for the hooks.
-  static bool ChangingWindows();
+  bool ChangingWindows() const { return changingWindows_ > 0; }
 
   // Hooks that see the main window's messages first (a minimise reaches them as
   // WM_SYSCOMMAND/SC_MINIMIZE, a restore as SC_RESTORE); one answering true claims it.
   using MessageHook = std::function<bool(TMessage&)>;
-  static void HookMainWindow(const void* owner, MessageHook hook);
-  static void UnhookMainWindow(const void* owner);
-  static bool IsMainWindowHooked(const void* owner);
+  void HookMainWindow(const void* owner, MessageHook hook);
+  void UnhookMainWindow(const void* owner);
+  bool IsMainWindowHooked(const void* owner) const;
   // Hands a message of the main window to the hooks; true when one claimed it. A hook
   // that minimises or restores the main window itself is not called again for that.
-  static bool MainWindowMessage(TMessage& message);
+  bool MainWindowMessage(TMessage& message);
+
+  // What the notification area's hosts changing means while the main window may be hidden
+  // into it: answers whether the application still relies on the icon. A host that goes
+  // while the window is hidden takes the way back with it, so the window comes back.
+  bool NotifyAreaHostsChanged(bool iconShown);
 
   // Hidden windows that are told when the desktop session ends (WM_QUERYENDSESSION,
   // then WM_ENDSESSION).
-  static MessageWindow* AllocateHWnd(MessageWindow::Handler handler);
-  static void DeallocateHWnd(MessageWindow* window);
-  static void EndSession();
+  MessageWindow* AllocateHWnd(MessageWindow::Handler handler);
+  void DeallocateHWnd(MessageWindow* window);
+  void EndSession();
 
  private:
   struct OwnChange;
@@ -70,7 +69,6 @@ class TApplication : public QApplication {
     const void* owner;
     MessageHook hook;
   };
-  MessageDisplay& messages_;
   QPointer<QWidget> mainForm_;
   std::vector<Hook> hooks_;
   bool dispatchingHooks_ = false;
@@ -79,13 +77,6 @@ class TApplication : public QApplication {
   std::vector<QPointer<QWidget>> minimisedWindows_;
   int changingWindows_ = 0;
   bool mainWindowHidden_ = false;  // from HideMainWindow until ShowMainWindow
-};
-
-// The desktop's message boxes, over the main window.
-class BoxMessageDisplay : public MessageDisplay {
- public:
-  void ShowException(const QString& message) override;
-  void ShowMessage(const QString& text) override;
 };
 
 }  // namespace pelbrix

@@ -1,5 +1,6 @@
 #include "platform/TForm.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QHideEvent>
 #include <QLayout>
@@ -15,7 +16,8 @@
 
 namespace pelbrix {
 
-TForm::TForm(QWidget* parent) : QDialog(parent) {
+TForm::TForm(TApplication& application, QWidget* parent)
+    : QDialog(parent), application_(application) {
   // System menu and close box, no context help button.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -33,7 +35,7 @@ void TForm::CentreOverMainForm() {
   // Sized by its layout, once; a resizable form keeps whatever size the user gave it since.
   ensureLaidOut();
   if (QLayout* pageLayout = layout()) pageLayout->activate();
-  const QWidget* main = TApplication::MainForm();
+  const QWidget* main = application_.MainForm();
   const bool overMain = main && main != this && main->isVisible();
   QScreen* screen = overMain ? main->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -50,7 +52,7 @@ void TForm::placeOnScreen(QRect client, QScreen* screen) {
   // Until the window manager frames this form its frame is not known; the main window's is
   // the best guess of it.
   QMargins border;
-  if (const QWidget* main = TApplication::MainForm(); main && main != this && main->isVisible())
+  if (const QWidget* main = application_.MainForm(); main && main != this && main->isVisible())
     border = QMargins(main->geometry().left() - main->frameGeometry().left(),
                       main->geometry().top() - main->frameGeometry().top(),
                       main->frameGeometry().right() - main->geometry().right(),
@@ -96,7 +98,7 @@ int TForm::RunModal() {
 
 void TForm::bringBackFromMinimised() {
   // The application's own minimising (into the notification area) is left alone.
-  if (!isVisible() || !isMinimized() || TApplication::ChangingWindows()) return;
+  if (!isVisible() || !isMinimized() || application_.ChangingWindows()) return;
   showNormal();
   raise();
   activateWindow();

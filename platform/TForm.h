@@ -15,10 +15,13 @@ class QScreen;
 
 namespace pelbrix {
 
+class TApplication;
+
 class TForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm(QWidget* parent = nullptr);
+  // `application` tells which window is the main one; it outlives the form.
+  explicit TForm(TApplication& application, QWidget* parent = nullptr);
 
   // Shows the form centred over the main window and waits until it is closed.
   int ShowModal();
@@ -36,6 +39,8 @@ class TForm : public QDialog {
   void done(int result) override;
 
  protected:
+  TApplication& application() const { return application_; }
+
   // Where Show() puts the form when it is not shown yet: centred over the main window.
   virtual void PlaceForShowing();
 
@@ -60,6 +65,7 @@ class TForm : public QDialog {
 
  private:
   void bringBackFromMinimised();
+  TApplication& application_;
   QEventLoop* modalLoop_ = nullptr;
   bool shownBefore_ = false;
 };

@@ -8,7 +8,8 @@
 
 namespace pelbrix {
 
-RateWindow::RateWindow(const RateWindowDesign& design) {
+RateWindow::RateWindow(TApplication& application, const RateWindowDesign& design)
+    : TForm(application) {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   TabSheet1 = new QWidget;

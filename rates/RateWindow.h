@@ -47,7 +47,7 @@ class RateWindow : public TForm {
   QPushButton *Button1, *Button2, *Button3, *Button4;
 
  protected:
-  explicit RateWindow(const RateWindowDesign& design);
+  RateWindow(TApplication& application, const RateWindowDesign& design);
 
   // The input fields and their texts in field order (the result fields Edit4 and Edit12 are
   // not read).

@@ -48,8 +48,9 @@ std::int16_t firstChecked(std::initializer_list<QRadioButton*> radios) {
 
 }  // namespace
 
-TBRate::TBRate(SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow({tr("Solve For: "),
+TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
+    : RateWindow(application,
+                 {tr("Solve For: "),
                   {144, 64, 113, 89},
                   {tr("Volume"), tr("Pressure"), tr("Rate of Volume"), tr("Rate of Pressure")},
                   false,

@@ -14,7 +14,7 @@ class SettingsStore;
 class TBRate : public RateWindow {
   Q_OBJECT
  public:
-  TBRate(SettingsStore& settings, ErrorPresenter& errors);
+  TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors);
 
   // What each page solves for: 0 until a Solve For button is chosen or the first
   // Calculate takes it from the buttons; then 1 Volume, 2 Pressure, 3 Rate of Volume,

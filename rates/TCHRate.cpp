@@ -42,13 +42,13 @@ constexpr std::int16_t kDesignMode = 4;  // "Rate of Temperature"
 
 }  // namespace
 
-TCHRate::TCHRate(SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow(
-          {tr("Solve for: "),
-           {136, 64, 137, 89},
-           {tr("Volume"), tr("Temperature"), tr("Rate of Volume"), tr("Rate of Temperature")},
-           false,
-           75}),
+TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
+    : RateWindow(application, {tr("Solve for: "),
+                               {136, 64, 137, 89},
+                               {tr("Volume"), tr("Temperature"), tr("Rate of Volume"),
+                                tr("Rate of Temperature")},
+                               false,
+                               75}),
       settings_(settings),
       errors_(errors) {
   setObjectName(QStringLiteral("CHRate"));

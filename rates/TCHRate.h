@@ -15,7 +15,7 @@ class SettingsStore;
 class TCHRate : public RateWindow {
   Q_OBJECT
  public:
-  TCHRate(SettingsStore& settings, ErrorPresenter& errors);
+  TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors);
 
   // What each page's labels show and Calculate computes: 1 Volume, 2 Temperature, 3 Rate of
   // Volume, 4 Rate of Temperature (the design's). A group left with no button checked keeps

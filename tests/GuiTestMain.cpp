@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "GuiTestSupport.h"
-#include "platform/TApplication.h"
+#include "platform/DesktopApplication.h"
 
 int main(int argc, char** argv) {
   // Test discovery runs the binary without the tests' environment.
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
   testing::InitGoogleTest(&argc, argv);
-  pelbrix::TApplication app(argc, argv, pelbrix::test::applicationMessages());
+  pelbrix::DesktopApplication app(argc, argv, pelbrix::test::applicationMessages());
   app.SetTitle(QStringLiteral("Pelbrix"));
   const int result = RUN_ALL_TESTS();
   // The windows go before the application object, as in the program.

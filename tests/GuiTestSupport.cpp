@@ -56,7 +56,7 @@ FakeNotifyArea& withoutTray(FakeNotifyArea& area) {
 }  // namespace
 
 TestApplication::TestApplication()
-    : windows({settings.store, withoutTray(notifyArea), settings.messages, help,
+    : windows({application, settings.store, withoutTray(notifyArea), settings.messages, help,
                &QDateTime::currentDateTime, &errors}) {
   windows.Main->SplashPending = false;
 }

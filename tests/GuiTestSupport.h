@@ -15,6 +15,7 @@
 #include "core/MessageDisplay.h"
 #include "core/SettingsStore.h"
 #include "platform/Help.h"
+#include "platform/TApplication.h"
 
 namespace pelbrix::test {
 
@@ -70,6 +71,7 @@ QString runModal(const std::function<void()>& action);
 // addresses.
 struct TestApplication {
   TestApplication();
+  TApplication application;
   TempSettings settings;
   FakeNotifyArea notifyArea;
   ErrorRecorder errors;

@@ -136,7 +136,8 @@ TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstInputField) {
     test::TempSettings settings;
     test::FakeNotifyArea area;
     settings.write("[Main]\nLastPage=2\n");
-    auto fresh = std::make_unique<TMain>(windows(), settings.store, test::app().errors, area);
+    auto fresh =
+        std::make_unique<TMain>(test::app().application, settings.store, test::app().errors, area);
     fresh->show();
     EXPECT_EQ(fresh->focusWidget(), fresh->TabSheet4->Edit13);
   }

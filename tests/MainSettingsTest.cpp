@@ -29,13 +29,14 @@ QAction* exitEntryOf(QMenu* menu) {
 
 class MainSettings : public testing::Test {
  protected:
+  TApplication application;
   // A main window created now, so its creation handler reads the prepared file.
   std::unique_ptr<TMain> start(const std::string& file) {
     settings.write(file);
     return create();
   }
   std::unique_ptr<TMain> create() {
-    return std::make_unique<TMain>(test::app().windows, settings.store, errors, area);
+    return std::make_unique<TMain>(application, settings.store, errors, area);
   }
   static std::vector<bool> checked(const TMain& m) {
     return {m.TabSheet1->RadioButton1->isChecked(), m.TabSheet1->RadioButton2->isChecked(),

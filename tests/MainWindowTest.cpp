@@ -170,6 +170,9 @@ TEST_F(MainWindow, ExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
 namespace {
 // A form that is closed while it is still being shown, as a timer firing then would.
 class ClosesWhileShown : public TForm {
+ public:
+  using TForm::TForm;
+
  protected:
   void showEvent(QShowEvent* event) override {
     TForm::showEvent(event);
@@ -179,7 +182,8 @@ class ClosesWhileShown : public TForm {
 }  // namespace
 
 TEST_F(MainWindow, AFormClosedWhileBeingShownEndsItsModalShowing) {
-  ClosesWhileShown form;
+  TApplication application;
+  ClosesWhileShown form(application);
   // Were ShowModal to wait for the form that is already closed, it would never return and
   // the test would fail by its time limit.
   QElapsedTimer clock;
@@ -195,9 +199,10 @@ TEST(OwnedWindows, TheCalculatorsShowTheNumberedDialogsAndGoInReverseOrder) {
   test::FakeNotifyArea area;
   test::HelpRecorder help;
   std::vector<std::string> gone;
+  TApplication application;
   {
     Application windows(
-        {settings.store, area, settings.messages, help, &QDateTime::currentDateTime});
+        {application, settings.store, area, settings.messages, help, &QDateTime::currentDateTime});
     TBoylePage* page = windows.Main->TabSheet1;
     page->Button2Click();
     EXPECT_EQ(test::runModal([&] { page->Button1->click(); }), "Erro1");
@@ -211,6 +216,4 @@ TEST(OwnedWindows, TheCalculatorsShowTheNumberedDialogsAndGoInReverseOrder) {
                        [&gone, name = w->objectName().toStdString()] { gone.push_back(name); });
   }
   EXPECT_EQ(gone, std::vector<std::string>({"CHRate", "Erro1", "Main"}));
-  // The process's own windows are the application's again.
-  TApplication::SetMainForm(test::app().windows.Main);
 }

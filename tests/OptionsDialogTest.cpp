@@ -24,7 +24,7 @@ class OptionsDialog : public testing::Test {
     initResources();
     for (int i = 0; i < 8; ++i) images.Images.append(TrayIconFrame(i));
     // Set up as the main window's TrayIcon1.
-    tray = std::make_unique<TTrayIcon>(nullptr, area);
+    tray = std::make_unique<TTrayIcon>(nullptr, area, application);
     tray->BeginLoading();
     tray->SetVisible(true);
     tray->RestoreOn = imLeftDoubleClick;
@@ -32,7 +32,9 @@ class OptionsDialog : public testing::Test {
     tray->SetIcons(&images);
     tray->Loaded();
   }
-  void create() { dialog = std::make_unique<TOptxion>(*tray, settings.store, messages); }
+  void create() {
+    dialog = std::make_unique<TOptxion>(application, *tray, settings.store, messages);
+  }
   bool shown() const { return area.Shows(tray->GetHandle(), tray->Id()); }
   // Shows the dialog, runs `act`, and expects it closed.
   void visit(const std::function<void()>& act) {
@@ -41,6 +43,7 @@ class OptionsDialog : public testing::Test {
     EXPECT_FALSE(dialog->isVisible());
   }
 
+  TApplication application;
   test::TempSettings settings;
   test::MessageRecorder messages;
   test::FakeNotifyArea area;

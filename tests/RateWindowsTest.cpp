@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "GuiTestSupport.h"
+#include "platform/TApplication.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
 
@@ -52,10 +53,11 @@ std::vector<std::string> sectionLines(const std::string& content, const std::str
 
 class BoyleRate : public testing::Test {
  protected:
+  TApplication application;
   // Creates the window over a settings file holding `content` (no file when empty).
   TBRate& open(const std::string& content = {}) {
     if (!content.empty()) settings.write(content);
-    form = std::make_unique<TBRate>(settings.store, errors);
+    form = std::make_unique<TBRate>(application, settings.store, errors);
     return *form;
   }
   QStringList singleLabels() const {
@@ -198,7 +200,7 @@ TEST_F(BoyleRate, StoredModesLookAsModesChosenAfterTheWindowWasShown) {
   const std::vector<QRect> laidOutAfter = geometries(stored);
 
   test::TempSettings fresh;
-  TBRate chosen(fresh.store, errors);
+  TBRate chosen(application, fresh.store, errors);
   chosen.CentreOverMainForm();
   chosen.RadioButton1->click();
   chosen.RadioButton7->click();
@@ -355,9 +357,10 @@ TEST_F(BoyleRate, WorkingFollowsCalculationAndClear) {
 
 class CharlesRate : public testing::Test {
  protected:
+  TApplication application;
   TCHRate& open(const std::string& content = {}) {
     if (!content.empty()) settings.write(content);
-    form = std::make_unique<TCHRate>(settings.store, errors);
+    form = std::make_unique<TCHRate>(application, settings.store, errors);
     return *form;
   }
   // Each field's placeholder, "" for none, in field order.

@@ -30,11 +30,12 @@ const QDate kWednesday(2026, 12, 9);
 
 class Splash : public testing::Test {
  protected:
+  TApplication application;
   test::TempSettings settings;
 };
 
 TEST_F(Splash, WindowAsDesigned) {
-  TForm9 form(settings.store, fixedClock(QDateTime(kWednesday, QTime(10, 0))));
+  TForm9 form(application, settings.store, fixedClock(QDateTime(kWednesday, QTime(10, 0))));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form.size(), QSize(516, 394));
@@ -51,7 +52,7 @@ TEST_F(Splash, SaturdayMessageChosenAtCreationForEveryHour) {
   for (const QDate& day : {kSaturday, kWednesday}) {
     for (int hour = 0; hour < 24; ++hour) {
       SCOPED_TRACE(QStringLiteral("%1 %2h").arg(day.toString()).arg(hour).toStdString());
-      TForm9 form(settings.store, fixedClock(QDateTime(day, QTime(hour, 30))));
+      TForm9 form(application, settings.store, fixedClock(QDateTime(day, QTime(hour, 30))));
       const bool message =
           day == kSaturday && (hour == 10 || hour == 12 || hour == 14 || hour == 16 || hour == 17);
       EXPECT_EQ(form.Image1->isVisibleTo(&form), !message);
@@ -78,14 +79,14 @@ TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
     SCOPED_TRACE(c.file);
     test::TempSettings settings;
     if (*c.file) settings.write(c.file);
-    TForm9 form(settings.store, &QDateTime::currentDateTime);
+    TForm9 form(application, settings.store, &QDateTime::currentDateTime);
     EXPECT_EQ(form.pos(), c.expected);
     EXPECT_FALSE(settings.exists() && !*c.file);  // reading never creates the file
   }
 }
 
 TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
-  TForm9 form(settings.store, &QDateTime::currentDateTime);
+  TForm9 form(application, settings.store, &QDateTime::currentDateTime);
   form.Timer1->setInterval(20);
   QElapsedTimer elapsed;
   elapsed.start();
@@ -100,7 +101,7 @@ TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
 }
 
 TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
-  TForm9 form(settings.store, fixedClock(QDateTime(kWednesday, QTime(9, 0))));
+  TForm9 form(application, settings.store, fixedClock(QDateTime(kWednesday, QTime(9, 0))));
   EXPECT_TRUE(form.Image1->pixmap().isNull());
   form.show();
   EXPECT_EQ(form.Image1->pixmap().size(), QSize(449, 325));

@@ -11,7 +11,6 @@
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
-#include "platform/TApplication.h"
 #include "trayicon/Trayicon.h"
 
 // The images live in the program's static library; register them for this process.
@@ -28,7 +27,7 @@ constexpr unsigned kCallback = msg::WM_USER + 1;
 // Records the application-level operations instead of performing them.
 class ProbeIcon : public TTrayIcon {
  public:
-  explicit ProbeIcon(NotifyArea& area) : TTrayIcon(nullptr, area) {}
+  ProbeIcon(NotifyArea& area, TApplication& application) : TTrayIcon(nullptr, area, application) {}
   std::vector<std::string> log;
   void Restore() override { log.push_back("Restore"); }
   void ShowMenu() override { log.push_back("Menu"); }
@@ -71,7 +70,8 @@ class TrayDecoder : public testing::TestWithParam<DecoderCase> {};
 TEST_P(TrayDecoder, StepsInOrder) {
   const DecoderCase& c = GetParam();
   test::FakeNotifyArea area;
-  ProbeIcon icon(area);
+  TApplication application;
+  ProbeIcon icon(area, application);
   icon.RestoreOn = c.restoreOn;
   icon.PopupMenuOn = c.popupOn;
   icon.OnMouseDown = [&](QObject* sender, TMouseButton b, TShiftState shift, int x, int y) {
@@ -136,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
   test::FakeNotifyArea area;
-  ProbeIcon icon(area);
+  TApplication application;
+  ProbeIcon icon(area, application);
   icon.RestoreOn = imLeftDoubleClick;
   MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONDBLCLK);
   MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONUP);
@@ -147,28 +148,30 @@ TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
 
 TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
   test::FakeNotifyArea area;
-  ProbeIcon icon(area);
+  TApplication application;
+  ProbeIcon icon(area, application);
   icon.SetVisible(true);
   EXPECT_EQ(icon.GetHandle()->Send(msg::WM_QUERYENDSESSION), 1);
   EXPECT_TRUE(area.Shows(icon.GetHandle(), icon.Id()));
   icon.GetHandle()->Send(msg::WM_ENDSESSION, 0);  // the session goes on: still removed
   EXPECT_FALSE(area.Shows(icon.GetHandle(), icon.Id()));
   EXPECT_TRUE(icon.Visible());
-  EXPECT_TRUE(TApplication::IsMainWindowHooked(&icon));
+  EXPECT_TRUE(application.IsMainWindowHooked(&icon));
 
   // The application tells every hidden window when the desktop session ends.
   test::FakeNotifyArea area2;
-  ProbeIcon other(area2);
+  ProbeIcon other(area2, application);
   other.SetVisible(true);
-  TApplication::EndSession();
+  application.EndSession();
   EXPECT_FALSE(area2.Shows(other.GetHandle(), other.Id()));
 }
 
 TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
   test::FakeNotifyArea area;
-  ProbeIcon icon(area);
+  TApplication application;
+  ProbeIcon icon(area, application);
   TMessage minimise{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0, 0};
-  EXPECT_FALSE(TApplication::MainWindowMessage(minimise));
+  EXPECT_FALSE(application.MainWindowMessage(minimise));
   EXPECT_TRUE(icon.log.empty()) << "not hooked while the icon is not shown";
 
   icon.SetVisible(true);
@@ -184,16 +187,17 @@ TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
         Case{msg::WM_SYSCOMMAND, 0xF122, V{}}, Case{msg::WM_ENDSESSION, 0xF020, V{}}}) {
     icon.log.clear();
     TMessage m{c.msg, c.wParam, 0, 0};
-    EXPECT_FALSE(TApplication::MainWindowMessage(m)) << "the hook never claims a message";
+    EXPECT_FALSE(application.MainWindowMessage(m)) << "the hook never claims a message";
     EXPECT_EQ(icon.log, c.expected) << std::hex << c.wParam;
   }
   icon.SetVisible(false);
-  EXPECT_FALSE(TApplication::IsMainWindowHooked(&icon));
+  EXPECT_FALSE(application.IsMainWindowHooked(&icon));
 }
 
 TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TApplication application;
+  TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   EXPECT_TRUE(icon.Hide());
   try {
@@ -216,12 +220,13 @@ TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
   area.refuseAll = true;
   EXPECT_THROW(icon.SetVisible(true), EOutOfResources);
   EXPECT_TRUE(icon.Visible());
-  EXPECT_FALSE(TApplication::IsMainWindowHooked(&icon));
+  EXPECT_FALSE(application.IsMainWindowHooked(&icon));
 }
 
 TEST(TrayIcon, HintRules) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TApplication application;
+  TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   const QString shown(63, QLatin1Char('h'));
   icon.SetHint(shown);
@@ -240,8 +245,9 @@ TEST(TrayIcon, HintRules) {
 
 TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
   test::FakeNotifyArea area;
+  TApplication application;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetIcons(images.get());
   icon.SetIconIndex(3);
   EXPECT_EQ(area.Count(test::FakeNotifyArea::OpModify), 0);
@@ -254,8 +260,9 @@ TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
 
 TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
   test::FakeNotifyArea area;
+  TApplication application;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetIcons(images.get());
   icon.SetVisible(true);
   icon.SetAnimate(true);
@@ -282,8 +289,9 @@ TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
 
 TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
   test::FakeNotifyArea area;
+  TApplication application;
   auto images = eightImages();
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetIcons(images.get());
   EXPECT_EQ(icon.GetAnimateInterval(), 1000);
   icon.SetAnimate(true);
@@ -303,13 +311,14 @@ TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
 
 TEST(TrayIcon, AnimateNeedsAnImageList) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TApplication application;
+  TTrayIcon icon(nullptr, area, application);
   icon.SetAnimate(true);
   EXPECT_FALSE(icon.GetAnimate());
   EXPECT_FALSE(icon.AnimationTicking());
 
   // Stored as a form description would store it: taken while loading, dropped by Loaded.
-  TTrayIcon loaded(nullptr, area);
+  TTrayIcon loaded(nullptr, area, application);
   loaded.BeginLoading();
   loaded.SetAnimate(true);
   EXPECT_TRUE(loaded.GetAnimate());
@@ -329,7 +338,8 @@ TEST(TrayIcon, AnimateNeedsAnImageList) {
 
 TEST(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TApplication application;
+  TTrayIcon icon(nullptr, area, application);
   icon.ShowMenu();  // no menu: nothing
   {
     QMenu menu;
@@ -385,7 +395,8 @@ class TrayActivation : public testing::TestWithParam<ActivationCase> {};
 TEST_P(TrayActivation, ReachesTheComponentAsTheClicksItStandsFor) {
   const ActivationCase& c = GetParam();
   test::FakeNotifyArea area;
-  ProbeIcon icon(area);
+  TApplication application;
+  ProbeIcon icon(area, application);
   icon.RestoreOn = imLeftDoubleClick;
   icon.PopupMenuOn = imRightClickUp;
   for (QSystemTrayIcon::ActivationReason reason : c.activations)
@@ -447,15 +458,12 @@ TEST(QtNotifyAreaTest, AnIconNoHostShowsCannotGiveTheApplicationBack) {
 class TrayApplication : public testing::Test {
  protected:
   void SetUp() override {
-    Main = test::app().windows.Main;
     Main->showNormal();
     QCoreApplication::processEvents();
   }
-  void TearDown() override {
-    Main->showNormal();
-    QCoreApplication::processEvents();
-  }
-  TMain* Main = nullptr;
+  test::TestApplication app;
+  TApplication& application = app.application;
+  TMain* Main = app.windows.Main;
 };
 
 TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
@@ -494,7 +502,7 @@ TEST_F(TrayApplication, EveryFrameAndTheApplicationIconComeAtTheNotificationArea
 
 TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   int minimised = 0, restored = 0;
   icon.OnMinimize = [&](QObject*) { ++minimised; };
@@ -503,13 +511,13 @@ TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
   Main->showMinimized();  // as the window's minimise box does: reaches the hook
   QCoreApplication::processEvents();
   EXPECT_FALSE(Main->isVisible()) << "off the taskbar";
-  EXPECT_TRUE(TApplication::MainWindowHidden()) << "the notification area watches for its host";
+  EXPECT_TRUE(application.MainWindowHidden()) << "the notification area watches for its host";
   EXPECT_EQ(minimised, 1);
 
   Main->Restore->trigger();  // the pop-up menu's "Restore"
   QCoreApplication::processEvents();
   EXPECT_TRUE(Main->isVisible());
-  EXPECT_FALSE(TApplication::MainWindowHidden());
+  EXPECT_FALSE(application.MainWindowHidden());
   EXPECT_FALSE(Main->isMinimized());
 
   // The component's own minimise and restore are not taken for commands again.
@@ -527,20 +535,20 @@ TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
 TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
   test::FakeNotifyArea area;
   area.available = false;
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   Main->showMinimized();
   QCoreApplication::processEvents();
   EXPECT_TRUE(Main->isVisible());
   EXPECT_TRUE(Main->isMinimized());
-  EXPECT_FALSE(TApplication::MainWindowHidden());
+  EXPECT_FALSE(application.MainWindowHidden());
   Main->showNormal();
   EXPECT_TRUE(Main->isVisible());
 }
 
 TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   icon.SetVisible(false);
   Main->showMinimized();
@@ -551,7 +559,7 @@ TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {
 
 TEST_F(TrayApplication, MinimiseTakesTheOtherWindowsAlongButNotATrayIconsOwn) {
   test::FakeNotifyArea area;
-  TTrayIcon icon(nullptr, area);
+  TTrayIcon icon(nullptr, area, application);
   QWidget other;
   other.setWindowTitle(QStringLiteral("other"));
   other.show();

@@ -5,8 +5,6 @@
 #include <QGuiApplication>
 #include <climits>
 
-#include "platform/TApplication.h"
-
 namespace pelbrix {
 
 namespace {
@@ -24,14 +22,15 @@ QIcon TTrayIcon::applicationIcon() {
   return QApplication::windowIcon();
 }
 
-TTrayIcon::TTrayIcon(QObject* owner, NotifyArea& area) : QObject(owner), area_(area) {
+TTrayIcon::TTrayIcon(QObject* owner, NotifyArea& area, TApplication& application)
+    : QObject(owner), area_(area), application_(application) {
   icon_ = applicationIcon();
   // OnAnimate only reports what the timer runs; assigning it later changes nothing.
   OnAnimate = [this](QObject* sender) { DoOnAnimate(sender); };
   timer_.setInterval(static_cast<int>(interval_));
   QObject::connect(&timer_, &QTimer::timeout, this, [this] { DoOnAnimate(this); });
 
-  window_ = TApplication::AllocateHWnd([this](TMessage& m) { DoMessage(m); });
+  window_ = application_.AllocateHWnd([this](TMessage& m) { DoMessage(m); });
   record_.hWnd = window_;
   // The instance's own address is unique for as long as the icon can exist.
   record_.uID = reinterpret_cast<std::uintptr_t>(this);
@@ -43,8 +42,8 @@ TTrayIcon::TTrayIcon(QObject* owner, NotifyArea& area) : QObject(owner), area_(a
 
 TTrayIcon::~TTrayIcon() {
   area_.Delete(record_);  // whether shown or not; a refusal changes nothing now
-  TApplication::DeallocateHWnd(window_);
-  TApplication::UnhookMainWindow(this);
+  application_.DeallocateHWnd(window_);
+  application_.UnhookMainWindow(this);
 }
 
 void TTrayIcon::Loaded() {
@@ -90,11 +89,11 @@ void TTrayIcon::SetVisible(bool value) {
   if (value) {
     if (!area_.Add(record_)) throw EOutOfResources(kCannotCreate);
     SetHide(true);
-    TApplication::HookMainWindow(this, [this](TMessage& m) { return ApplicationHookProc(m); });
+    application_.HookMainWindow(this, [this](TMessage& m) { return ApplicationHookProc(m); });
   } else {
     if (!area_.Delete(record_)) throw EOutOfResources(kCannotRemove);
     SetHide(false);
-    TApplication::UnhookMainWindow(this);
+    application_.UnhookMainWindow(this);
   }
 }
 
@@ -286,17 +285,17 @@ void TTrayIcon::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) 
 // ---- the application ----
 
 void TTrayIcon::Minimize() {
-  TApplication::Minimize();
+  application_.Minimize();
   // Without a notification area the icon could not bring the application back, so it
   // stays on the taskbar then.
-  if (area_.Available()) TApplication::HideMainWindow();
+  if (area_.Available()) application_.HideMainWindow();
   if (OnMinimize) OnMinimize(this);
 }
 
 void TTrayIcon::Restore() {
-  TApplication::Restore();
-  TApplication::ShowMainWindow();
-  TApplication::BringToFront();
+  application_.Restore();
+  application_.ShowMainWindow();
+  application_.BringToFront();
   if (OnRestore) OnRestore(this);
 }
 

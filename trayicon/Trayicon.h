@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "platform/NotifyArea.h"
+#include "platform/TApplication.h"
 
 namespace pelbrix {
 
@@ -66,8 +67,9 @@ enum TOperation { opInsert, opRemove };
 
 class TTrayIcon : public QObject {
  public:
-  // `area` is the notification area the icon is shown in; it outlives the icon.
-  TTrayIcon(QObject* owner, NotifyArea& area);
+  // `area` is the notification area the icon is shown in, and `application` the one whose
+  // windows it minimises and restores; both outlive the icon.
+  TTrayIcon(QObject* owner, NotifyArea& area, TApplication& application);
   ~TTrayIcon() override;
 
   // Property values given between BeginLoading and Loaded are applied as a stored form
@@ -134,6 +136,7 @@ class TTrayIcon : public QObject {
   void updateTimer();
 
   NotifyArea& area_;
+  TApplication& application_;
   NotifyIconData record_;
   MessageWindow* window_ = nullptr;
   QTimer timer_;
