@@ -27,6 +27,9 @@ class FakeNotifyArea : public NotifyArea {
     hostMenus[{window, id}] = menu;
   }
 
+  // As the area does when its hosts may have changed: asks the application's handler.
+  bool ReportHosts(bool iconShown) const { return hostsChanged(iconShown); }
+
   bool Shows(const QObject* window, std::uintptr_t id) const;
   const NotifyIconData* Find(const QObject* window, std::uintptr_t id) const;
   int Count(Op op) const;

@@ -532,6 +532,18 @@ TEST_F(TrayApplication, MinimiseHidesIntoTheAreaAndRestoreBringsBack) {
   EXPECT_EQ(restored, 1);
 }
 
+TEST_F(TrayApplication, AHostThatGoesWhileTheWindowIsHiddenGivesItBack) {
+  app.notifyArea.available = true;
+  Main->TrayIcon1->Minimize();
+  ASSERT_FALSE(Main->isVisible());
+  EXPECT_TRUE(app.notifyArea.ReportHosts(true)) << "the icon is still the way back";
+  EXPECT_FALSE(Main->isVisible());
+  EXPECT_FALSE(app.notifyArea.ReportHosts(false));
+  EXPECT_TRUE(Main->isVisible());
+  EXPECT_FALSE(Main->isMinimized());
+  EXPECT_FALSE(app.notifyArea.ReportHosts(true)) << "on the taskbar again: the watch ends";
+}
+
 TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
   test::FakeNotifyArea area;
   area.available = false;
