@@ -114,6 +114,21 @@ void RateWindow::showOutcome(ErrorPresenter& errors, QLineEdit* result, const Ra
               QString::fromStdString(working));
 }
 
+void RateWindow::connectHandlers() {
+  const std::array radios = radioButtons();
+  const std::array<void (RateWindow::*)(), 8> radioHandlers = {
+      &RateWindow::RadioButton1Click, &RateWindow::RadioButton2Click,
+      &RateWindow::RadioButton3Click, &RateWindow::RadioButton4Click,
+      &RateWindow::RadioButton5Click, &RateWindow::RadioButton6Click,
+      &RateWindow::RadioButton7Click, &RateWindow::RadioButton8Click};
+  for (std::size_t k = 0; k < radios.size(); ++k)
+    onRadioClick(radios[k], [this, handler = radioHandlers[k]] { (this->*handler)(); });
+  connect(Button1, &QPushButton::clicked, this, &RateWindow::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &RateWindow::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &RateWindow::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &RateWindow::Button4Click);
+}
+
 std::array<QRadioButton*, 8> RateWindow::radioButtons() const {
   return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
           RadioButton5, RadioButton6, RadioButton7, RadioButton8};

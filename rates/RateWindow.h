@@ -46,6 +46,20 @@ class RateWindow : public TForm {
       *RadioButton6, *RadioButton7, *RadioButton8;
   QPushButton *Button1, *Button2, *Button3, *Button4;
 
+  // What the Solve for buttons and each page's Calculate and Clear do.
+  virtual void RadioButton1Click() = 0;
+  virtual void RadioButton2Click() = 0;
+  virtual void RadioButton3Click() = 0;
+  virtual void RadioButton4Click() = 0;
+  virtual void RadioButton5Click() = 0;
+  virtual void RadioButton6Click() = 0;
+  virtual void RadioButton7Click() = 0;
+  virtual void RadioButton8Click() = 0;
+  virtual void Button1Click() = 0;
+  virtual void Button2Click() = 0;
+  virtual void Button3Click() = 0;
+  virtual void Button4Click() = 0;
+
  protected:
   RateWindow(TApplication& application, const RateWindowDesign& design);
 
@@ -65,6 +79,9 @@ class RateWindow : public TForm {
 
   // Writes a page's result and its working, or shows the dialog of the check that failed with
   // the focus then on the input field it is about.
+  // Connects the buttons to their handlers; the window's own choices are made before.
+  void connectHandlers();
+
   void showOutcome(ErrorPresenter& errors, QLineEdit* result, const RateOutcome& outcome,
                    const std::string& working);
 

@@ -72,18 +72,7 @@ TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresente
   PageControl1->setCurrentIndex(1);  // as designed; the stored page replaces it below
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
-  onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
-  onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
-  onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
-  onRadioClick(RadioButton5, [this] { RadioButton5Click(); });
-  onRadioClick(RadioButton6, [this] { RadioButton6Click(); });
-  onRadioClick(RadioButton7, [this] { RadioButton7Click(); });
-  onRadioClick(RadioButton8, [this] { RadioButton8Click(); });
-  connect(Button1, &QPushButton::clicked, this, &TBRate::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TBRate::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TBRate::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TBRate::Button4Click);
+  connectHandlers();
 
   FormCreate();
 }

@@ -67,18 +67,7 @@ TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresen
   // The window starts at its design size and may grow.
   setDesignClientSize(this, {kClientWidth, kClientHeight}, WindowSizing::Resizable);
 
-  onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
-  onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
-  onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
-  onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
-  onRadioClick(RadioButton5, [this] { RadioButton5Click(); });
-  onRadioClick(RadioButton6, [this] { RadioButton6Click(); });
-  onRadioClick(RadioButton7, [this] { RadioButton7Click(); });
-  onRadioClick(RadioButton8, [this] { RadioButton8Click(); });
-  connect(Button1, &QPushButton::clicked, this, &TCHRate::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TCHRate::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TCHRate::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TCHRate::Button4Click);
+  connectHandlers();
 
   FormCreate();
 }

@@ -27,18 +27,18 @@ class TCHRate : public RateWindow {
   // Saves the page and the Solve for buttons; runs on every close.
   void FormClose() override;
 
-  void RadioButton1Click();
-  void RadioButton2Click();
-  void RadioButton3Click();
-  void RadioButton4Click();
-  void RadioButton5Click();
-  void RadioButton6Click();
-  void RadioButton7Click();
-  void RadioButton8Click();
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
-  void Button4Click();
+  void RadioButton1Click() override;
+  void RadioButton2Click() override;
+  void RadioButton3Click() override;
+  void RadioButton4Click() override;
+  void RadioButton5Click() override;
+  void RadioButton6Click() override;
+  void RadioButton7Click() override;
+  void RadioButton8Click() override;
+  void Button1Click() override;
+  void Button2Click() override;
+  void Button3Click() override;
+  void Button4Click() override;
 
  private:
   // A Solve for button's choice: the page's labels, its kelvin fields and its mode follow.
