@@ -151,21 +151,21 @@ void TMain::buildMenus() {
 void TMain::FormCreate() {
   // One pass over the settings file, in the order of its keys; reading never creates it.
   const SettingsStore::LoadPass ini = settings_.load();
-  const int top = ini.ReadInteger("Main", "Top", 0);
-  const int left = ini.ReadInteger("Main", "Left", 0);
-  placeFrameAt(QPoint(left, top));
+  const MainWindowPosition position = ini.read(kMainWindowPositionKeys);
+  const MainWindowChoices choices = ini.read(kMainWindowChoiceKeys);
+  placeFrameAt(QPoint(position.Left, position.Top));
   // An index outside the four pages is ignored by the page control, so the first page
   // stays in front.
-  PageControl1->setCurrentIndex(ini.ReadInteger("Main", "LastPage", 0));
+  PageControl1->setCurrentIndex(choices.LastPage);
   // Each value is set as a click would set it, so a restored mode relabels its page; the
   // last key that reads true wins, and all false leaves the group with no button checked.
-  setRadioChecked(TabSheet1->RadioButton1, ini.ReadBool("Boyle", "Volume", true));
-  setRadioChecked(TabSheet1->RadioButton2, ini.ReadBool("Boyle", "Pressure", false));
-  setRadioChecked(TabSheet2->RadioButton3, ini.ReadBool("Charles", "Volume", true));
-  setRadioChecked(TabSheet2->RadioButton4, ini.ReadBool("Charles", "Temperature", false));
-  setRadioChecked(TabSheet4->RadioButton7, ini.ReadBool("Combo", "Volume", true));
-  setRadioChecked(TabSheet4->RadioButton8, ini.ReadBool("Combo", "Pressure", false));
-  setRadioChecked(TabSheet4->RadioButton9, ini.ReadBool("Combo", "Temperature", false));
+  setRadioChecked(TabSheet1->RadioButton1, choices.RadioButton1);
+  setRadioChecked(TabSheet1->RadioButton2, choices.RadioButton2);
+  setRadioChecked(TabSheet2->RadioButton3, choices.RadioButton3);
+  setRadioChecked(TabSheet2->RadioButton4, choices.RadioButton4);
+  setRadioChecked(TabSheet4->RadioButton7, choices.RadioButton7);
+  setRadioChecked(TabSheet4->RadioButton8, choices.RadioButton8);
+  setRadioChecked(TabSheet4->RadioButton9, choices.RadioButton9);
 }
 void TMain::buildTrayIcon(NotifyArea& notifyArea) {
   loadResources();
@@ -212,18 +212,16 @@ void TMain::FormClose() {
   const QPoint corner = frameCornerToStore();
   SettingsStore::SavePass ini = settings_.save();
   // Native Wayland reports no position (often 0,0): the stored one stays as it was.
-  if (TApplication::WindowPositionsKnown()) {
-    ini.WriteInteger("Main", "Top", corner.y());
-    ini.WriteInteger("Main", "Left", corner.x());
-  }
-  ini.WriteInteger("Main", "LastPage", PageControl1->currentIndex());
-  ini.WriteBool("Boyle", "Volume", TabSheet1->RadioButton1->isChecked());
-  ini.WriteBool("Boyle", "Pressure", TabSheet1->RadioButton2->isChecked());
-  ini.WriteBool("Charles", "Volume", TabSheet2->RadioButton3->isChecked());
-  ini.WriteBool("Charles", "Temperature", TabSheet2->RadioButton4->isChecked());
-  ini.WriteBool("Combo", "Volume", TabSheet4->RadioButton7->isChecked());
-  ini.WriteBool("Combo", "Pressure", TabSheet4->RadioButton8->isChecked());
-  ini.WriteBool("Combo", "Temperature", TabSheet4->RadioButton9->isChecked());
+  if (TApplication::WindowPositionsKnown())
+    ini.write(kMainWindowPositionKeys, {.Top = corner.y(), .Left = corner.x()});
+  ini.write(kMainWindowChoiceKeys, {.LastPage = PageControl1->currentIndex(),
+                                    .RadioButton1 = TabSheet1->RadioButton1->isChecked(),
+                                    .RadioButton2 = TabSheet1->RadioButton2->isChecked(),
+                                    .RadioButton3 = TabSheet2->RadioButton3->isChecked(),
+                                    .RadioButton4 = TabSheet2->RadioButton4->isChecked(),
+                                    .RadioButton7 = TabSheet4->RadioButton7->isChecked(),
+                                    .RadioButton8 = TabSheet4->RadioButton8->isChecked(),
+                                    .RadioButton9 = TabSheet4->RadioButton9->isChecked()});
   ini.commit();
 }
 

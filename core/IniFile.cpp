@@ -379,12 +379,19 @@ bool commitPass(const std::string& path, const std::vector<ini::Write>& writes,
 namespace ini {
 
 bool lookup(std::string_view content, std::string_view section, std::string_view key,
-            std::string& value) {
-  Line header{}, found{};
-  std::size_t end = 0, equals = 0;
-  if (!findSection(content, section, header, end) ||
-      !findKey(content, header.next, end, key, found, equals))
-    return false;
+            std::string& value, SectionSpan* last) {
+  SectionSpan here;
+  SectionSpan& span = last ? *last : here;
+  if (!span.known || !sameName(span.name, section)) {
+    Line header{};
+    span.found = findSection(content, section, header, span.end);
+    span.begin = span.found ? header.next : 0;
+    span.name = std::string(section);
+    span.known = true;
+  }
+  Line found{};
+  std::size_t equals = 0;
+  if (!span.found || !findKey(content, span.begin, span.end, key, found, equals)) return false;
   value = std::string(trim(textOf(content, found).substr(equals + 1)));
   return true;
 }
@@ -465,31 +472,14 @@ bool isTemporaryName(std::string_view fileName, std::string_view name) {
 IniFile::LoadPass::LoadPass(const std::string& path) {
   std::string reason;
   sys::Status st;
-  read_ = readSettings(path, true, content_, reason, st) == Look::Found;
-  if (!read_) content_.clear();
-}
-
-bool IniFile::LoadPass::lookup(std::string_view section, std::string_view key,
-                               std::string& value) const {
-  if (!cacheValid_ || !sameName(cachedSection_, section)) {
-    Line header{};
-    cachedFound_ = findSection(content_, section, header, cachedEnd_);
-    cachedBegin_ = cachedFound_ ? header.next : 0;
-    cachedSection_ = std::string(section);
-    cacheValid_ = true;
-  }
-  Line found{};
-  std::size_t equals = 0;
-  if (!cachedFound_ || !findKey(content_, cachedBegin_, cachedEnd_, key, found, equals))
-    return false;
-  value = std::string(trim(textOf(content_, found).substr(equals + 1)));
-  return true;
+  if (readSettings(path, true, content_, reason, st) != Look::Found) content_.clear();
 }
 
 int IniFile::LoadPass::ReadInteger(std::string_view section, std::string_view key, int def) const {
   std::string value;
   int result = def;
-  if (lookup(section, key, value) && ini::parseInt32(value, result)) return result;
+  if (ini::lookup(content_, section, key, value, &lastSection_) && ini::parseInt32(value, result))
+    return result;
   return def;
 }
 
@@ -500,7 +490,7 @@ bool IniFile::LoadPass::ReadBool(std::string_view section, std::string_view key,
 std::string IniFile::LoadPass::ReadString(std::string_view section, std::string_view key,
                                           std::string_view def) const {
   std::string value;
-  if (lookup(section, key, value)) return value;
+  if (ini::lookup(content_, section, key, value, &lastSection_)) return value;
   return std::string(def);
 }
 
@@ -531,39 +521,6 @@ bool IniFile::SavePass::Commit() {
   }
   writes_.clear();
   return true;
-}
-
-// --- One key, one pass ----------------------------------------------------------------
-
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
-  return LoadPass(path_).ReadInteger(section, key, def);
-}
-
-bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
-  return LoadPass(path_).ReadBool(section, key, def);
-}
-
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view def) const {
-  return LoadPass(path_).ReadString(section, key, def);
-}
-
-bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
-  SavePass pass(path_, onWriteFailure_);
-  pass.WriteInteger(section, key, value);
-  return pass.Commit();
-}
-
-bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  SavePass pass(path_, onWriteFailure_);
-  pass.WriteBool(section, key, value);
-  return pass.Commit();
-}
-
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  SavePass pass(path_, onWriteFailure_);
-  pass.WriteString(section, key, value);
-  return pass.Commit();
 }
 
 }  // namespace pelbrix

@@ -42,6 +42,14 @@ namespace ini {
 struct Write {
   std::string section, key, value;
 };
+// Where a lookup last found a section. Reads come in table order, section by section, so
+// a lookup in the same section as the one before starts there instead of searching the
+// file from the top again.
+struct SectionSpan {
+  std::string name;
+  std::size_t begin = 0, end = 0;
+  bool found = false, known = false;
+};
 }  // namespace ini
 
 // A settings file holds a few hundred bytes; one larger than this is taken to be damaged:
@@ -53,32 +61,11 @@ inline constexpr std::size_t kIniMaxFileSize = 16 * 1024 * 1024;
 using IniWriteFailureHandler =
     std::function<void(const std::string& path, const std::string& reason)>;
 
-class IniFile {
- public:
-  class LoadPass;
-  class SavePass;
-
-  explicit IniFile(std::string path, IniWriteFailureHandler onWriteFailure = {})
-      : path_(std::move(path)), onWriteFailure_(std::move(onWriteFailure)) {}
-
-  const std::string& FileName() const { return path_; }
-
-  // One key, one pass: each read reads the file, each write replaces it. Windows use
-  // LoadPass and SavePass, so that a window's keys are read from one look at the file
-  // and replaced together. A write returns false when the file could not be written; the
-  // failure handler given at construction has then been told.
-  int ReadInteger(std::string_view section, std::string_view key, int def) const;
-  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view def) const;
-  bool WriteInteger(std::string_view section, std::string_view key, int value);
-  bool WriteBool(std::string_view section, std::string_view key, bool value);
-  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
-
- private:
-  std::string path_;
-  IniWriteFailureHandler onWriteFailure_;
-};
+// A window's reading and writing of the file; there is no other way to it.
+namespace IniFile {
+class LoadPass;
+class SavePass;
+}  // namespace IniFile
 
 // Reads the file once, when it is constructed; a missing, unreadable or damaged file
 // reads as empty, so every read gives its default.
@@ -93,19 +80,9 @@ class IniFile::LoadPass {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) const;
 
-  // Whether the file was there and was read (false also for a damaged file).
-  bool FileRead() const { return read_; }
-
  private:
-  bool lookup(std::string_view section, std::string_view key, std::string& value) const;
-
   std::string content_;
-  bool read_ = false;
-  // Reads come in table order, section by section: the last section found is kept so
-  // its keys do not search the file from the top again.
-  mutable std::string cachedSection_;
-  mutable std::size_t cachedBegin_ = 0, cachedEnd_ = 0;
-  mutable bool cachedFound_ = false, cacheValid_ = false;
+  mutable ini::SectionSpan lastSection_;
 };
 
 // Collects writes; Commit() makes them one replacement of the file. Writes that were
@@ -136,11 +113,12 @@ class IniFile::SavePass {
   std::string seed_;
 };
 
-// Pure text operations behind IniFile, exposed for tests and the fuzzer.
+// The text operations the passes are made of: pure, so they can be driven without a file.
 namespace ini {
-// The value of section/key in `content`, or false when either is missing.
+// The value of section/key in `content`, or false when either is missing. `last`, when
+// given, is where the previous lookup in the same content found its section.
 bool lookup(std::string_view content, std::string_view section, std::string_view key,
-            std::string& value);
+            std::string& value, SectionSpan* last = nullptr);
 // `content` with section/key set to `value`.
 std::string update(std::string_view content, std::string_view section, std::string_view key,
                    std::string_view value);

@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/IniFile.h"
+#include "core/SettingsKeys.h"
 
 namespace pelbrix {
 
@@ -51,9 +53,29 @@ class SettingsStore {
       return file_.ReadString(section, key, def);
     }
 
+    // A window's keys in table order, each from the file or, where the file lacks it, its
+    // table default.
+    template <typename Values, std::size_t N>
+    Values read(const SettingsTable<Values, N>& table) const {
+      Values values{};
+      for (const SettingsKey<Values>& k : table)
+        std::visit([&](const auto& f) { values.*f.member = get(k.section, k.key, f.def); },
+                   k.field);
+      return values;
+    }
+
    private:
     friend class SettingsStore;
     explicit LoadPass(const std::string& path) : file_(path) {}
+    int get(const char* section, const char* key, int def) const {
+      return ReadInteger(section, key, def);
+    }
+    bool get(const char* section, const char* key, bool def) const {
+      return ReadBool(section, key, def);
+    }
+    std::string get(const char* section, const char* key, const char* def) const {
+      return ReadString(section, key, def);
+    }
     IniFile::LoadPass file_;
   };
 
@@ -67,11 +89,22 @@ class SettingsStore {
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the collected keys; false (after the report) when the file could not be
     // written, which then is as it was.
+    // A window's keys in table order.
+    template <typename Values, std::size_t N>
+    void write(const SettingsTable<Values, N>& table, const Values& values) {
+      for (const SettingsKey<Values>& k : table)
+        std::visit([&](const auto& f) { put(k.section, k.key, values.*f.member); }, k.field);
+    }
     bool commit();
 
    private:
     friend class SettingsStore;
     explicit SavePass(SettingsStore& store) : store_(store) {}
+    void put(const char* section, const char* key, int value) { WriteInteger(section, key, value); }
+    void put(const char* section, const char* key, bool value) { WriteBool(section, key, value); }
+    void put(const char* section, const char* key, const std::string& value) {
+      WriteString(section, key, value);
+    }
     struct Entry {
       std::string section, key, value;
     };

@@ -54,10 +54,8 @@ void TForm9::FormCreate(const QDateTime& now) {
     Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
   }
   // The splash screen's corner is the main window's remembered one, so it covers it.
-  const SettingsStore::LoadPass ini = settings_.load();
-  const int top = ini.ReadInteger("Main", "Top", 0);
-  const int left = ini.ReadInteger("Main", "Left", 0);
-  move(left, top);
+  const MainWindowPosition corner = settings_.load().read(kMainWindowPositionKeys);
+  move(corner.Left, corner.Top);
 }
 
 // The timer keeps running after the first tick; closing a hidden window does nothing.

@@ -11,10 +11,6 @@
 
 namespace pelbrix {
 
-namespace {
-constexpr const char* kSection = "Options";
-}
-
 TOptxion::TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore& settings,
                    MessageDisplay& messages)
     : TForm(application), TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
@@ -61,15 +57,15 @@ void TOptxion::FormCreate() {
   // A box whose stored state differs runs its click handler here, so the stored options
   // reach the icon at start-up; AniInterval comes last, so an animation started here
   // runs at the designed "3".
-  const SettingsStore::LoadPass ini = settings_.load();
-  CheckBox1->setChecked(ini.ReadBool(kSection, "ShowTray", true));
-  CheckBox2->setChecked(ini.ReadBool(kSection, "AniTray", false));
-  CheckBox2->setEnabled(ini.ReadBool(kSection, "AniTrayEn", true));
-  IntervalEdit->setEnabled(ini.ReadBool(kSection, "IntEditEn", false));
-  Label1->setEnabled(ini.ReadBool(kSection, "Label1Avail", false));
-  Label2->setEnabled(ini.ReadBool(kSection, "Label2Avail", false));
-  Label3->setEnabled(ini.ReadBool(kSection, "Label3Avail", false));
-  IntervalEdit->setText(QString::fromStdString(ini.ReadString(kSection, "AniInterval", "3")));
+  const OptionsChoices stored = settings_.load().read(kOptionsKeys);
+  CheckBox1->setChecked(stored.ShowTray);
+  CheckBox2->setChecked(stored.AniTray);
+  CheckBox2->setEnabled(stored.AniTrayEn);
+  IntervalEdit->setEnabled(stored.IntEditEn);
+  Label1->setEnabled(stored.Label1Avail);
+  Label2->setEnabled(stored.Label2Avail);
+  Label3->setEnabled(stored.Label3Avail);
+  IntervalEdit->setText(QString::fromStdString(stored.AniInterval));
 
   startup_.showTray = CheckBox1->isChecked();
   startup_.animate = CheckBox2->isChecked();
@@ -123,14 +119,14 @@ void TOptxion::Button2Click() {
 
 void TOptxion::FormClose() {
   SettingsStore::SavePass ini = settings_.save();
-  ini.WriteBool(kSection, "ShowTray", CheckBox1->isChecked());
-  ini.WriteBool(kSection, "AniTray", CheckBox2->isChecked());
-  ini.WriteBool(kSection, "AniTrayEn", CheckBox2->isEnabled());
-  ini.WriteBool(kSection, "IntEditEn", IntervalEdit->isEnabled());
-  ini.WriteBool(kSection, "Label1Avail", Label1->isEnabled());
-  ini.WriteBool(kSection, "Label2Avail", Label2->isEnabled());
-  ini.WriteBool(kSection, "Label3Avail", Label3->isEnabled());
-  ini.WriteString(kSection, "AniInterval", IntervalEdit->text().toStdString());
+  ini.write(kOptionsKeys, {.ShowTray = CheckBox1->isChecked(),
+                           .AniTray = CheckBox2->isChecked(),
+                           .AniTrayEn = CheckBox2->isEnabled(),
+                           .IntEditEn = IntervalEdit->isEnabled(),
+                           .Label1Avail = Label1->isEnabled(),
+                           .Label2Avail = Label2->isEnabled(),
+                           .Label3Avail = Label3->isEnabled(),
+                           .AniInterval = IntervalEdit->text().toStdString()});
   ini.commit();
 }
 

@@ -1,6 +1,7 @@
 #include "rates/RateWindow.h"
 
 #include <QLayout>
+#include <utility>
 
 #include "core/BoyleRates.h"
 #include "core/SettingsStore.h"
@@ -115,45 +116,44 @@ void RateWindow::showOutcome(ErrorPresenter& errors, QLineEdit* result, const Ra
 }
 
 void RateWindow::connectHandlers() {
-  const std::array radios = radioButtons();
-  const std::array<void (RateWindow::*)(), 8> radioHandlers = {
-      &RateWindow::RadioButton1Click, &RateWindow::RadioButton2Click,
-      &RateWindow::RadioButton3Click, &RateWindow::RadioButton4Click,
-      &RateWindow::RadioButton5Click, &RateWindow::RadioButton6Click,
-      &RateWindow::RadioButton7Click, &RateWindow::RadioButton8Click};
-  for (std::size_t k = 0; k < radios.size(); ++k)
-    onRadioClick(radios[k], [this, handler = radioHandlers[k]] { (this->*handler)(); });
+  const std::pair<QRadioButton*, void (RateWindow::*)()> radios[] = {
+      {RadioButton1, &RateWindow::RadioButton1Click},
+      {RadioButton2, &RateWindow::RadioButton2Click},
+      {RadioButton3, &RateWindow::RadioButton3Click},
+      {RadioButton4, &RateWindow::RadioButton4Click},
+      {RadioButton5, &RateWindow::RadioButton5Click},
+      {RadioButton6, &RateWindow::RadioButton6Click},
+      {RadioButton7, &RateWindow::RadioButton7Click},
+      {RadioButton8, &RateWindow::RadioButton8Click}};
+  for (const auto& [radio, handler] : radios)
+    onRadioClick(radio, [this, handler = handler] { (this->*handler)(); });
   connect(Button1, &QPushButton::clicked, this, &RateWindow::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &RateWindow::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &RateWindow::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &RateWindow::Button4Click);
 }
 
-std::array<QRadioButton*, 8> RateWindow::radioButtons() const {
-  return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-          RadioButton5, RadioButton6, RadioButton7, RadioButton8};
-}
-
-void RateWindow::restoreChoices(const SettingsStore& settings, const char* section,
-                                const std::array<const char*, 8>& buttonKeys, int designChecked) {
-  const SettingsStore::LoadPass ini = settings.load();
-  const int page = ini.ReadInteger(section, "LastPage", 0);
+void RateWindow::restoreChoices(const SettingsStore& settings,
+                                const SettingsTable<RateWindowChoices, 9>& keys) {
+  const RateWindowChoices c = settings.load().read(keys);
+  const int page = c.LastPage;
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);
-  const std::array<QRadioButton*, 8> radios = radioButtons();
-  for (std::size_t k = 0; k < radios.size(); ++k) {
-    const bool byDesign = static_cast<int>(k % 4) == designChecked;
-    setRadioChecked(radios[k], ini.ReadBool(section, buttonKeys[k], byDesign));
-  }
+  const std::pair<QRadioButton*, bool> buttons[] = {
+      {RadioButton1, c.RadioButton1}, {RadioButton2, c.RadioButton2},
+      {RadioButton3, c.RadioButton3}, {RadioButton4, c.RadioButton4},
+      {RadioButton5, c.RadioButton5}, {RadioButton6, c.RadioButton6},
+      {RadioButton7, c.RadioButton7}, {RadioButton8, c.RadioButton8}};
+  for (const auto& [radio, checked] : buttons) setRadioChecked(radio, checked);
 }
 
-void RateWindow::saveChoices(SettingsStore& settings, const char* section,
-                             const std::array<const char*, 8>& buttonKeys) const {
+void RateWindow::saveChoices(SettingsStore& settings,
+                             const SettingsTable<RateWindowChoices, 9>& keys) const {
   SettingsStore::SavePass ini = settings.save();
-  ini.WriteInteger(section, "LastPage", PageControl1->currentIndex());
-  const std::array<QRadioButton*, 8> radios = radioButtons();
-  for (std::size_t k = 0; k < radios.size(); ++k)
-    ini.WriteBool(section, buttonKeys[k], radios[k]->isChecked());
+  ini.write(keys,
+            {PageControl1->currentIndex(), RadioButton1->isChecked(), RadioButton2->isChecked(),
+             RadioButton3->isChecked(), RadioButton4->isChecked(), RadioButton5->isChecked(),
+             RadioButton6->isChecked(), RadioButton7->isChecked(), RadioButton8->isChecked()});
   ini.commit();
 }
 

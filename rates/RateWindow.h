@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 
+#include "core/SettingsKeys.h"
 #include "platform/TForm.h"
 
 namespace pelbrix {
@@ -85,17 +86,12 @@ class RateWindow : public TForm {
   void showOutcome(ErrorPresenter& errors, QLineEdit* result, const RateOutcome& outcome,
                    const std::string& working);
 
-  // The active page and the eight Solve for buttons, RadioButton1..RadioButton8, under
-  // `section` of the settings file: LastPage, then one key per button in `buttonKeys`. A
-  // restored button that becomes checked runs its handler; `designChecked` is each page's
-  // button checked when the file says nothing (index 0..3 within its group).
-  void restoreChoices(const SettingsStore& settings, const char* section,
-                      const std::array<const char*, 8>& buttonKeys, int designChecked);
-  void saveChoices(SettingsStore& settings, const char* section,
-                   const std::array<const char*, 8>& buttonKeys) const;
-
- private:
-  std::array<QRadioButton*, 8> radioButtons() const;
+  // The active page and the eight Solve for buttons, RadioButton1..RadioButton8, under the
+  // window's keys in the settings file. A restored button that becomes checked runs its
+  // handler.
+  void restoreChoices(const SettingsStore& settings,
+                      const SettingsTable<RateWindowChoices, 9>& keys);
+  void saveChoices(SettingsStore& settings, const SettingsTable<RateWindowChoices, 9>& keys) const;
 };
 
 }  // namespace pelbrix

@@ -13,11 +13,6 @@ namespace pelbrix {
 
 namespace {
 
-constexpr const char* kSection = "BoyleTrend";
-// The radio buttons' keys, RadioButton1..RadioButton8 in order.
-constexpr std::array<const char*, 8> kRadioKeys = {"VolumeS", "PressureS", "RoVS", "RoPS",
-                                                   "VolumeM", "PressureM", "RoVM", "RoPM"};
-
 // Label texts per mode (index 0 is mode 1), in label order.
 constexpr const char* kSingleLabels[4][4] = {
     {"Pressure", "Rate of Volume", "Rate of Pressure", "Calculated: Volume"},
@@ -78,7 +73,7 @@ TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresente
 }
 
 void TBRate::FormCreate() {
-  restoreChoices(settings_, kSection, kRadioKeys, kDesignMode - 1);
+  restoreChoices(settings_, kBoyleRateKeys);
 }
 
 void TBRate::layOut() {
@@ -100,7 +95,7 @@ void TBRate::layOut() {
 }
 
 void TBRate::FormClose() {
-  saveChoices(settings_, kSection, kRadioKeys);
+  saveChoices(settings_, kBoyleRateKeys);
 }
 
 void TBRate::chooseSingle(std::int16_t mode) {

@@ -15,11 +15,6 @@ namespace {
 constexpr int kClientWidth = 292;
 constexpr int kClientHeight = 443;
 
-constexpr const char* kSection = "CharlesTrend";
-// The radio buttons' keys, RadioButton1..RadioButton8 in order.
-constexpr std::array<const char*, 8> kRadioKeys = {"VolumeS", "TemperatureS", "RoVS", "RoTS",
-                                                   "VolumeM", "TemperatureM", "RoVM", "RoTM"};
-
 // Label texts per mode (index 0 is mode 1), in label order: the Boyle rate calculator's, with
 // temperature in place of pressure.
 constexpr const char* kSingleLabels[4][4] = {
@@ -73,11 +68,11 @@ TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresen
 }
 
 void TCHRate::FormCreate() {
-  restoreChoices(settings_, kSection, kRadioKeys, kDesignMode - 1);
+  restoreChoices(settings_, kCharlesRateKeys);
 }
 
 void TCHRate::FormClose() {
-  saveChoices(settings_, kSection, kRadioKeys);
+  saveChoices(settings_, kCharlesRateKeys);
 }
 
 void TCHRate::chooseSingle(std::int16_t mode) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "core/MessageDisplay.h"
@@ -98,4 +99,42 @@ TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
   EXPECT_TRUE(pass.commit());
   EXPECT_EQ(slurp(path), "[Main]\nTop=7\n[Boyle]\nVolume=0\n");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"pelbrix.INI"}));
+}
+
+TEST_F(Store, AFirstRunReadsEveryDefaultAndItsSavesWriteTheDocumentedFile) {
+  const std::string path = file("pelbrix.INI");
+  SettingsStore store([&] { return path; }, shown);
+  const SettingsStore::LoadPass first = store.load();
+  EXPECT_EQ(first.read(kMainWindowPositionKeys).Top, 0);
+  EXPECT_EQ(first.read(kMainWindowPositionKeys).Left, 0);
+  MainWindowChoices choices = first.read(kMainWindowChoiceKeys);
+  choices.LastPage = 1;
+  SettingsStore::SavePass save = store.save();
+  save.write(kMainWindowPositionKeys, {.Top = 80, .Left = 120});
+  save.write(kMainWindowChoiceKeys, choices);
+  save.write(kOptionsKeys, first.read(kOptionsKeys));
+  save.write(kBoyleRateKeys, first.read(kBoyleRateKeys));
+  save.write(kCharlesRateKeys, first.read(kCharlesRateKeys));
+  ASSERT_TRUE(save.commit());
+  EXPECT_EQ(slurp(path),
+            "[Main]\nTop=80\nLeft=120\nLastPage=1\n[Boyle]\nVolume=1\nPressure=0\n"
+            "[Charles]\nVolume=1\nTemperature=0\n[Combo]\nVolume=1\nPressure=0\nTemperature=0\n"
+            "[Options]\nShowTray=1\nAniTray=0\nAniTrayEn=1\nIntEditEn=0\nLabel1Avail=0\n"
+            "Label2Avail=0\nLabel3Avail=0\nAniInterval=3\n"
+            "[BoyleTrend]\nLastPage=0\nVolumeS=0\nPressureS=0\nRoVS=0\nRoPS=1\nVolumeM=0\n"
+            "PressureM=0\nRoVM=0\nRoPM=1\n"
+            "[CharlesTrend]\nLastPage=0\nVolumeS=0\nTemperatureS=0\nRoVS=0\nRoTS=1\nVolumeM=0\n"
+            "TemperatureM=0\nRoVM=0\nRoTM=1\n");
+}
+
+TEST(SettingsKeys, NoTwoTablesShareAKey) {
+  std::set<QString> seen;  // names match without regard to case
+  int shared = 0;
+  auto collect = [&](const auto& table) {
+    for (const auto& k : table)
+      shared += !seen.insert(QStringLiteral("%1/%2").arg(k.section, k.key).toLower()).second;
+  };
+  collect(kMainWindowPositionKeys), collect(kMainWindowChoiceKeys), collect(kOptionsKeys);
+  collect(kBoyleRateKeys), collect(kCharlesRateKeys);
+  EXPECT_EQ(shared, 0);
 }

@@ -117,7 +117,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string after = pelbrix::ini::update(file, section, key, value);
   checkWrite(file, after, value, key + "=" + value, "[" + section + "]");
-  if (!pelbrix::ini::lookup(after, section, key, found) || found != value)
+  // Read back as a load pass reads: after another key of the same section.
+  pelbrix::ini::SectionSpan span;
+  (void)pelbrix::ini::lookup(after, section, "k", found, &span);
+  if (!pelbrix::ini::lookup(after, section, key, found, &span) || found != value)
     fail("the value written is not the value read back", file, after);
   // Writing the same value again changes nothing.
   if (pelbrix::ini::update(after, section, key, value) != after)
