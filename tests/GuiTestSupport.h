@@ -15,6 +15,7 @@
 #include "core/MessageDisplay.h"
 #include "core/SettingsStore.h"
 #include "platform/Help.h"
+#include "trayicon/Trayicon.h"
 
 namespace pelbrix::test {
 
@@ -42,6 +43,22 @@ class MessageRecorder : public MessageDisplay {
   void ShowException(const QString& message) override { exceptions << message; }
   void ShowMessage(const QString& text) override { messages << text; }
   QStringList exceptions, messages;
+};
+
+// An animation timer that ticks only when the test says so.
+class ManualTimer : public AnimationTimer {
+ public:
+  void start(int milliseconds) override { active_ = true, interval_ = milliseconds; }
+  void stop() override { active_ = false; }
+  bool isActive() const override { return active_; }
+  int interval() const override { return interval_; }
+  void tick() {
+    if (active_) onTick();
+  }
+
+ private:
+  bool active_ = false;
+  int interval_ = 0;
 };
 
 // A settings store over a file in a fresh temporary folder; its failure reports are
