@@ -62,19 +62,22 @@ TestApplication::TestApplication()
 }
 
 namespace {
-std::unique_ptr<TestApplication>& instance() {
+std::unique_ptr<TestApplication>& current() {
   static std::unique_ptr<TestApplication> windows;
   return windows;
 }
+struct ReleaseAfterEachTest : testing::EmptyTestEventListener {
+  void OnTestEnd(const testing::TestInfo&) override { current().reset(); }
+};
 }  // namespace
 
 TestApplication& app() {
-  if (!instance()) instance() = std::make_unique<TestApplication>();
-  return *instance();
-}
-
-void releaseApp() {
-  instance().reset();
+  static const bool listening = [] {
+    testing::UnitTest::GetInstance()->listeners().Append(new ReleaseAfterEachTest);
+    return true;
+  }();
+  if (listening && !current()) current() = std::make_unique<TestApplication>();
+  return *current();
 }
 
 MessageRecorder& applicationMessages() {

@@ -2,6 +2,8 @@
 // Fakes and helpers for GUI tests: dialogs and messages recorded instead of shown, the
 // settings file in a temporary folder, modal windows closed from a timer, and the
 // application's windows built over fakes.
+#include <gtest/gtest.h>
+
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -94,14 +96,16 @@ struct TestApplication {
   Application windows;
 };
 
-// One set of windows per test process, created on first use; its splash screen is not
-// pending (only the splash screen's own tests ask for it).
+// A test with a set of the application's windows of its own.
+class WindowsTest : public testing::Test {
+ protected:
+  TestApplication app;
+  Application& windows = app.windows;
+};
+
+// A set of windows for the test that runs now, built on first use and destroyed when that
+// test ends.
 TestApplication& app();
-inline Application& windows() {
-  return app().windows;
-}
-// Destroys those windows (main() does, before the application object goes).
-void releaseApp();
 
 // What the application object showed for exceptions that left an event handler.
 MessageRecorder& applicationMessages();

@@ -35,7 +35,7 @@ class MainSettings : public testing::Test {
     return create();
   }
   std::unique_ptr<TMain> create() {
-    return std::make_unique<TMain>(test::app().windows, settings.store, errors, area);
+    return std::make_unique<TMain>(app.windows, settings.store, errors, area);
   }
   static std::vector<bool> checked(const TMain& m) {
     return {m.TabSheet1->RadioButton1->isChecked(), m.TabSheet1->RadioButton2->isChecked(),
@@ -44,6 +44,7 @@ class MainSettings : public testing::Test {
             m.TabSheet4->RadioButton9->isChecked()};
   }
 
+  test::TestApplication app;  // the other windows, over a file of their own
   test::TempSettings settings;
   test::FakeNotifyArea area;
   test::ErrorRecorder errors;

@@ -18,13 +18,9 @@
 #include "rates/TCHRate.h"
 
 using namespace pelbrix;
-using test::windows;
 
 namespace {
-class WindowFlags : public testing::Test {
- protected:
-  void SetUp() override { test::app().errors.shown.clear(); }
-};
+using WindowFlags = test::WindowsTest;
 
 // Runs `action`, which opens a modal form, and `whileOpen` from a timer once that form is the
 // active modal widget; then closes it.
@@ -51,14 +47,14 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
     bool minimise;
     bool maximise;
   };
-  windows().Aboxt->ensureLaidOut();
+  windows.Aboxt->ensureLaidOut();
   const Design designs[] = {
-      {windows().Main, true, false},     {windows().Erro1, false, false},
-      {windows().Erro2, false, false},   {windows().Erro3, false, false},
-      {windows().Erro4, false, false},   {windows().Erro5, false, false},
-      {windows().TempConv, true, false}, {windows().Optxion, false, false},
-      {windows().BRate, true, false},    {windows().Aboxt, false, false},
-      {windows().CHRate, true, true},
+      {windows.Main, true, false},     {windows.Erro1, false, false},
+      {windows.Erro2, false, false},   {windows.Erro3, false, false},
+      {windows.Erro4, false, false},   {windows.Erro5, false, false},
+      {windows.TempConv, true, false}, {windows.Optxion, false, false},
+      {windows.BRate, true, false},    {windows.Aboxt, false, false},
+      {windows.CHRate, true, true},
   };
   for (const Design& d : designs) {
     SCOPED_TRACE(d.window->objectName().toStdString());
@@ -76,36 +72,35 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
     } else {
       EXPECT_LT(d.window->minimumWidth(), d.window->maximumWidth());
     }
-    if (d.window != windows().Main) d.window->hide();
   }
   // The splash screen has no frame at all.
-  EXPECT_TRUE(windows().Form9->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(windows().Form9->minimumSize(), windows().Form9->maximumSize());
+  EXPECT_TRUE(windows.Form9->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(windows.Form9->minimumSize(), windows.Form9->maximumSize());
 }
 
 TEST_F(WindowFlags, TheCharlesRateWindowKeepsTheSizeTheUserGaveIt) {
-  windows().Main->show();
+  windows.Main->show();
   QSize given;
-  whileModal([] { windows().CHRate->ShowModal(); },
+  whileModal([this] { windows.CHRate->ShowModal(); },
              [&](QWidget* w) {
                given = w->size() + QSize(120, 90);
                w->resize(given);
              });
   QSize second;
-  whileModal([] { windows().CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
+  whileModal([this] { windows.CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
   EXPECT_EQ(second, given);
 }
 
 TEST_F(WindowFlags, AMinimisedModalWindowComesBackWhenTheMainWindowIsActivated) {
-  windows().Main->show();
+  windows.Main->show();
   bool minimised = false;
   bool cameBack = false;
-  whileModal([] { windows().Optxion->ShowModal(); },
+  whileModal([this] { windows.Optxion->ShowModal(); },
              [&](QWidget* w) {
                // What a window manager that ignores the missing minimise box does.
                w->showMinimized();
                minimised = w->isMinimized();
-               windows().Main->activateWindow();
+               windows.Main->activateWindow();
                cameBack = QTest::qWaitFor([w] { return !w->isMinimized(); }, 2000);
              });
   EXPECT_TRUE(minimised);
