@@ -80,9 +80,10 @@ class TempSettings {
   QTemporaryDir dir_;
 };
 
-// Runs `action` (which is expected to open a modal window) and closes whichever modal
-// window opens from a timer; returns the object name of the modal window seen.
-QString runModal(const std::function<void()>& action);
+// Runs `action` (which is expected to open a modal window), hands whichever modal window
+// opens to `whileOpen` and closes it; returns the object name of the modal window seen.
+QString runModal(const std::function<void()>& action,
+                 const std::function<void(QWidget*)>& whileOpen = {});
 
 // The application's twelve windows over fakes: a settings file in a temporary folder
 // that starts empty, a notification area with no tray, recorded dialogs, messages and help

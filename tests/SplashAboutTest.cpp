@@ -88,10 +88,9 @@ TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
 TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
   TForm9 form(settings.store, &QDateTime::currentDateTime);
   form.Timer1->setInterval(0);  // ticks on every pass of the event loop
-  form.ShowModal();             // returns only once a tick has closed it
+  form.ShowModal();             // returns once a tick has closed it, else the test runs out of time
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(form.Timer1->isActive());
-  QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_FALSE(form.isVisible());
 }
@@ -101,7 +100,6 @@ TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
   EXPECT_TRUE(form.Image1->pixmap().isNull());
   form.show();
   EXPECT_EQ(form.Image1->pixmap().size(), QSize(449, 325));
-  form.hide();
 }
 
 TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
@@ -115,27 +113,16 @@ TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
     QApplication::setActiveWindow(Main);
     QCoreApplication::processEvents();  // the activation's zero-length timer
   };
-  QString shown;
   QPoint where;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      shown = modal->objectName();
-      where = modal->pos();
-      modal->close();
-    }
-  });
-  closer.start(0);
-  activateMain();
-  EXPECT_EQ(shown, "Form9");
+  EXPECT_EQ(test::runModal(activateMain, [&](QWidget* modal) { where = modal->pos(); }), "Form9");
   EXPECT_EQ(where, Form9->pos());  // not re-centred over the main window
   EXPECT_FALSE(Main->SplashPending);
   EXPECT_FALSE(Form9->isVisible());
-
-  shown.clear();
-  activateMain();
-  activateMain();
-  EXPECT_EQ(shown, "");
+  EXPECT_EQ(test::runModal([&] {
+              activateMain();
+              activateMain();
+            }),
+            "");
 }
 
 #ifndef _WIN32  // sizes from the X11 desktop font; not under Wine's offscreen fonts

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
@@ -19,27 +18,7 @@
 
 using namespace pelbrix;
 
-namespace {
 using WindowFlags = test::WindowsTest;
-
-// Runs `action`, which opens a modal form, and `whileOpen` from a timer once that form is the
-// active modal widget; then closes it.
-void whileModal(const std::function<void()>& action,
-                const std::function<void(QWidget*)>& whileOpen) {
-  bool done = false;
-  QTimer timer;
-  timer.setInterval(10);
-  QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || done) return;
-    done = true;
-    whileOpen(modal);
-    modal->close();
-  });
-  timer.start();
-  action();
-}
-}  // namespace
 
 TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
   struct Design {
@@ -81,13 +60,13 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
 TEST_F(WindowFlags, TheCharlesRateWindowKeepsTheSizeTheUserGaveIt) {
   windows.Main->show();
   QSize given;
-  whileModal([this] { windows.CHRate->ShowModal(); },
-             [&](QWidget* w) {
-               given = w->size() + QSize(120, 90);
-               w->resize(given);
-             });
+  test::runModal([this] { windows.CHRate->ShowModal(); },
+                 [&](QWidget* w) {
+                   given = w->size() + QSize(120, 90);
+                   w->resize(given);
+                 });
   QSize second;
-  whileModal([this] { windows.CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
+  test::runModal([this] { windows.CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
   EXPECT_EQ(second, given);
 }
 
@@ -95,14 +74,14 @@ TEST_F(WindowFlags, AMinimisedModalWindowComesBackWhenTheMainWindowIsActivated) 
   windows.Main->show();
   bool minimised = false;
   bool cameBack = false;
-  whileModal([this] { windows.Optxion->ShowModal(); },
-             [&](QWidget* w) {
-               // What a window manager that ignores the missing minimise box does.
-               w->showMinimized();
-               minimised = w->isMinimized();
-               windows.Main->activateWindow();
-               cameBack = QTest::qWaitFor([w] { return !w->isMinimized(); }, 2000);
-             });
+  test::runModal([this] { windows.Optxion->ShowModal(); },
+                 [&](QWidget* w) {
+                   // What a window manager that ignores the missing minimise box does.
+                   w->showMinimized();
+                   minimised = w->isMinimized();
+                   windows.Main->activateWindow();
+                   cameBack = QTest::qWaitFor([w] { return !w->isMinimized(); }, 2000);
+                 });
   EXPECT_TRUE(minimised);
   EXPECT_TRUE(cameBack);
 }
