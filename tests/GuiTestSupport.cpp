@@ -73,11 +73,11 @@ struct ReleaseAfterEachTest : testing::EmptyTestEventListener {
 }  // namespace
 
 TestApplication& app() {
-  static const bool listening = [] {
+  [[maybe_unused]] static const bool listening = [] {
     testing::UnitTest::GetInstance()->listeners().Append(new ReleaseAfterEachTest);
     return true;
   }();
-  if (listening && !current()) current() = std::make_unique<TestApplication>();
+  if (!current()) current() = std::make_unique<TestApplication>();
   return *current();
 }
 

@@ -87,7 +87,7 @@ QString runModal(const std::function<void()>& action,
 
 // The application's twelve windows over fakes: a settings file in a temporary folder
 // that starts empty, a notification area with no tray, recorded dialogs, messages and help
-// addresses.
+// addresses. Its splash screen is not pending (only the splash screen's own tests ask for it).
 struct TestApplication {
   TestApplication();
   TempSettings settings;
