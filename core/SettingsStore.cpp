@@ -13,6 +13,15 @@ SettingsStore::SettingsStore(PathRule pathRule, MessageDisplay& failures)
 SettingsStore::SettingsStore(const std::function<std::string()>& path, MessageDisplay& failures)
     : SettingsStore([path](Pass) { return Target(path()); }, failures) {}
 
+void SettingsStore::LoadPass::get(const char* section, const char* key, const char* def,
+                                  std::string& value) const {
+  value = ReadString(section, key, def);
+}
+
+void SettingsStore::SavePass::put(const char* section, const char* key, const std::string& value) {
+  WriteString(section, key, value);
+}
+
 void SettingsStore::SavePass::WriteInteger(std::string_view section, std::string_view key,
                                            int value) {
   WriteString(section, key, std::to_string(value));

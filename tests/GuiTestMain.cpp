@@ -17,8 +17,5 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   pelbrix::DesktopApplication app(argc, argv, pelbrix::test::applicationMessages());
   app.SetTitle(QStringLiteral("Pelbrix"));
-  const int result = RUN_ALL_TESTS();
-  // The windows go before the application object, as in the program.
-  pelbrix::test::releaseApp();
-  return result;
+  return RUN_ALL_TESTS();
 }

@@ -32,17 +32,18 @@ void TempSettings::write(const std::string& content) const {
   f.write(content.data(), static_cast<qint64>(content.size()));
 }
 
-QString runModal(const std::function<void()>& action) {
+QString runModal(const std::function<void()>& action,
+                 const std::function<void(QWidget*)>& whileOpen) {
   QString seen;
-  QTimer timer;
-  timer.setInterval(10);
+  QTimer timer;  // zero-length: it runs on the modal loop's first pass
   QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       seen = modal->objectName();
+      if (whileOpen) whileOpen(modal);
       modal->close();
     }
   });
-  timer.start();
+  timer.start(0);
   action();
   timer.stop();
   return seen;
@@ -59,22 +60,6 @@ TestApplication::TestApplication()
     : windows({application, settings.store, withoutTray(notifyArea), settings.messages, help,
                &QDateTime::currentDateTime, &errors}) {
   windows.Main->SplashPending = false;
-}
-
-namespace {
-std::unique_ptr<TestApplication>& instance() {
-  static std::unique_ptr<TestApplication> windows;
-  return windows;
-}
-}  // namespace
-
-TestApplication& app() {
-  if (!instance()) instance() = std::make_unique<TestApplication>();
-  return *instance();
-}
-
-void releaseApp() {
-  instance().reset();
 }
 
 MessageRecorder& applicationMessages() {

@@ -2,6 +2,8 @@
 // Fakes and helpers for GUI tests: dialogs and messages recorded instead of shown, the
 // settings file in a temporary folder, modal windows closed from a timer, and the
 // application's windows built over fakes.
+#include <gtest/gtest.h>
+
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -16,6 +18,7 @@
 #include "core/SettingsStore.h"
 #include "platform/Help.h"
 #include "platform/TApplication.h"
+#include "trayicon/Trayicon.h"
 
 namespace pelbrix::test {
 
@@ -45,6 +48,22 @@ class MessageRecorder : public MessageDisplay {
   QStringList exceptions, messages;
 };
 
+// An animation timer that ticks only when the test says so.
+class ManualTimer : public AnimationTimer {
+ public:
+  void start(int milliseconds) override { active_ = true, interval_ = milliseconds; }
+  void stop() override { active_ = false; }
+  bool isActive() const override { return active_; }
+  int interval() const override { return interval_; }
+  void tick() {
+    if (active_) onTick();
+  }
+
+ private:
+  bool active_ = false;
+  int interval_ = 0;
+};
+
 // A settings store over a file in a fresh temporary folder; its failure reports are
 // recorded in `messages`.
 class TempSettings {
@@ -62,13 +81,14 @@ class TempSettings {
   QTemporaryDir dir_;
 };
 
-// Runs `action` (which is expected to open a modal window) and closes whichever modal
-// window opens from a timer; returns the object name of the modal window seen.
-QString runModal(const std::function<void()>& action);
+// Runs `action` (which is expected to open a modal window), hands whichever modal window
+// opens to `whileOpen` and closes it; returns the object name of the modal window seen.
+QString runModal(const std::function<void()>& action,
+                 const std::function<void(QWidget*)>& whileOpen = {});
 
 // The application's twelve windows over fakes: a settings file in a temporary folder
 // that starts empty, a notification area with no tray, recorded dialogs, messages and help
-// addresses.
+// addresses. Its splash screen is not pending (only the splash screen's own tests ask for it).
 struct TestApplication {
   TestApplication();
   TApplication application;
@@ -79,14 +99,12 @@ struct TestApplication {
   Application windows;
 };
 
-// One set of windows per test process, created on first use; its splash screen is not
-// pending (only the splash screen's own tests ask for it).
-TestApplication& app();
-inline Application& windows() {
-  return app().windows;
-}
-// Destroys those windows (main() does, before the application object goes).
-void releaseApp();
+// A test with a set of the application's windows of its own.
+class WindowsTest : public testing::Test {
+ protected:
+  TestApplication app;
+  Application& windows = app.windows;
+};
 
 // What the application object showed for exceptions that left an event handler.
 MessageRecorder& applicationMessages();

@@ -20,18 +20,11 @@
 #include "rates/TCHRate.h"
 
 using namespace pelbrix;
-using test::windows;
 
 namespace {
 
-class Keyboard : public testing::Test {
+class Keyboard : public test::WindowsTest {
  protected:
-  void SetUp() override { test::app().errors.shown.clear(); }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w != windows().Main && w->isVisible()) w->hide();
-  }
-
   static void activate(QWidget* window) {
     window->show();
     window->activateWindow();
@@ -56,76 +49,58 @@ class Keyboard : public testing::Test {
 }  // namespace
 
 TEST_F(Keyboard, ReturnInAFieldCalculatesEachLawPageTypedFromItsFirstField) {
-  test::ErrorRecorder& errors = test::app().errors;
-  activate(windows().Main);
-  setRadioChecked(windows().Main->TabSheet4->RadioButton7, true);
-  windows().Main->TabSheet1->Button2Click();
-  windows().Main->TabSheet2->Button4Click();
-  windows().Main->TabSheet4->Button8Click();
-  windows().Main->PageControl1->setCurrentIndex(3);
-
-  windows().Main->PageControl1->setCurrentIndex(0);
-  EXPECT_EQ(focused(), windows().Main->TabSheet1->Edit1);
+  test::ErrorRecorder& errors = app.errors;
+  activate(windows.Main);
+  EXPECT_EQ(focused(), windows.Main->TabSheet1->Edit1);
   typeAndReturn({"2", "3", "4"});
-  EXPECT_EQ(windows().Main->TabSheet1->Edit4->text(), "1.5");
-  EXPECT_EQ(windows().Main->TabSheet1->Edit4->cursorPosition(), 0);
+  EXPECT_EQ(windows.Main->TabSheet1->Edit4->text(), "1.5");
+  EXPECT_EQ(windows.Main->TabSheet1->Edit4->cursorPosition(), 0);
 
-  windows().Main->PageControl1->setCurrentIndex(1);
-  EXPECT_EQ(focused(), windows().Main->TabSheet2->Edit5);
+  windows.Main->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows.Main->TabSheet2->Edit5);
   typeAndReturn({"1", "300", "600"});
-  EXPECT_EQ(windows().Main->TabSheet2->Edit8->text(), "2");
+  EXPECT_EQ(windows.Main->TabSheet2->Edit8->text(), "2");
 
-  windows().Main->PageControl1->setCurrentIndex(2);
-  EXPECT_EQ(focused(), windows().Main->TabSheet4->Edit13);
+  windows.Main->PageControl1->setCurrentIndex(2);
+  EXPECT_EQ(focused(), windows.Main->TabSheet4->Edit13);
   QTest::keyClicks(focused(), "2");
   // The keypad's Enter counts as Return.
   QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(errors.shown, std::vector<int>({1}));  // the page's own check ran, once
   // The focus is on the field the message was about, the first empty one.
-  EXPECT_EQ(focused(), windows().Main->TabSheet4->Edit14);
+  EXPECT_EQ(focused(), windows.Main->TabSheet4->Edit14);
   typeAndReturn({"1", "2", "300", "600"});
-  EXPECT_EQ(windows().Main->TabSheet4->Edit18->text(), "2");
+  EXPECT_EQ(windows.Main->TabSheet4->Edit18->text(), "2");
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
 
   // The ideal gas law page has no field; its first control takes the focus.
-  windows().Main->PageControl1->setCurrentIndex(3);
-  EXPECT_EQ(focused(), windows().Main->TabSheet5->Button9);
+  windows.Main->PageControl1->setCurrentIndex(3);
+  EXPECT_EQ(focused(), windows.Main->TabSheet5->Button9);
 }
 
 TEST_F(Keyboard, ReturnOnEitherRatePageCalculatesThatPageOnce) {
-  test::ErrorRecorder& errors = test::app().errors;
-  setRadioChecked(windows().BRate->RadioButton4, true);
-  setRadioChecked(windows().BRate->RadioButton8, true);
-  windows().BRate->SingleMode = windows().BRate->MultipleMode = 0;
-  windows().BRate->Button2Click();
-  windows().BRate->Button4Click();
-  windows().BRate->PageControl1->setCurrentIndex(0);
-  activate(windows().BRate);
-  EXPECT_EQ(focused(), windows().BRate->Edit1);
+  test::ErrorRecorder& errors = app.errors;
+  activate(windows.BRate);
+  EXPECT_EQ(focused(), windows.BRate->Edit1);
   press(Qt::Key_Return);  // all empty: one Error #1, not one per default button
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
   typeAndReturn({"2", "3", "4"});
-  EXPECT_EQ(windows().BRate->Edit4->text(), "-6");
+  EXPECT_EQ(windows.BRate->Edit4->text(), "-6");
 
   // "Multiple Rate" is the page whose Calculate Return used to miss.
-  windows().BRate->PageControl1->setCurrentIndex(1);
-  EXPECT_EQ(focused(), windows().BRate->Edit5);
+  windows.BRate->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows.BRate->Edit5);
   typeAndReturn({"2", "4", "3", "1.5", "1", "2", "-1.5"});
-  EXPECT_EQ(windows().BRate->Edit12->text(), "-0.75");
-  EXPECT_EQ(windows().BRate->Edit12->cursorPosition(), 0);
-  EXPECT_EQ(windows().BRate->Edit4->text(), "-6");
+  EXPECT_EQ(windows.BRate->Edit12->text(), "-0.75");
+  EXPECT_EQ(windows.BRate->Edit12->cursorPosition(), 0);
+  EXPECT_EQ(windows.BRate->Edit4->text(), "-6");
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
-  windows().BRate->hide();
-
   // Return calculates on each page of the Charles rate window: with empty fields, Error #1.
-  windows().CHRate->Button2Click();
-  windows().CHRate->Button4Click();
-  windows().CHRate->PageControl1->setCurrentIndex(0);
-  activate(windows().CHRate);
-  EXPECT_EQ(focused(), windows().CHRate->Edit1);
+  activate(windows.CHRate);
+  EXPECT_EQ(focused(), windows.CHRate->Edit1);
   press(Qt::Key_Return);
-  windows().CHRate->PageControl1->setCurrentIndex(1);
-  EXPECT_EQ(focused(), windows().CHRate->Edit5);
+  windows.CHRate->PageControl1->setCurrentIndex(1);
+  EXPECT_EQ(focused(), windows.CHRate->Edit5);
   press(Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(errors.shown, std::vector<int>({1, 1, 1}));
 }
@@ -136,8 +111,7 @@ TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstInputField) {
     test::TempSettings settings;
     test::FakeNotifyArea area;
     settings.write("[Main]\nLastPage=2\n");
-    auto fresh =
-        std::make_unique<TMain>(test::app().application, settings.store, test::app().errors, area);
+    auto fresh = std::make_unique<TMain>(app.application, settings.store, app.errors, area);
     fresh->show();
     EXPECT_EQ(fresh->focusWidget(), fresh->TabSheet4->Edit13);
   }
@@ -146,80 +120,75 @@ TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstInputField) {
     EXPECT_EQ(form->focusWidget(), expected) << form->objectName().toStdString();
     form->hide();
   };
-  windows().BRate->PageControl1->setCurrentIndex(1);
-  opensOn(windows().BRate, windows().BRate->Edit5);
-  windows().BRate->PageControl1->setCurrentIndex(0);
-  opensOn(windows().BRate, windows().BRate->Edit1);
-  windows().CHRate->PageControl1->setCurrentIndex(0);
-  opensOn(windows().CHRate, windows().CHRate->Edit1);
-  opensOn(windows().TempConv, windows().TempConv->Edit1);
-  windows().Optxion->IntervalEdit->setEnabled(
+  windows.BRate->PageControl1->setCurrentIndex(1);
+  opensOn(windows.BRate, windows.BRate->Edit5);
+  windows.BRate->PageControl1->setCurrentIndex(0);
+  opensOn(windows.BRate, windows.BRate->Edit1);
+  windows.CHRate->PageControl1->setCurrentIndex(0);
+  opensOn(windows.CHRate, windows.CHRate->Edit1);
+  opensOn(windows.TempConv, windows.TempConv->Edit1);
+  windows.Optxion->IntervalEdit->setEnabled(
       true);  // an enabled field does not win over the first box
-  opensOn(windows().Optxion, windows().Optxion->CheckBox1);
-  for (TErroBase* e : std::initializer_list<TErroBase*>{
-           windows().Erro1, windows().Erro2, windows().Erro3, windows().Erro4, windows().Erro5})
+  opensOn(windows.Optxion, windows.Optxion->CheckBox1);
+  for (TErroBase* e : std::initializer_list<TErroBase*>{windows.Erro1, windows.Erro2, windows.Erro3,
+                                                        windows.Erro4, windows.Erro5})
     opensOn(e, e->Button1);
-  windows().Aboxt->ensureLaidOut();
-  opensOn(windows().Aboxt, windows().Aboxt->Button1);
+  windows.Aboxt->ensureLaidOut();
+  opensOn(windows.Aboxt, windows.Aboxt->Button1);
   // Opened again after the user moved on, it starts from the first field again.
-  windows().TempConv->show();
-  windows().TempConv->Edit2->setFocus();
-  windows().TempConv->hide();
-  opensOn(windows().TempConv, windows().TempConv->Edit1);
+  windows.TempConv->show();
+  windows.TempConv->Edit2->setFocus();
+  windows.TempConv->hide();
+  opensOn(windows.TempConv, windows.TempConv->Edit1);
 }
 
 TEST_F(Keyboard, TabbingIntoARadioGroupLandsOnItsCheckedButton) {
-  activate(windows().Main);
-  windows().Main->PageControl1->setCurrentIndex(0);
-  setRadioChecked(windows().Main->TabSheet1->RadioButton2, true);
-  windows().Main->TabSheet1->Edit4->setFocus(Qt::TabFocusReason);
+  activate(windows.Main);
+  windows.Main->PageControl1->setCurrentIndex(0);
+  setRadioChecked(windows.Main->TabSheet1->RadioButton2, true);
+  windows.Main->TabSheet1->Edit4->setFocus(Qt::TabFocusReason);
   press(Qt::Key_Tab);
-  EXPECT_EQ(focused(), windows().Main->TabSheet1->RadioButton2);
+  EXPECT_EQ(focused(), windows.Main->TabSheet1->RadioButton2);
   press(Qt::Key_Tab);  // the group is one stop
-  EXPECT_EQ(focused(), windows().Main->TabSheet1->Button2);
+  EXPECT_EQ(focused(), windows.Main->TabSheet1->Button2);
   press(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(focused(), windows().Main->TabSheet1->RadioButton2);
-  setRadioChecked(windows().Main->TabSheet1->RadioButton1, true);
+  EXPECT_EQ(focused(), windows.Main->TabSheet1->RadioButton2);
 
-  activate(windows().BRate);
-  windows().BRate->PageControl1->setCurrentIndex(1);
-  setRadioChecked(windows().BRate->RadioButton6, true);
-  windows().BRate->Edit12->setFocus(Qt::TabFocusReason);
+  activate(windows.BRate);
+  windows.BRate->PageControl1->setCurrentIndex(1);
+  setRadioChecked(windows.BRate->RadioButton6, true);
+  windows.BRate->Edit12->setFocus(Qt::TabFocusReason);
   press(Qt::Key_Tab);
-  EXPECT_EQ(focused(), windows().BRate->RadioButton6);
+  EXPECT_EQ(focused(), windows.BRate->RadioButton6);
   // The arrow keys choose within the group, and the Tab stop follows the choice.
   press(Qt::Key_Down);
-  EXPECT_EQ(focused(), windows().BRate->RadioButton7);
-  EXPECT_TRUE(windows().BRate->RadioButton7->isChecked());
-  EXPECT_EQ(windows().BRate->Label12->text(), "Calculated: Rate of Volume 2");
+  EXPECT_EQ(focused(), windows.BRate->RadioButton7);
+  EXPECT_TRUE(windows.BRate->RadioButton7->isChecked());
+  EXPECT_EQ(windows.BRate->Label12->text(), "Calculated: Rate of Volume 2");
   press(Qt::Key_Tab);
-  EXPECT_EQ(focused(), windows().BRate->Button3);
+  EXPECT_EQ(focused(), windows.BRate->Button3);
   press(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(focused(), windows().BRate->RadioButton7);
+  EXPECT_EQ(focused(), windows.BRate->RadioButton7);
   // A group left with no button checked by the settings file is still reached.
-  setRadioChecked(windows().BRate->RadioButton7, false);
-  windows().BRate->Edit12->setFocus(Qt::TabFocusReason);
+  setRadioChecked(windows.BRate->RadioButton7, false);
+  windows.BRate->Edit12->setFocus(Qt::TabFocusReason);
   press(Qt::Key_Tab);
   EXPECT_TRUE(qobject_cast<QRadioButton*>(focused())) << focused()->objectName().toStdString();
-  setRadioChecked(windows().BRate->RadioButton8, true);
 }
 
 TEST_F(Keyboard, TheConvertersLongestResultsShowWhole) {
-  windows().TempConv->Edit1->clear();
-  windows().TempConv->Edit2->clear();
-  setRadioChecked(windows().TempConv->RadioButton1, true);
-  activate(windows().TempConv);
-  EXPECT_EQ(focused(), windows().TempConv->Edit1);
+  activate(windows.TempConv);
+  EXPECT_EQ(focused(), windows.TempConv->Edit1);
   typeAndReturn({"25"});
-  QLineEdit* kelvin = windows().TempConv->Edit2;
+  QLineEdit* kelvin = windows.TempConv->Edit2;
   EXPECT_EQ(kelvin->text(), "298.149993896484");
   EXPECT_EQ(kelvin->cursorPosition(), 0);
-  setRadioChecked(windows().TempConv->RadioButton2, true);
+  setRadioChecked(windows.TempConv->RadioButton2, true);
   kelvin->setText(QStringLiteral("0"));
-  windows().TempConv->Button1Click();
-  QLineEdit* celsius = windows().TempConv->Edit1;
+  windows.TempConv->Button1Click();
+  QLineEdit* celsius = windows.TempConv->Edit1;
   EXPECT_EQ(celsius->text(), "-273.149993896484");
-  setRadioChecked(windows().TempConv->RadioButton1, true);
+  setRadioChecked(windows.TempConv->RadioButton1, true);
   // Whole: with the cursor at the end the field has not scrolled its start out of view.
   for (QLineEdit* field : {kelvin, celsius}) {
     field->setCursorPosition(0);
@@ -234,24 +203,22 @@ TEST_F(Keyboard, TheConvertersLongestResultsShowWhole) {
 }
 
 TEST_F(Keyboard, AltWithALetterOpensItsMenuAndNeverTypes) {
-  activate(windows().Main);
-  QLineEdit* field = windows().Main->TabSheet1->Edit1;
-  field->clear();
+  activate(windows.Main);
+  QLineEdit* field = windows.Main->TabSheet1->Edit1;
   field->setFocus(Qt::OtherFocusReason);
   struct Case {
     Qt::Key key;
     QMenu* opens;  // nullptr: no menu has that access key
   };
-  for (const Case& c :
-       {Case{Qt::Key_F, windows().Main->Exit2}, Case{Qt::Key_R, windows().Main->Rates1},
-        Case{Qt::Key_C, windows().Main->Conversions3}, Case{Qt::Key_Q, nullptr}}) {
+  for (const Case& c : {Case{Qt::Key_F, windows.Main->Exit2}, Case{Qt::Key_R, windows.Main->Rates1},
+                        Case{Qt::Key_C, windows.Main->Conversions3}, Case{Qt::Key_Q, nullptr}}) {
     SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
     QTest::keyClick(field, c.key, Qt::AltModifier);
     if (c.opens) {
       EXPECT_TRUE(QTest::qWaitFor([&] { return c.opens->isVisible(); }, 1000));
       QTest::keyClick(c.opens, Qt::Key_Escape);  // the menu, then the bar's keyboard mode
-      QTest::keyClick(windows().Main->menuBar(), Qt::Key_Escape);
-      activate(windows().Main);
+      QTest::keyClick(windows.Main->menuBar(), Qt::Key_Escape);
+      activate(windows.Main);
       field->setFocus(Qt::OtherFocusReason);
     }
     EXPECT_EQ(field->text(), "");
@@ -259,18 +226,16 @@ TEST_F(Keyboard, AltWithALetterOpensItsMenuAndNeverTypes) {
 }
 
 TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
-  std::vector<QUrl>& opened = test::app().help.opened;
-  opened.clear();
-  activate(windows().Main);
-  windows().Main->PageControl1->setCurrentIndex(1);
+  std::vector<QUrl>& opened = app.help.opened;
+  activate(windows.Main);
+  windows.Main->PageControl1->setCurrentIndex(1);
   press(Qt::Key_F1);
-  activate(windows().BRate);
-  windows().BRate->PageControl1->setCurrentIndex(1);
+  activate(windows.BRate);
+  windows.BRate->PageControl1->setCurrentIndex(1);
   press(Qt::Key_F1);
-  windows().BRate->hide();
-  activate(windows().Erro3);
+  windows.BRate->hide();
+  activate(windows.Erro3);
   press(Qt::Key_F1);
-  windows().Erro3->hide();
 
   ASSERT_EQ(opened.size(), 3u);
   EXPECT_EQ(opened[0].fragment(), "charles-law");
@@ -283,14 +248,11 @@ TEST_F(Keyboard, F1OpensTheGuideAtTheWindowsSection) {
 }
 
 TEST_F(Keyboard, F1WithoutABrowserSaysWhereTheGuideIs) {
-  test::HelpRecorder& help = test::app().help;
-  QStringList& messages = test::app().settings.messages.messages;
-  messages.clear();
+  test::HelpRecorder& help = app.help;
+  QStringList& messages = app.settings.messages.messages;
   help.browserStarts = false;
-  activate(windows().TempConv);
+  activate(windows.TempConv);
   press(Qt::Key_F1);
-  help.browserStarts = true;
-  windows().TempConv->hide();
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("guide.html")) << messages[0].toStdString();
   ASSERT_FALSE(help.opened.empty());

@@ -352,7 +352,6 @@ TEST_F(BoyleRate, WorkingFollowsCalculationAndClear) {
   for (QLineEdit* e : f.findChildren<QLineEdit*>()) EXPECT_TRUE(e->placeholderText().isEmpty());
   f.Button2Click();
   EXPECT_TRUE(f.Edit4->toolTip().isEmpty());
-  f.hide();
 }
 
 class CharlesRate : public testing::Test {

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -27,6 +26,8 @@ SplashClockFunction fixedClock(const QDateTime& at) {
 const QDate kSaturday(2026, 12, 12);
 const QDate kWednesday(2026, 12, 9);
 }  // namespace
+
+using AboutBox = test::WindowsTest;
 
 class Splash : public testing::Test {
  protected:
@@ -87,16 +88,11 @@ TEST_F(Splash, PlacedAtTheMainWindowsRememberedCorner) {
 
 TEST_F(Splash, TickClosesItAndLaterTicksAreHarmless) {
   TForm9 form(application, settings.store, &QDateTime::currentDateTime);
-  form.Timer1->setInterval(20);
-  QElapsedTimer elapsed;
-  elapsed.start();
-  QTimer::singleShot(5000, &form, [&form] { form.reject(); });  // a safety net only
-  form.ShowModal();
-  EXPECT_LT(elapsed.elapsed(), 4000);
+  form.Timer1->setInterval(0);  // ticks on every pass of the event loop
+  form.ShowModal();             // returns once a tick has closed it, else the test runs out of time
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(form.Timer1->isActive());
-  form.Timer1Timer();
-  QTest::qWait(50);
+  QCoreApplication::processEvents();
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -105,47 +101,34 @@ TEST_F(Splash, PictureDecodedOnlyWhenFirstShown) {
   EXPECT_TRUE(form.Image1->pixmap().isNull());
   form.show();
   EXPECT_EQ(form.Image1->pixmap().size(), QSize(449, 325));
-  form.hide();
 }
 
 TEST_F(Splash, ShownModallyOnTheFirstActivationOnly) {
-  TMain* Main = test::app().windows.Main;
-  TForm9* Form9 = test::app().windows.Form9;
+  test::TestApplication app;
+  TMain* Main = app.windows.Main;
+  TForm9* Form9 = app.windows.Form9;
   Main->SplashPending = true;
   auto activateMain = [Main] {
     QApplication::setActiveWindow(nullptr);
     Main->show();
     QApplication::setActiveWindow(Main);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();  // the activation's zero-length timer
   };
-  QString shown;
   QPoint where;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      shown = modal->objectName();
-      where = modal->pos();
-      modal->close();
-    }
-  });
-  closer.start(5);
-  activateMain();
-  EXPECT_EQ(shown, "Form9");
+  EXPECT_EQ(test::runModal(activateMain, [&](QWidget* modal) { where = modal->pos(); }), "Form9");
   EXPECT_EQ(where, Form9->pos());  // not re-centred over the main window
   EXPECT_FALSE(Main->SplashPending);
   EXPECT_FALSE(Form9->isVisible());
-
-  shown.clear();
-  activateMain();
-  activateMain();
-  EXPECT_EQ(shown, "");
-  closer.stop();
-  Main->hide();
+  EXPECT_EQ(test::runModal([&] {
+              activateMain();
+              activateMain();
+            }),
+            "");
 }
 
 #ifndef _WIN32  // sizes from the X11 desktop font; not under Wine's offscreen fonts
-TEST(AboutBox, TextsAndLayout) {
-  TAboxt* Aboxt = test::app().windows.Aboxt;
+TEST_F(AboutBox, TextsAndLayout) {
+  TAboxt* Aboxt = windows.Aboxt;
   Aboxt->ensureLaidOut();  // laid out before its first showing
   EXPECT_EQ(Aboxt->windowTitle(), "About");
   EXPECT_EQ(Aboxt->Label1->text(), "Pelbrix 4.2");
@@ -173,8 +156,8 @@ TEST(AboutBox, TextsAndLayout) {
 }
 #endif
 
-TEST(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
-  TAboxt* Aboxt = test::app().windows.Aboxt;
+TEST_F(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
+  TAboxt* Aboxt = windows.Aboxt;
   const QString texts = Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text();
   for (int round = 0; round < 2; ++round) {
     bool wasModal = false;
@@ -182,7 +165,7 @@ TEST(AboutBox, CloseEndsTheModalShowingAsOftenAsAsked) {
       wasModal = QApplication::activeModalWidget() == Aboxt;
       QTest::mouseClick(Aboxt->Button1, Qt::LeftButton);
     });
-    test::app().windows.Main->ADlog->trigger();
+    windows.Main->ADlog->trigger();
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(Aboxt->isVisible());
     EXPECT_EQ(Aboxt->Label2->text() + Aboxt->Label3->text() + Aboxt->Label4->text(), texts);

@@ -12,24 +12,14 @@
 
 using namespace pelbrix;
 
-using test::windows;
-
-class TempConverter : public testing::Test {
+class TempConverter : public test::WindowsTest {
  protected:
-  void SetUp() override {
-    test::app().errors.shown.clear();
-    f = windows().TempConv;
-    f->RadioButton1->click();
-    f->Edit1->clear();
-    f->Edit2->clear();
-  }
-  void TearDown() override { f->hide(); }
   static void type(QLineEdit* e, const QString& text) {
     e->clear();
     QTest::keyClicks(e, text);
   }
-  std::vector<int>& shown() { return test::app().errors.shown; }
-  TTempConv* f = nullptr;
+  std::vector<int>& shown() { return app.errors.shown; }
+  TTempConv* f = windows.TempConv;
 };
 
 TEST_F(TempConverter, OpensBesideTheMainWindowAndHidesOnClose) {
@@ -39,7 +29,7 @@ TEST_F(TempConverter, OpensBesideTheMainWindowAndHidesOnClose) {
   EXPECT_EQ(f->Label2->text(), "Kelvin");
   EXPECT_EQ(f->Label1->buddy(), f->Edit1);
   EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
-  windows().Main->CtoK->trigger();
+  windows.Main->CtoK->trigger();
   EXPECT_TRUE(f->isVisible());
   EXPECT_FALSE(f->isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -48,7 +38,7 @@ TEST_F(TempConverter, OpensBesideTheMainWindowAndHidesOnClose) {
   f->RadioButton2->click();
   f->close();
   EXPECT_FALSE(f->isVisible());
-  windows().Main->CtoK->trigger();
+  windows.Main->CtoK->trigger();
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(f->Edit1->text(), "25");  // texts and mode survive the hiding
   EXPECT_TRUE(f->RadioButton2->isChecked());

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
@@ -18,32 +17,8 @@
 #include "rates/TCHRate.h"
 
 using namespace pelbrix;
-using test::windows;
 
-namespace {
-class WindowFlags : public testing::Test {
- protected:
-  void SetUp() override { test::app().errors.shown.clear(); }
-};
-
-// Runs `action`, which opens a modal form, and `whileOpen` from a timer once that form is the
-// active modal widget; then closes it.
-void whileModal(const std::function<void()>& action,
-                const std::function<void(QWidget*)>& whileOpen) {
-  bool done = false;
-  QTimer timer;
-  timer.setInterval(10);
-  QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || done) return;
-    done = true;
-    whileOpen(modal);
-    modal->close();
-  });
-  timer.start();
-  action();
-}
-}  // namespace
+using WindowFlags = test::WindowsTest;
 
 TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
   struct Design {
@@ -51,14 +26,14 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
     bool minimise;
     bool maximise;
   };
-  windows().Aboxt->ensureLaidOut();
+  windows.Aboxt->ensureLaidOut();
   const Design designs[] = {
-      {windows().Main, true, false},     {windows().Erro1, false, false},
-      {windows().Erro2, false, false},   {windows().Erro3, false, false},
-      {windows().Erro4, false, false},   {windows().Erro5, false, false},
-      {windows().TempConv, true, false}, {windows().Optxion, false, false},
-      {windows().BRate, true, false},    {windows().Aboxt, false, false},
-      {windows().CHRate, true, true},
+      {windows.Main, true, false},     {windows.Erro1, false, false},
+      {windows.Erro2, false, false},   {windows.Erro3, false, false},
+      {windows.Erro4, false, false},   {windows.Erro5, false, false},
+      {windows.TempConv, true, false}, {windows.Optxion, false, false},
+      {windows.BRate, true, false},    {windows.Aboxt, false, false},
+      {windows.CHRate, true, true},
   };
   for (const Design& d : designs) {
     SCOPED_TRACE(d.window->objectName().toStdString());
@@ -76,38 +51,37 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
     } else {
       EXPECT_LT(d.window->minimumWidth(), d.window->maximumWidth());
     }
-    if (d.window != windows().Main) d.window->hide();
   }
   // The splash screen has no frame at all.
-  EXPECT_TRUE(windows().Form9->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(windows().Form9->minimumSize(), windows().Form9->maximumSize());
+  EXPECT_TRUE(windows.Form9->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(windows.Form9->minimumSize(), windows.Form9->maximumSize());
 }
 
 TEST_F(WindowFlags, TheCharlesRateWindowKeepsTheSizeTheUserGaveIt) {
-  windows().Main->show();
+  windows.Main->show();
   QSize given;
-  whileModal([] { windows().CHRate->ShowModal(); },
-             [&](QWidget* w) {
-               given = w->size() + QSize(120, 90);
-               w->resize(given);
-             });
+  test::runModal([this] { windows.CHRate->ShowModal(); },
+                 [&](QWidget* w) {
+                   given = w->size() + QSize(120, 90);
+                   w->resize(given);
+                 });
   QSize second;
-  whileModal([] { windows().CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
+  test::runModal([this] { windows.CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
   EXPECT_EQ(second, given);
 }
 
 TEST_F(WindowFlags, AMinimisedModalWindowComesBackWhenTheMainWindowIsActivated) {
-  windows().Main->show();
+  windows.Main->show();
   bool minimised = false;
   bool cameBack = false;
-  whileModal([] { windows().Optxion->ShowModal(); },
-             [&](QWidget* w) {
-               // What a window manager that ignores the missing minimise box does.
-               w->showMinimized();
-               minimised = w->isMinimized();
-               windows().Main->activateWindow();
-               cameBack = QTest::qWaitFor([w] { return !w->isMinimized(); }, 2000);
-             });
+  test::runModal([this] { windows.Optxion->ShowModal(); },
+                 [&](QWidget* w) {
+                   // What a window manager that ignores the missing minimise box does.
+                   w->showMinimized();
+                   minimised = w->isMinimized();
+                   windows.Main->activateWindow();
+                   cameBack = QTest::qWaitFor([w] { return !w->isMinimized(); }, 2000);
+                 });
   EXPECT_TRUE(minimised);
   EXPECT_TRUE(cameBack);
 }

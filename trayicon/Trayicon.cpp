@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QTimer>
 #include <climits>
 
 namespace pelbrix {
@@ -12,6 +13,20 @@ namespace {
 const char* const kCannotCreate = "Cannot Create System Shell Notification Icon";
 const char* const kCannotRemove = "Cannot Remove System Shell Notification Icon";
 constexpr unsigned kCallbackMessage = msg::WM_USER + 1;
+
+class QtAnimationTimer : public AnimationTimer {
+ public:
+  QtAnimationTimer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { onTick(); });
+  }
+  void start(int milliseconds) override { timer_.start(milliseconds); }
+  void stop() override { timer_.stop(); }
+  bool isActive() const override { return timer_.isActive(); }
+  int interval() const override { return timer_.interval(); }
+
+ private:
+  QTimer timer_;
+};
 }  // namespace
 
 QIcon TImageList::GetIcon(int index) const {
@@ -27,8 +42,7 @@ TTrayIcon::TTrayIcon(QObject* owner, NotifyArea& area, TApplication& application
   icon_ = applicationIcon();
   // OnAnimate only reports what the timer runs; assigning it later changes nothing.
   OnAnimate = [this](QObject* sender) { DoOnAnimate(sender); };
-  timer_.setInterval(static_cast<int>(interval_));
-  QObject::connect(&timer_, &QTimer::timeout, this, [this] { DoOnAnimate(this); });
+  SetAnimationTimer(std::make_unique<QtAnimationTimer>());
 
   window_ = application_.AllocateHWnd([this](TMessage& m) { DoMessage(m); });
   record_.hWnd = window_;
@@ -122,18 +136,22 @@ void TTrayIcon::updateTimer() {
   // handed over as unsigned.
   const bool run = timerEnabled_ && interval_ != 0 && interval_ <= static_cast<unsigned>(INT_MAX);
   if (!run) {
-    timer_.stop();
+    timer_->stop();
     return;
   }
-  if (timer_.interval() != static_cast<int>(interval_))
-    timer_.setInterval(static_cast<int>(interval_));
-  if (!timer_.isActive()) timer_.start();
+  // A running timer keeps its count unless the interval changed.
+  if (!timer_->isActive() || timer_->interval() != static_cast<int>(interval_))
+    timer_->start(static_cast<int>(interval_));
+}
+
+void TTrayIcon::SetAnimationTimer(std::unique_ptr<AnimationTimer> timer) {
+  timer_ = std::move(timer);
+  timer_->onTick = [this] { DoOnAnimate(this); };
+  updateTimer();
 }
 
 void TTrayIcon::SetAnimateInterval(int milliseconds) {
   interval_ = static_cast<unsigned>(milliseconds);
-  if (interval_ != 0 && interval_ <= static_cast<unsigned>(INT_MAX))
-    timer_.setInterval(static_cast<int>(interval_));
   updateTimer();
 }
 

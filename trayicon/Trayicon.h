@@ -9,8 +9,8 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/NotifyArea.h"
@@ -63,6 +63,17 @@ using TMouseMoveEvent = std::function<void(QObject* sender, TShiftState shift, i
 using TMouseEvent =
     std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
+// What the icon's animation runs on: a QTimer in the program; tests tick one by hand.
+class AnimationTimer {
+ public:
+  virtual ~AnimationTimer() = default;
+  virtual void start(int milliseconds) = 0;  // (re)starts the count from now
+  virtual void stop() = 0;
+  virtual bool isActive() const = 0;
+  virtual int interval() const = 0;
+  std::function<void()> onTick;  // called on every tick while active
+};
+
 enum TOperation { opInsert, opRemove };
 
 class TTrayIcon : public QObject {
@@ -102,7 +113,9 @@ class TTrayIcon : public QObject {
   // The id under which the icon is known to the notification area.
   std::uintptr_t Id() const { return record_.uID; }
   // Whether the animation timer is running (it never runs with an interval of 0).
-  bool AnimationTicking() const { return timer_.isActive(); }
+  bool AnimationTicking() const { return timer_->isActive(); }
+  // Runs the animation on `timer` from now on.
+  void SetAnimationTimer(std::unique_ptr<AnimationTimer> timer);
 
   // Events; each is called only when assigned.
   TNotifyEvent OnMinimize, OnRestore, OnClick;
@@ -139,7 +152,7 @@ class TTrayIcon : public QObject {
   TApplication& application_;
   NotifyIconData record_;
   MessageWindow* window_ = nullptr;
-  QTimer timer_;
+  std::unique_ptr<AnimationTimer> timer_;
   QIcon icon_;
   QString hint_;
   // Cleared by Notification when the menu or list is destroyed.
