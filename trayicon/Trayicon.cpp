@@ -17,7 +17,7 @@ constexpr unsigned kCallbackMessage = msg::WM_USER + 1;
 class QtAnimationTimer : public AnimationTimer {
  public:
   QtAnimationTimer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { onTick(); });
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { onTick(); });
   }
   void start(int milliseconds) override { timer_.start(milliseconds); }
   void stop() override { timer_.stop(); }
