@@ -1,7 +1,7 @@
 # Wine for the Windows build's tests; sourced, not run. wine_start DIR makes DIR a Wine
 # prefix of its own (created on first use) with its own wine server, whose PID is in
-# $wine_server; wine_stop ends that server by its PID, and every Windows process of the
-# prefix with it.
+# $wine_server; wine_stop has that server end every Windows process of the prefix (the
+# services it started, such as winedevice.exe, included) and waits for it by its PID.
 # shellcheck shell=bash
 
 wine_bin=$(command -v /usr/lib/wine/wine64 || command -v wine64 || command -v wine || true)
@@ -23,7 +23,9 @@ wine_start() {
 
 wine_stop() {
   [[ -n ${wine_server:-} ]] || return 0
-  kill "$wine_server" 2>/dev/null
+  # Told to end, the server ends its prefix's processes with it; killed outright it would
+  # leave the prefix's services running without it.
+  "$wineserver_bin" -k 2>/dev/null || kill "$wine_server" 2>/dev/null
   wait "$wine_server" 2>/dev/null
   wine_server=
 }
