@@ -462,16 +462,26 @@ class TrayApplication : public testing::Test {
   TMain* Main = app.windows.Main;
 };
 
-TEST_F(TrayApplication, MainWindowsIconAsDesigned) {
+// The main window's icon starts on its first image, brings the hidden window back on a
+// left double-click (one click is not enough) and shows its menu as the right button is let go.
+TEST_F(TrayApplication, MainWindowsIconRestoresOnADoubleClickAndShowsItsMenuOnRelease) {
   TTrayIcon* tray = Main->TrayIcon1;
-  EXPECT_TRUE(tray->Visible());
-  EXPECT_TRUE(tray->Hide());
-  EXPECT_EQ(tray->PopupMenu(), Main->PopupMenu1);
-  EXPECT_EQ(tray->RestoreOn, imLeftDoubleClick);
-  EXPECT_EQ(tray->PopupMenuOn, imRightClickUp);
-  ASSERT_EQ(tray->Icons(), Main->ImageList1);
-  ASSERT_EQ(Main->ImageList1->Count(), 8);
   EXPECT_EQ(tray->CurrentIcon().cacheKey(), Main->ImageList1->Images[0].cacheKey());
+  app.notifyArea.available = true;
+  tray->Minimize();
+  ASSERT_FALSE(Main->isVisible());
+  const std::pair<unsigned, bool> steps[] = {{msg::WM_LBUTTONDOWN, false},
+                                             {msg::WM_LBUTTONUP, false},
+                                             {msg::WM_LBUTTONDBLCLK, true},
+                                             {msg::WM_RBUTTONDOWN, true}};
+  for (const auto& [message, shown] : steps) {
+    tray->GetHandle()->Send(kCallback, 0, message);
+    EXPECT_EQ(Main->isVisible(), shown) << std::hex << message;
+    EXPECT_FALSE(Main->PopupMenu1->isVisible()) << std::hex << message;
+  }
+  tray->GetHandle()->Send(kCallback, 0, msg::WM_RBUTTONUP);
+  EXPECT_TRUE(Main->PopupMenu1->isVisible());
+  Main->PopupMenu1->hide();
 }
 
 TEST_F(TrayApplication, EveryFrameAndTheApplicationIconComeAtTheNotificationAreasSizes) {
