@@ -63,10 +63,6 @@ void TForm9::Timer1Timer() {
   close();
 }
 
-int TForm9::ShowModal() {
-  return RunModal();
-}
-
 void TForm9::showEvent(QShowEvent* event) {
   if (Image1->isVisibleTo(this) && Image1->pixmap().isNull())
     Image1->setPixmap(QPixmap(kSplashPicture));

@@ -22,13 +22,12 @@ class TForm9 : public TForm {
   QLabel* Label1;
   QTimer* Timer1;
 
-  // Shows the splash screen modally where FormCreate placed it (not centred).
-  int ShowModal();
-
   void FormCreate(const QDateTime& now);
   void Timer1Timer();
 
  protected:
+  // It stays where FormCreate placed it, at the main window's remembered corner.
+  void PlaceForShowing() override {}
   void showEvent(QShowEvent* event) override;
 
  private:

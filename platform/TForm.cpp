@@ -66,7 +66,7 @@ void TForm::PlaceForShowing() {
 }
 
 int TForm::ShowModal() {
-  CentreOverMainForm();
+  PlaceForShowing();
   return RunModal();
 }
 

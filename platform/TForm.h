@@ -23,7 +23,10 @@ class TForm : public QDialog {
   // `application` tells which window is the main one; it outlives the form.
   explicit TForm(TApplication& application, QWidget* parent = nullptr);
 
-  // Shows the form centred over the main window and waits until it is closed.
+  // Shows the form where PlaceForShowing puts it (by default centred over the main window)
+  // and waits until it is closed. Forms change where they appear through PlaceForShowing,
+  // never by a ShowModal or Show of their own, so a form placed itself wherever it is
+  // called from, through a TForm* or its own type.
   int ShowModal();
   // Shows the form without blocking, or brings it to the front when already shown.
   void Show();
@@ -41,7 +44,8 @@ class TForm : public QDialog {
  protected:
   TApplication& application() const { return application_; }
 
-  // Where Show() puts the form when it is not shown yet: centred over the main window.
+  // Where ShowModal() puts the form, and Show() when it is not shown yet: centred over the
+  // main window.
   virtual void PlaceForShowing();
 
   // The one layout pass ensureLaidOut runs: the design's, unless a form has more to do.
@@ -58,12 +62,12 @@ class TForm : public QDialog {
   // on `screen`'s available area (the primary screen when null).
   void placeOnScreen(QRect client, QScreen* screen);
 
-  // Shows the form where it stands, modally, and waits until it is closed or hidden.
-  int RunModal();
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  // Shows the form where it stands, modally, and waits until it is closed or hidden.
+  int RunModal();
   void bringBackFromMinimised();
   TApplication& application_;
   QEventLoop* modalLoop_ = nullptr;

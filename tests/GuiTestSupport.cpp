@@ -54,11 +54,16 @@ FakeNotifyArea& withoutTray(FakeNotifyArea& area) {
   area.available = false;  // as offscreen: no tray to minimise into
   return area;
 }
+
+SettingsStore& seeded(TempSettings& settings, const std::string& content) {
+  if (!content.empty()) settings.write(content);
+  return settings.store;
+}
 }  // namespace
 
-TestApplication::TestApplication()
-    : windows({application, settings.store, withoutTray(notifyArea), settings.messages, help,
-               &QDateTime::currentDateTime, &errors}) {
+TestApplication::TestApplication(const std::string& settingsFile)
+    : windows({application, seeded(settings, settingsFile), withoutTray(notifyArea),
+               settings.messages, help, &QDateTime::currentDateTime, &errors}) {
   windows.Main->SplashPending = false;
 }
 

@@ -89,8 +89,9 @@ QString runModal(const std::function<void()>& action,
 // The application's twelve windows over fakes: a settings file in a temporary folder
 // that starts empty, a notification area with no tray, recorded dialogs, messages and help
 // addresses. Its splash screen is not pending (only the splash screen's own tests ask for it).
+// `settingsFile`, when given, is the file's content before the windows read it.
 struct TestApplication {
-  TestApplication();
+  explicit TestApplication(const std::string& settingsFile = {});
   TApplication application;
   TempSettings settings;
   FakeNotifyArea notifyArea;
