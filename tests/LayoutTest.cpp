@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,11 @@ QRect design(const QWidget* w) {
 }
 bool anchored(const QWidget* w) {
   return w->property("pelbrixDesignAnchor").toInt() != 0;
+}
+// The design's pixels are those of its 8-point font, 11 pixels high: a design length becomes
+// that many times the desktop font's pixel height over 11.
+int scaled(double designPixels, const QWidget* w) {
+  return static_cast<int>(std::lround(designPixels * QFontInfo(w->font()).pixelSize() / 11.0));
 }
 
 // A push button's text fits inside the frame its style draws.
@@ -86,7 +92,7 @@ void expectDesignAlignment(const QList<QWidget*>& all) {
 // a band that paints its own background spans the window instead.
 void expectWindowMargins(QWidget* window) {
   if (window->layout()) return;  // a page control fills the window
-  const int margin = static_cast<int>(std::lround(8 * designScale(window->font())));
+  const int margin = scaled(8, window);
   for (QObject* o : window->children()) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || !designed(w) || !w->isVisibleTo(window) || w->autoFillBackground()) continue;
@@ -212,8 +218,7 @@ TEST_P(Layout, TheDesignScalesWithTheFont) {
   windows().TempConv->CentreOverMainForm();
   windows().Optxion->CentreOverMainForm();
   // The converter's arrow button is 25 design pixels square and has room for its text.
-  const double scale = designScale(windows().TempConv->font());
-  EXPECT_GE(windows().TempConv->Button1->width(), static_cast<int>(25 * scale));
+  EXPECT_GE(windows().TempConv->Button1->width(), scaled(25, windows().TempConv));
   // The options dialog's buttons keep the design's order: Ok left of Cancel, both below
   // the group.
   const TOptxion* o = windows().Optxion;
@@ -221,8 +226,7 @@ TEST_P(Layout, TheDesignScalesWithTheFont) {
   EXPECT_GT(o->Button1->y(), o->GroupBox1->geometry().bottom());
   // The title bands grow with the desktop's font: never smaller than the text around them.
   const QLabel* band = windows().Main->TabSheet1->Label19;
-  EXPECT_EQ(band->font().pixelSize(),
-            static_cast<int>(std::lround(32 * designScale(band->window()->font()))));
+  EXPECT_EQ(band->font().pixelSize(), scaled(32, band->window()));
   // The converter's arrow button grows for its text only, not to a style's least width.
   const QPushButton* arrow = windows().TempConv->Button1;
   EXPECT_LT(arrow->width(), windows().TempConv->Edit1->width());
