@@ -186,19 +186,35 @@ TEST_P(Layout, EveryWindowHoldsItsFittedControls) {
     checkWindowInEveryMode(w);
 }
 
+// Where a form stands, frame included, once shown as the program shows it: modally by its own
+// ShowModal, or by Show. Placing it from the test would pass over a form placed otherwise.
+QRect openedAt(TForm* form, bool modal) {
+  QRect at;
+  if (!modal) {
+    form->Show();
+    at = form->frameGeometry();
+    form->hide();
+  } else if (test::runModal([form] { form->ShowModal(); },
+                            [&](QWidget* w) { at = w->frameGeometry(); }) != form->objectName()) {
+    ADD_FAILURE() << form->objectName().toStdString() << " did not open";
+  }
+  return at;
+}
+
 TEST_P(Layout, EveryWindowOpensOnTheScreenCentredOverTheMainWindowWhereItFits) {
   Application& a = windows();
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   a.Main->show();
   // The main window at the screen's left edge, at its centre, and at its bottom-right corner.
-  for (const QPoint corner : {area.topLeft(), area.center() - QPoint(a.Main->width() / 2, 0),
-                              area.bottomRight() - QPoint(a.Main->width(), a.Main->height())}) {
+  const QSize mainSize = a.Main->frameGeometry().size();
+  for (const QPoint corner :
+       {area.topLeft(), area.center() - QPoint(mainSize.width() / 2, 0),
+        area.bottomRight() + QPoint(1, 1) - QPoint(mainSize.width(), mainSize.height())}) {
     a.Main->move(corner);
     QApplication::processEvents();
     for (TForm* form : std::initializer_list<TForm*>{a.Erro1, a.Erro2, a.Erro3, a.Erro4, a.Erro5,
                                                      a.Optxion, a.BRate, a.Aboxt, a.CHRate}) {
-      form->CentreOverMainForm();
-      const QRect placed(form->pos(), form->size());
+      const QRect placed = openedAt(form, true);
       EXPECT_TRUE(area.contains(placed)) << form->objectName().toStdString() << " off screen at "
                                          << placed.x() << "," << placed.y();
       // Where it fits, it is centred over the main window.
@@ -208,6 +224,19 @@ TEST_P(Layout, EveryWindowOpensOnTheScreenCentredOverTheMainWindowWhereItFits) {
         EXPECT_LE((placed.center() - centred.center()).manhattanLength(), 2)
             << form->objectName().toStdString();
       }
+    }
+    // The converter opens level with the main window beside it, to the right where the screen
+    // has room, else to the left, the design's spacing apart; else over it.
+    const QRect main = a.Main->frameGeometry();
+    const QRect conv = openedAt(a.TempConv, false);
+    const int room = conv.width() + scaled(8, a.TempConv);
+    EXPECT_TRUE(area.contains(conv)) << "converter off screen at " << conv.x() << "," << conv.y();
+    if (area.right() - main.right() >= room) {
+      EXPECT_GT(conv.left(), main.right());
+      EXPECT_EQ(conv.top(), main.top());
+    } else if (main.left() - area.left() >= room) {
+      EXPECT_LT(conv.right(), main.left());
+      EXPECT_EQ(conv.top(), main.top());
     }
   }
   a.Main->move(area.topLeft());
