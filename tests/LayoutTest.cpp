@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,11 @@ QRect design(const QWidget* w) {
 }
 bool anchored(const QWidget* w) {
   return w->property("pelbrixDesignAnchor").toInt() != 0;
+}
+// The design's pixels are those of its 8-point font, 11 pixels high: a design length becomes
+// that many times the desktop font's pixel height over 11.
+int scaled(double designPixels, const QWidget* w) {
+  return static_cast<int>(std::lround(designPixels * QFontInfo(w->font()).pixelSize() / 11.0));
 }
 
 // A push button's text fits inside the frame its style draws.
@@ -86,7 +92,7 @@ void expectDesignAlignment(const QList<QWidget*>& all) {
 // a band that paints its own background spans the window instead.
 void expectWindowMargins(QWidget* window) {
   if (window->layout()) return;  // a page control fills the window
-  const int margin = static_cast<int>(std::lround(8 * designScale(window->font())));
+  const int margin = scaled(8, window);
   for (QObject* o : window->children()) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || !designed(w) || !w->isVisibleTo(window) || w->autoFillBackground()) continue;
@@ -180,19 +186,35 @@ TEST_P(Layout, EveryWindowHoldsItsFittedControls) {
     checkWindowInEveryMode(w);
 }
 
+// Where a form stands, frame included, once shown as the program shows it: modally by its own
+// ShowModal, or by Show. Placing it from the test would pass over a form placed otherwise.
+QRect openedAt(TForm* form, bool modal) {
+  QRect at;
+  if (!modal) {
+    form->Show();
+    at = form->frameGeometry();
+    form->hide();
+  } else if (test::runModal([form] { form->ShowModal(); },
+                            [&](QWidget* w) { at = w->frameGeometry(); }) != form->objectName()) {
+    ADD_FAILURE() << form->objectName().toStdString() << " did not open";
+  }
+  return at;
+}
+
 TEST_P(Layout, EveryWindowOpensOnTheScreenCentredOverTheMainWindowWhereItFits) {
   Application& a = windows();
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   a.Main->show();
   // The main window at the screen's left edge, at its centre, and at its bottom-right corner.
-  for (const QPoint corner : {area.topLeft(), area.center() - QPoint(a.Main->width() / 2, 0),
-                              area.bottomRight() - QPoint(a.Main->width(), a.Main->height())}) {
+  const QSize mainSize = a.Main->frameGeometry().size();
+  for (const QPoint corner :
+       {area.topLeft(), area.center() - QPoint(mainSize.width() / 2, 0),
+        area.bottomRight() + QPoint(1, 1) - QPoint(mainSize.width(), mainSize.height())}) {
     a.Main->move(corner);
     QApplication::processEvents();
     for (TForm* form : std::initializer_list<TForm*>{a.Erro1, a.Erro2, a.Erro3, a.Erro4, a.Erro5,
                                                      a.Optxion, a.BRate, a.Aboxt, a.CHRate}) {
-      form->CentreOverMainForm();
-      const QRect placed(form->pos(), form->size());
+      const QRect placed = openedAt(form, true);
       EXPECT_TRUE(area.contains(placed)) << form->objectName().toStdString() << " off screen at "
                                          << placed.x() << "," << placed.y();
       // Where it fits, it is centred over the main window.
@@ -203,6 +225,19 @@ TEST_P(Layout, EveryWindowOpensOnTheScreenCentredOverTheMainWindowWhereItFits) {
             << form->objectName().toStdString();
       }
     }
+    // The converter opens level with the main window beside it, to the right where the screen
+    // has room, else to the left, the design's spacing apart; else over it.
+    const QRect main = a.Main->frameGeometry();
+    const QRect conv = openedAt(a.TempConv, false);
+    const int room = conv.width() + scaled(8, a.TempConv);
+    EXPECT_TRUE(area.contains(conv)) << "converter off screen at " << conv.x() << "," << conv.y();
+    if (area.right() - main.right() >= room) {
+      EXPECT_GT(conv.left(), main.right());
+      EXPECT_EQ(conv.top(), main.top());
+    } else if (main.left() - area.left() >= room) {
+      EXPECT_LT(conv.right(), main.left());
+      EXPECT_EQ(conv.top(), main.top());
+    }
   }
   a.Main->move(area.topLeft());
 }
@@ -212,8 +247,7 @@ TEST_P(Layout, TheDesignScalesWithTheFont) {
   windows().TempConv->CentreOverMainForm();
   windows().Optxion->CentreOverMainForm();
   // The converter's arrow button is 25 design pixels square and has room for its text.
-  const double scale = designScale(windows().TempConv->font());
-  EXPECT_GE(windows().TempConv->Button1->width(), static_cast<int>(25 * scale));
+  EXPECT_GE(windows().TempConv->Button1->width(), scaled(25, windows().TempConv));
   // The options dialog's buttons keep the design's order: Ok left of Cancel, both below
   // the group.
   const TOptxion* o = windows().Optxion;
@@ -221,8 +255,7 @@ TEST_P(Layout, TheDesignScalesWithTheFont) {
   EXPECT_GT(o->Button1->y(), o->GroupBox1->geometry().bottom());
   // The title bands grow with the desktop's font: never smaller than the text around them.
   const QLabel* band = windows().Main->TabSheet1->Label19;
-  EXPECT_EQ(band->font().pixelSize(),
-            static_cast<int>(std::lround(32 * designScale(band->window()->font()))));
+  EXPECT_EQ(band->font().pixelSize(), scaled(32, band->window()));
   // The converter's arrow button grows for its text only, not to a style's least width.
   const QPushButton* arrow = windows().TempConv->Button1;
   EXPECT_LT(arrow->width(), windows().TempConv->Edit1->width());

@@ -60,7 +60,6 @@ TEST_F(OptionsDialog, FirstRunWithoutSettings) {
   EXPECT_TRUE(dialog->CheckBox2->isEnabled());
   EXPECT_FALSE(dialog->IntervalEdit->isEnabled());
   EXPECT_EQ(dialog->IntervalEdit->text(), "3");
-  EXPECT_EQ(dialog->IntervalEdit->maxLength(), 3);
   EXPECT_FALSE(dialog->Label1->isEnabled());
   EXPECT_FALSE(dialog->Label2->isEnabled());
   EXPECT_FALSE(dialog->Label3->isEnabled());

@@ -297,7 +297,6 @@ TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
   EXPECT_EQ(timer->interval(), 1000);
   for (int interval : {0, -500, -1, 1500}) {
     icon.SetAnimateInterval(interval);
-    EXPECT_EQ(icon.GetAnimateInterval(), interval);
     EXPECT_TRUE(icon.GetAnimate());
     EXPECT_EQ(timer->isActive(), interval > 0) << interval;
     EXPECT_EQ(icon.AnimationTicking(), interval > 0) << interval;
@@ -560,8 +559,6 @@ TEST_F(TrayApplication, WithoutANotificationAreaMinimisingStaysOnTheTaskbar) {
   EXPECT_TRUE(Main->isVisible());
   EXPECT_TRUE(Main->isMinimized());
   EXPECT_FALSE(application.MainWindowHidden());
-  Main->showNormal();
-  EXPECT_TRUE(Main->isVisible());
 }
 
 TEST_F(TrayApplication, HiddenIconLeavesMinimisingAsUsual) {

@@ -60,13 +60,17 @@ TEST_F(WindowFlags, EachWindowHasTheButtonsAndSizeOfItsDesign) {
 TEST_F(WindowFlags, TheCharlesRateWindowKeepsTheSizeTheUserGaveIt) {
   windows.Main->show();
   QSize given;
-  test::runModal([this] { windows.CHRate->ShowModal(); },
-                 [&](QWidget* w) {
-                   given = w->size() + QSize(120, 90);
-                   w->resize(given);
-                 });
+  // Both showings must be seen: sizes never taken would compare equal.
+  ASSERT_EQ(test::runModal([this] { windows.CHRate->ShowModal(); },
+                           [&](QWidget* w) {
+                             given = w->size() + QSize(120, 90);
+                             w->resize(given);
+                           }),
+            "CHRate");
   QSize second;
-  test::runModal([this] { windows.CHRate->ShowModal(); }, [&](QWidget* w) { second = w->size(); });
+  ASSERT_EQ(test::runModal([this] { windows.CHRate->ShowModal(); },
+                           [&](QWidget* w) { second = w->size(); }),
+            "CHRate");
   EXPECT_EQ(second, given);
 }
 

@@ -40,7 +40,9 @@ close_all() {
 
 kept=0
 for ((run = 1; run <= runs; run++)); do
-  printf '[Main]\nTop=40\nLeft=30\nLastPage=1\n' >"$work/pelbrix.INI"
+  # A blank after '=' reads as the number but is never written back: a position left
+  # unwritten by the close keeps its blank and fails the check below.
+  printf '[Main]\nTop= 40\nLeft= 30\nLastPage=1\n' >"$work/pelbrix.INI"
   start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
   app=$bg_pid
   wait_for 20 shown "$app" 'Pelbrix v4.0' || fail "run $run: no main window: $(cat "$work/out.txt")"

@@ -41,7 +41,9 @@ corner_of() {
 }
 
 cp "$exe" "$work/pelbrix"
-printf '[Main]\nTop=200\nLeft=300\nLastPage=0\n' >"$work/pelbrix.INI"
+# A blank after '=' reads as the number but is never written back, so the stored position
+# checked at the end is the one the close wrote, not the one left standing.
+printf '[Main]\nTop= 200\nLeft= 300\nLastPage=0\n' >"$work/pelbrix.INI"
 start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
 app=$bg_pid
 
@@ -121,6 +123,6 @@ wait_for 5 main_active || fail "the main window could not be activated to close 
 xdotool key alt+F4
 wait_for 10 ended || fail "Pelbrix did not end on Alt+F4"
 grep -qx 'Top=200' "$work/pelbrix.INI" && grep -qx 'Left=300' "$work/pelbrix.INI" ||
-  fail "stored position changed: $(tr '\n' ' ' <"$work/pelbrix.INI")"
+  fail "the close did not store the position read: $(tr '\n' ' ' <"$work/pelbrix.INI")"
 
 echo "frame_e2e: framed late at 300,200 and stored 300,200; Return opened Error #1, which came back from minimised"
