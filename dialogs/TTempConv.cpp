@@ -79,7 +79,8 @@ void TTempConv::PlaceForShowing() {
     CentreOverMainForm();
     return;
   }
-  move(frame.topLeft() + QPoint(border.left(), border.top()));
+  // The client area's place: once a window has been framed, move() would place its frame.
+  setGeometry(QRect(frame.topLeft() + QPoint(border.left(), border.top()), size()));
 }
 
 void TTempConv::RadioButton1Click() {

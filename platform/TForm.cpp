@@ -58,7 +58,8 @@ void TForm::placeOnScreen(QRect client, QScreen* screen) {
                       main->frameGeometry().right() - main->geometry().right(),
                       main->frameGeometry().bottom() - main->geometry().bottom());
   const QRect frame = onScreen(client.marginsAdded(border), area);
-  move(frame.topLeft() + QPoint(border.left(), border.top()));
+  // The client area's place: once a window has been framed, move() would place its frame.
+  setGeometry(QRect(frame.topLeft() + QPoint(border.left(), border.top()), size()));
 }
 
 void TForm::PlaceForShowing() {
