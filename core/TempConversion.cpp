@@ -15,9 +15,9 @@ struct Decimal {
   long long scale = 0;
 };
 
-// Beyond 10^±1000 a number is far outside what the written result can show (INF, or 273.15
-// unchanged), so its exponent is held there and the digits stay few.
-constexpr long long kExponentLimit = 1000;
+// A number beyond 10^±1000 is far outside what the written result can show (INF, or 273.15
+// unchanged), so it is held there and its digits stay few.
+constexpr long long kMagnitudeLimit = 1000;
 
 const Decimal kOffset{false, "27315", 2};  // 273.15
 
@@ -48,12 +48,15 @@ Decimal readDecimal(const std::string& prefix) {
     ++i;
     bool negativeExponent = false;
     if (prefix[i] == '+' || prefix[i] == '-') negativeExponent = prefix[i++] == '-';
-    long long exponent = 0;
+    long long exponent = 0;  // held below 10^9, past any limit of the magnitude
     for (; i < prefix.size(); ++i)
-      exponent = std::min(exponent * 10 + (prefix[i] - '0'), kExponentLimit);
+      exponent = std::min(exponent * 10 + (prefix[i] - '0'), 1'000'000'000LL);
     d.scale += negativeExponent ? exponent : -exponent;
   }
   normalise(d);
+  const auto size = static_cast<long long>(d.digits.size());
+  if (size - d.scale > kMagnitudeLimit) d.scale = size - kMagnitudeLimit;
+  if (d.scale - size > kMagnitudeLimit) d.scale = size + kMagnitudeLimit;
   return d;
 }
 
