@@ -6,9 +6,11 @@
 namespace pelbrix {
 namespace {
 
-constexpr Quantity V{"V"}, P{"P"}, dV{"dV/dt"}, dP{"dP/dt"};
-constexpr Quantity V1{"V1"}, V2{"V2"}, P1{"P1"}, P2{"P2"}, dV1{"dV1/dt"}, dV2{"dV2/dt"},
-    dP1{"dP1/dt"}, dP2{"dP2/dt"};
+constexpr Quantity V{"V"}, P{"P"}, dV{.symbol = "dV/dt", .rate = true},
+    dP{.symbol = "dP/dt", .rate = true};
+constexpr Quantity V1{"V1"}, V2{"V2"}, P1{"P1"}, P2{"P2"}, dV1{.symbol = "dV1/dt", .rate = true},
+    dV2{.symbol = "dV2/dt", .rate = true}, dP1{.symbol = "dP1/dt", .rate = true},
+    dP2{.symbol = "dP2/dt", .rate = true};
 
 // Index 0 is mode 1, Volume.
 constexpr Formula<3> kSingle[] = {
@@ -30,17 +32,35 @@ std::size_t indexOf(BoyleRateMode mode) {
   return k >= 0 && k < 4 ? static_cast<std::size_t>(k) : 0;  // anything else: Volume
 }
 
+}  // namespace
+
 template <std::size_t N>
-RateOutcome solve(const Formula<N>& formula, const std::array<std::string, N>& fields,
-                  std::string_view decimalSeparator) {
+RateOutcome solveRate(const Formula<N>& formula, std::string_view divisor,
+                      const std::array<std::string, N>& fields, std::string_view decimalSeparator) {
   if (const int empty = firstEmptyField(fields); empty >= 0)
     return {ErrorDialog::NotEnoughData, 0, empty};
   const auto x = parseFields(fields, decimalSeparator);
+  for (std::size_t k = 0; k < N; ++k) {
+    const Quantity& q = formula.inputs[k];
+    if (!q.rate && x[k] < 0)
+      return {q.temperature ? ErrorDialog::NegativeTemperature : ErrorDialog::NegativeValue, 0,
+              static_cast<int>(k)};
+  }
   if (const int zero = firstZero(x); zero >= 0) return {ErrorDialog::ZeroValue, 0, zero};
-  return {ErrorDialog::None, evaluate(formula, x), -1};
+  // A divisor made of several fields can be 0 although none of them is.
+  if (!divisor.empty() && evaluate(divisor, x) == 0) return {ErrorDialog::DivideByZero, 0, -1};
+  const long double value = evaluate(formula, x);
+  if (!formula.result.rate && static_cast<double>(value) < 0)
+    return {ErrorDialog::NegativeValue, value, -1};
+  if (!formula.result.rate && static_cast<double>(value) == 0)
+    return {ErrorDialog::ZeroValue, value, -1};
+  return {ErrorDialog::None, value, -1};
 }
 
-}  // namespace
+template RateOutcome solveRate(const Formula<3>&, std::string_view,
+                               const std::array<std::string, 3>&, std::string_view);
+template RateOutcome solveRate(const Formula<7>&, std::string_view,
+                               const std::array<std::string, 7>&, std::string_view);
 
 const Formula<3>& boyleSingleRateFormula(BoyleRateMode mode) {
   return kSingle[indexOf(mode)];
@@ -52,12 +72,12 @@ const Formula<7>& boyleMultipleRateFormula(BoyleRateMode mode) {
 
 RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>& fields,
                             std::string_view decimalSeparator) {
-  return solve(boyleSingleRateFormula(mode), fields, decimalSeparator);
+  return solveRate(boyleSingleRateFormula(mode), {}, fields, decimalSeparator);
 }
 
 RateOutcome solveMultipleRate(BoyleRateMode mode, const std::array<std::string, 7>& fields,
                               std::string_view decimalSeparator) {
-  return solve(boyleMultipleRateFormula(mode), fields, decimalSeparator);
+  return solveRate(boyleMultipleRateFormula(mode), {}, fields, decimalSeparator);
 }
 
 std::string rateText(long double value, std::string_view decimalSeparator) {

@@ -2,11 +2,10 @@
 // The Boyle rate formulas: P dV/dt + V dP/dt = 0 for one state, and its two-state form
 // P1 dV1/dt + V1 dP1/dt = P2 dV2/dt + V2 dP2/dt.
 //
-// A calculation tests its input fields for empty text first (all of them), then for a
-// value of 0 (all of them), so every divisor is non-zero; negative values are accepted.
-// Formulas run on extended-precision intermediates and hand the extended value to the
-// result text unrounded. Texts are read with '.' or the desktop's `decimalSeparator` as the
-// decimal point.
+// A calculation runs the rate windows' check sequence (solveRate below); every divisor is
+// an input that has passed the zero test. Formulas run on extended-precision intermediates and hand
+// the extended value to the result text unrounded. Texts are read with '.' or the desktop's
+// `decimalSeparator` as the decimal point.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -39,6 +38,16 @@ struct RateOutcome {
 
   bool ok() const { return error == ErrorDialog::None; }
 };
+
+// The rate windows' check sequence, each step over the fields in field order and each ending
+// the calculation: an empty field (Error #1); a volume or pressure below 0 (Error #4) or a
+// temperature below 0 (Error #2), whichever comes first; a field that reads 0 (Error #5);
+// `divisor`, a shape over the same fields ("" for none), of exactly 0 (Error #3); then a
+// computed volume, pressure or temperature below 0 (Error #4) or of 0 (Error #5), judged
+// rounded to double. Rates, typed or computed, keep their sign.
+template <std::size_t N>
+RateOutcome solveRate(const Formula<N>& formula, std::string_view divisor,
+                      const std::array<std::string, N>& fields, std::string_view decimalSeparator);
 
 // The whole check sequence and formula in one step.
 RateOutcome solveSingleRate(BoyleRateMode mode, const std::array<std::string, 3>& fields,

@@ -5,9 +5,11 @@
 namespace pelbrix {
 namespace {
 
-constexpr Quantity V{"V"}, T{"T", true}, dV{"dV/dt"}, dT{"dT/dt"};
-constexpr Quantity V1{"V1"}, V2{"V2"}, T1{"T1", true}, T2{"T2", true}, dV1{"dV1/dt"}, dV2{"dV2/dt"},
-    dT1{"dT1/dt"}, dT2{"dT2/dt"};
+constexpr Quantity V{"V"}, T{"T", true}, dV{.symbol = "dV/dt", .rate = true},
+    dT{.symbol = "dT/dt", .rate = true};
+constexpr Quantity V1{"V1"}, V2{"V2"}, T1{"T1", true}, T2{"T2", true},
+    dV1{.symbol = "dV1/dt", .rate = true}, dV2{.symbol = "dV2/dt", .rate = true},
+    dT1{.symbol = "dT1/dt", .rate = true}, dT2{.symbol = "dT2/dt", .rate = true};
 
 // Index 0 is mode 1, Volume.
 constexpr Formula<3> kSingle[] = {
@@ -16,38 +18,26 @@ constexpr Formula<3> kSingle[] = {
     {dV, {V, T, dT}, "{0} × {2} ÷ {1}"},
     {dT, {V, T, dV}, "{1} × {2} ÷ {0}"},
 };
-// State 1's T1 dV1/dt − V1 dT1/dt, moved to the side of the quantity sought.
+// dV1/V1 − dT1/T1 = dV2/V2 − dT2/T2 solved for each quantity of state 2; state 1's side stays
+// in parentheses, so the working shows the relation.
 constexpr Formula<7> kMultiple[] = {
-    {V2, {V1, T1, T2, dV1, dV2, dT1, dT2}, "({0} × {5} − {1} × {3} + {2} × {4}) ÷ {6}"},
-    {T2, {V1, V2, T1, dV1, dV2, dT1, dT2}, "({2} × {3} − {0} × {5} + {1} × {6}) ÷ {4}"},
-    {dV2, {V1, V2, T1, T2, dV1, dT1, dT2}, "({2} × {4} − {0} × {5} + {1} × {6}) ÷ {3}"},
-    {dT2, {V1, V2, T1, T2, dV1, dV2, dT1}, "({3} × {5} − {2} × {4} + {0} × {6}) ÷ {1}"},
+    {V2, {V1, T1, T2, dV1, dV2, dT1, dT2}, "{4} ÷ (({3} ÷ {0} − {5} ÷ {1}) + {6} ÷ {2})"},
+    {T2, {V1, V2, T1, dV1, dV2, dT1, dT2}, "{6} ÷ ({4} ÷ {1} − ({3} ÷ {0} − {5} ÷ {2}))"},
+    {dV2, {V1, V2, T1, T2, dV1, dT1, dT2}, "{1} × (({4} ÷ {0} − {5} ÷ {2}) + {6} ÷ {3})"},
+    {dT2, {V1, V2, T1, T2, dV1, dV2, dT1}, "{3} × ({5} ÷ {1} − ({4} ÷ {0} − {6} ÷ {2}))"},
+};
+// The parenthesised divisors of the first two: when they come to 0, state 2 has no such
+// volume or temperature.
+constexpr std::string_view kMultipleDivisor[] = {
+    "({3} ÷ {0} − {5} ÷ {1}) + {6} ÷ {2}",
+    "{4} ÷ {1} − ({3} ÷ {0} − {5} ÷ {2})",
+    "",
+    "",
 };
 
 std::size_t indexOf(CharlesRateMode mode) {
   const int k = static_cast<int>(mode) - 1;
   return k >= 0 && k < 4 ? static_cast<std::size_t>(k) : 0;  // anything else: Volume
-}
-
-// A volume or a temperature is judged as the law pages judge theirs; a rate has a sign.
-bool judgesResult(CharlesRateMode mode) {
-  return indexOf(mode) < 2;
-}
-
-template <std::size_t N>
-RateOutcome solve(const Formula<N>& formula, bool judgeResult,
-                  const std::array<std::string, N>& fields, std::string_view decimalSeparator) {
-  if (const int empty = firstEmptyField(fields); empty >= 0)
-    return {ErrorDialog::NotEnoughData, 0, empty};
-  const auto x = parseFields(fields, decimalSeparator);
-  for (std::size_t k = 0; k < N; ++k)
-    if (formula.inputs[k].temperature && x[k] < 0)
-      return {ErrorDialog::NegativeTemperature, 0, static_cast<int>(k)};
-  if (const int zero = firstZero(x); zero >= 0) return {ErrorDialog::ZeroValue, 0, zero};
-  const long double value = evaluate(formula, x);
-  if (judgeResult && static_cast<double>(value) < 0) return {ErrorDialog::NegativeValue, value, -1};
-  if (judgeResult && static_cast<double>(value) == 0) return {ErrorDialog::ZeroValue, value, -1};
-  return {ErrorDialog::None, value, -1};
 }
 
 }  // namespace
@@ -62,12 +52,13 @@ const Formula<7>& charlesMultipleRateFormula(CharlesRateMode mode) {
 
 RateOutcome solveCharlesSingleRate(CharlesRateMode mode, const std::array<std::string, 3>& fields,
                                    std::string_view decimalSeparator) {
-  return solve(charlesSingleRateFormula(mode), judgesResult(mode), fields, decimalSeparator);
+  return solveRate(charlesSingleRateFormula(mode), {}, fields, decimalSeparator);
 }
 
 RateOutcome solveCharlesMultipleRate(CharlesRateMode mode, const std::array<std::string, 7>& fields,
                                      std::string_view decimalSeparator) {
-  return solve(charlesMultipleRateFormula(mode), judgesResult(mode), fields, decimalSeparator);
+  return solveRate(charlesMultipleRateFormula(mode), kMultipleDivisor[indexOf(mode)], fields,
+                   decimalSeparator);
 }
 
 std::string charlesSingleRateWorking(CharlesRateMode mode, const std::array<std::string, 3>& fields,

@@ -1,13 +1,12 @@
 #pragma once
 // The Charles rate formulas. While Charles' law holds, V/T stays constant, so for one state
-// T dV/dt − V dT/dt = 0, and for two states
-// T1 dV1/dt − V1 dT1/dt = T2 dV2/dt − V2 dT2/dt.
+// T dV/dt = V dT/dt. Two states of one gas at one pressure share V/T, and so share its
+// relative rate of change: dV1/V1 − dT1/T1 = dV2/V2 − dT2/T2 (rates per unit of time).
+// Doubling a state doubles its rates, so the relation holds for both.
 //
-// A calculation tests, each over all its input fields in field order: for empty text, for a
-// temperature below 0, for a value of 0; a computed volume or temperature is then tested for
-// sign and for zero (rounded to double, as the law pages do), while a computed rate is
-// written whatever its sign. Arithmetic, outcome and result text are the Boyle rate
-// calculator's (BoyleRates.h).
+// A calculation runs the rate windows' check sequence (solveRate in BoyleRates.h); on
+// "Multiple Rate" a divisor of several fields that comes to exactly 0 is Error #3.
+// Arithmetic, outcome and result text are the Boyle rate calculator's.
 #include <array>
 #include <cstdint>
 #include <string>

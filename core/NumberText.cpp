@@ -21,6 +21,11 @@ bool isDigit(char c) {
 }  // namespace
 
 double parseNumber(std::string_view text, std::string_view decimalSeparator) {
+  const std::string prefix = numericPrefix(text, decimalSeparator);
+  return prefix.empty() ? 0.0 : parseCDecimal(prefix);
+}
+
+std::string numericPrefix(std::string_view text, std::string_view decimalSeparator) {
   // A separator that could be part of a number some other way is never taken for the point.
   if (decimalSeparator.empty() ||
       decimalSeparator.find_first_of("0123456789+-eE \t\n\v\f\r") != std::string_view::npos)
@@ -43,7 +48,7 @@ double parseNumber(std::string_view text, std::string_view decimalSeparator) {
     pointEnd = i;
     while (i < n && isDigit(text[i])) ++i, ++digits;
   }
-  if (digits == 0) return 0.0;
+  if (digits == 0) return {};
   std::size_t end = i;
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
@@ -63,7 +68,7 @@ double parseNumber(std::string_view text, std::string_view decimalSeparator) {
   } else {
     prefix.append(text.substr(start, end - start));
   }
-  return parseCDecimal(prefix);
+  return prefix;
 }
 
 long parseLeadingInteger(std::string_view text) {

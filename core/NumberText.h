@@ -14,6 +14,10 @@ namespace pelbrix {
 // result written with the desktop's separator reads back as the number it shows.
 double parseNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
+// The numeric prefix parseNumber reads, as the C library writes numbers: an optional sign,
+// digits with '.' as the point, an optional exponent ("-12.5e3"); "" when there is none.
+std::string numericPrefix(std::string_view text, std::string_view decimalSeparator = ".");
+
 // The index of the first field whose text is exactly empty, -1 when all are filled; a
 // field holding blanks is filled.
 template <std::size_t N>

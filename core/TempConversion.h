@@ -1,10 +1,10 @@
 #pragma once
-// Celsius <-> Kelvin on single-precision values.
-//
-// The typed text is parsed, rounded to a float, shifted by the double 273.15 and rounded
-// to a float again, so the result carries the float's rounding in its last digits
-// (25 C is 298.149993896484 K). A value beyond the float's range rounds to an infinity,
-// which the result text writes as "INF" or "-INF".
+// Celsius <-> Kelvin: the typed number plus or minus 273.15, worked in decimal on the digits
+// as typed, so the answer is the one done by hand (25 C is 298.15 K, and 298.15 K is 25 C
+// again). The result keeps no digits beyond the input's decimal places and 273.15's, with
+// trailing zeros dropped. A number whose exact result would need more than
+// kExactTemperatureDigits digits (1e39, 1e-50) is worked in binary floating point instead
+// and written with kTemperatureDigits significant digits.
 #include <string>
 #include <string_view>
 
@@ -12,38 +12,29 @@
 
 namespace pelbrix {
 
-// The offset between the two scales, as a double.
-inline constexpr double kKelvinOffset = 273.15;
-
-// Rounds to the nearest float (ties to even); magnitudes beyond the float's range become
-// infinities rather than relying on an out-of-range conversion.
-float roundToSingle(long double value);
-
-// The text is read with '.' or the desktop's `decimalSeparator` as the decimal point.
-float celsiusToKelvin(std::string_view celsiusText, std::string_view decimalSeparator = ".");
-float kelvinToCelsius(std::string_view kelvinText, std::string_view decimalSeparator = ".");
-
+inline constexpr int kExactTemperatureDigits = 40;
 inline constexpr int kTemperatureDigits = 15;
-
-// The converter's result text: up to 15 significant digits, no minimum exponent width.
-std::string temperatureText(float value, std::string_view decimalSeparator = ".");
 
 enum class TemperatureDirection { CelsiusToKelvin, KelvinToCelsius };
 
 struct TemperatureOutcome {
   ErrorDialog error = ErrorDialog::None;
-  float value = 0;  // meaningful when error is None
+  std::string text;  // the result as written, when error is None
+  std::string read;  // the number as read, as the working shows it
 
   bool ok() const { return error == ErrorDialog::None; }
 };
 
-// The converter's one check and conversion: an empty input field is Error #1; any other
-// text converts (a blank one as 0).
+// The converter's checks and conversion: an empty input field is Error #1; a temperature
+// below absolute zero (a Celsius input below -273.15, a Kelvin input below 0) is Error #2.
+// Any other text converts its numeric prefix, 0 when there is none. The text is read with '.'
+// or the desktop's `decimalSeparator` as the decimal point, and the result is written with
+// the desktop's separator.
 TemperatureOutcome convertTemperature(TemperatureDirection direction, const std::string& input,
                                       std::string_view decimalSeparator = ".");
 
-// The working behind a conversion, "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.149993896484",
-// with the number as read and the result as written; "" when the conversion fails.
+// The working behind a conversion, "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.15", with the
+// number as read and the result as written; "" when the conversion fails.
 std::string conversionWorking(TemperatureDirection direction, const std::string& input,
                               std::string_view decimalSeparator = ".");
 

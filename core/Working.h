@@ -14,6 +14,7 @@ namespace pelbrix {
 struct Quantity {
   std::string_view symbol;   // "V1", "dT/dt"
   bool temperature = false;  // an absolute temperature, meant in kelvins
+  bool rate = false;         // a rate of change, which may have either sign
 };
 
 // A relation solved for `result`. `shape` is its right-hand side over the inputs, "{k}"

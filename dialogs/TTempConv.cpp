@@ -30,8 +30,10 @@ TTempConv::TTempConv(TApplication& application, ErrorPresenter& errors)
   Edit1 = makeControl<QLineEdit>(this, "Edit1", {8, 64, 81, 21});
   Edit2 = makeControl<QLineEdit>(this, "Edit2", {128, 64, 81, 21});
   Button1 = makeControl<QPushButton>(this, "Button1", {96, 64, 25, 25}, QStringLiteral("->"));
-  // Each field may receive a result of up to 15 digits, a sign and a point.
-  for (QLineEdit* field : {Edit1, Edit2}) setWidestText(field, QStringLiteral("-273.149993896484"));
+  // Wide enough for a result with thirteen decimals, a sign and a point; a longer one shows
+  // its leading digits.
+  for (QLineEdit* field : {Edit1, Edit2})
+    setWidestText(field, QStringLiteral("-273.0265432109877"));
   Label1 = makeControl<QLabel>(this, "Label1", {8, 48, 0, 0}, tr("Celsius"));
   Label1->setBuddy(Edit1);
   Label2 = makeControl<QLabel>(this, "Label2", {128, 48, 0, 0}, tr("Kelvin"));
@@ -104,7 +106,7 @@ void TTempConv::Button1Click() {
     reportError(errors_, outcome.error, 0, std::array{from});  // the field it read
     return;
   }
-  writeResult(to, QString::fromStdString(temperatureText(outcome.value, point)),
+  writeResult(to, QString::fromStdString(outcome.text),
               QString::fromStdString(conversionWorking(direction, input, point)));
 }
 

@@ -161,8 +161,13 @@ void reportError(ErrorPresenter& errors, ErrorDialog which, int field,
                  std::span<QLineEdit* const> fields) {
   errors.show(which);
   if (field < 0 || static_cast<std::size_t>(field) >= fields.size()) return;
-  // The dialog has closed; its window gives the focus back to this field.
+  // The dialog has closed and the window system may have activated another of our windows
+  // (the converter's dialogs stand over the main window): the field's own window comes back.
   QLineEdit* edit = fields[static_cast<std::size_t>(field)];
+  if (QWidget* window = edit->window(); window->isVisible() && !window->isActiveWindow()) {
+    window->raise();
+    window->activateWindow();
+  }
   edit->setFocus(Qt::OtherFocusReason);
   edit->selectAll();
 }

@@ -78,7 +78,7 @@ void writeResult(QLineEdit* field, const QString& text, const QString& working);
 void clearFields(std::initializer_list<QLineEdit*> fields);
 
 // Shows the numbered dialog; then the focus is on fields[field], the one the error is about,
-// with its text selected (no field when `field` is -1).
+// with its text selected and its window active (no field when `field` is -1).
 void reportError(ErrorPresenter& errors, ErrorDialog which, int field,
                  std::span<QLineEdit* const> fields);
 

@@ -2,20 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace pelbrix;
 
 namespace {
 using M = BoyleRateMode;
-int err(const RateOutcome& o) {
-  return static_cast<int>(o.error);
+// The result text, or "error <dialog> at <field>".
+std::string text(const RateOutcome& o) {
+  if (o.ok()) return rateText(o.value);
+  return "error " + std::to_string(static_cast<int>(o.error)) + " at " + std::to_string(o.field);
 }
 std::string single(M mode, const std::array<std::string, 3>& f) {
-  const RateOutcome o = solveSingleRate(mode, f);
-  return o.ok() ? rateText(o.value) : "error " + std::to_string(err(o));
+  return text(solveSingleRate(mode, f));
 }
 std::string multiple(M mode, const std::array<std::string, 7>& f) {
-  const RateOutcome o = solveMultipleRate(mode, f);
-  return o.ok() ? rateText(o.value) : "error " + std::to_string(err(o));
+  return text(solveMultipleRate(mode, f));
+}
+// Either page, told by the number of fields.
+std::string page(M mode, const std::vector<std::string>& f) {
+  if (f.size() == 3) return single(mode, {f[0], f[1], f[2]});
+  return multiple(mode, {f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
 }
 }  // namespace
 
@@ -30,13 +37,12 @@ TEST(BoyleSingleRate, EachModeReadsItsFieldsInLabelOrder) {
       {M::RateOfPressure, {"3", "1", "1"}, "-0.333333"},
       // Volume from pressure, rate of volume, rate of pressure.
       {M::Volume, {"3", "4", "-6"}, "2"},
-      {M::Volume, {"2", "5", "10"}, "-1"},
       // Pressure from volume, rate of volume, rate of pressure.
       {M::Pressure, {"4", "2", "-1"}, "2"},
-      {M::Pressure, {"2", "3", "1"}, "-0.666667"},
+      {M::Pressure, {"3", "2", "-1"}, "1.5"},
       // Rate of volume from volume, pressure, rate of pressure.
       {M::RateOfVolume, {"2", "8", "4"}, "-1"},
-      {M::RateOfVolume, {"-2", "8", "4"}, "1"},  // negatives are accepted
+      {M::RateOfVolume, {"2", "8", "-4"}, "1"},  // rates keep their sign
   };
   for (const auto& c : cases)
     EXPECT_EQ(single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
@@ -65,23 +71,41 @@ TEST(BoyleMultipleRate, EachModeBalancesBothStates) {
     EXPECT_EQ(multiple(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
 }
 
-TEST(BoyleRates, EmptyFieldsAreFoundBeforeZeros) {
-  EXPECT_EQ(single(M::Volume, {"0", "", "1"}), "error 1");
-  EXPECT_EQ(single(M::Volume, {"1", "2", ""}), "error 1");
-  EXPECT_EQ(single(M::Volume, {"1", " ", "2"}), "error 5");  // a blank is filled, reads 0
-  EXPECT_EQ(single(M::Volume, {"1", "abc", "2"}), "error 5");
-  EXPECT_EQ(single(M::RateOfPressure, {"2", "3", "0"}), "error 5");  // a rate of 0 too
-  EXPECT_EQ(single(M::RateOfPressure, {"12abc", "1", "1"}), "-0.0833333");
-  EXPECT_EQ(multiple(M::Volume, {"0", "1", "1", "1", "1", "1", ""}), "error 1");
-  EXPECT_EQ(multiple(M::Volume, {"1", "1", "1", "1", "1", "1", "0"}), "error 5");
-  EXPECT_EQ(multiple(M::Volume, {"1", "1", "1", "1", "0.0", "1", "1"}), "error 5");
+// Empty, then a negative volume or pressure in field order, then a zero field, then the
+// computed volume or pressure's sign and zero; rates pass with either sign.
+TEST(BoyleRates, ChecksInOrderAndNameTheField) {
+  struct Case {
+    M mode;
+    std::vector<std::string> fields;
+    const char* text;
+  } cases[] = {
+      {M::Volume, {"-3", "", "0"}, "error 1 at 1"},  // P, dV/dt, dP/dt
+      {M::Volume, {"1", "2", ""}, "error 1 at 2"},
+      {M::RateOfPressure, {"-2", "0", "4"}, "error 4 at 0"},  // V, P, dV/dt
+      {M::RateOfPressure, {"0", "-3", "4"}, "error 4 at 1"},  // before the zero volume
+      {M::RateOfPressure, {"2", "3", "-4"}, "6"},             // −(−4 × 3) ÷ 2
+      {M::RateOfPressure, {"2", "3", "0"}, "error 5 at 2"},   // a rate of 0 too
+      {M::Volume, {"1", " ", "2"}, "error 5 at 1"},           // a blank is filled, reads 0
+      {M::Volume, {"1", "abc", "2"}, "error 5 at 1"},
+      {M::RateOfPressure, {"12abc", "1", "1"}, "-0.0833333"},        // −(1 × 1) ÷ 12
+      {M::Volume, {"3", "4", "1"}, "error 4 at -1"},                 // V = −(4 × 3) ÷ 1 = −12
+      {M::Pressure, {"2", "3", "1"}, "error 4 at -1"},               // P = −(1 × 2) ÷ 3
+      {M::Volume, {"1e-200", "-1e-200", "1e200"}, "error 5 at -1"},  // 1e-600: 0 in double
+      {M::Volume, {"0", "1", "1", "1", "1", "1", ""}, "error 1 at 6"},
+      {M::Volume, {"1", "1", "-1", "1", "1", "1", "0"}, "error 4 at 2"},  // V1, P1, P2, ...
+      {M::Volume, {"1", "1", "1", "1", "1", "1", "0"}, "error 5 at 6"},
+      {M::Volume, {"1", "1", "1", "1", "0.0", "1", "1"}, "error 5 at 4"},
+      // V2 = (1 × 2 + 3 × 1 − 1 × 1) ÷ (−2) = −2.
+      {M::Volume, {"2", "3", "1", "1", "1", "1", "-2"}, "error 4 at -1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(page(c.mode, c.fields), c.text) << c.fields[0] << c.text;
 }
 
 TEST(BoyleRates, HugeAndInfiniteValuesGiveTheFormattersText) {
   // 1e308 * 1e308 stays finite in the extended intermediate and is written unrounded.
   EXPECT_EQ(single(M::RateOfPressure, {"1", "1e308", "1e308"}), "-1E0616");
   EXPECT_EQ(single(M::RateOfPressure, {"1e-308", "1e308", "1e308"}), "-1E0924");
-  EXPECT_EQ(single(M::Volume, {"1e999", "1", "1"}), "-INF");
+  EXPECT_EQ(single(M::RateOfPressure, {"1", "1e999", "1"}), "-INF");
   EXPECT_EQ(single(M::RateOfPressure, {"1e999", "1", "1"}), "0");  // -1 / inf
   EXPECT_EQ(multiple(M::Volume, {"1", "1e999", "1e999", "1", "1", "1", "1"}), "NAN");
   EXPECT_EQ(rateText(0.00000123456), "1.23456E-0006");

@@ -179,15 +179,15 @@ TEST_F(Keyboard, TabbingIntoARadioGroupLandsOnItsCheckedButton) {
 TEST_F(Keyboard, TheConvertersLongestResultsShowWhole) {
   activate(windows.TempConv);
   EXPECT_EQ(focused(), windows.TempConv->Edit1);
-  typeAndReturn({"25"});
+  typeAndReturn({"0.1234567890123"});
   QLineEdit* kelvin = windows.TempConv->Edit2;
-  EXPECT_EQ(kelvin->text(), "298.149993896484");
+  EXPECT_EQ(kelvin->text(), "273.2734567890123");
   EXPECT_EQ(kelvin->cursorPosition(), 0);
   setRadioChecked(windows.TempConv->RadioButton2, true);
-  kelvin->setText(QStringLiteral("0"));
+  kelvin->setText(QStringLiteral("0.1234567890123"));
   windows.TempConv->Button1Click();
   QLineEdit* celsius = windows.TempConv->Edit1;
-  EXPECT_EQ(celsius->text(), "-273.149993896484");
+  EXPECT_EQ(celsius->text(), "-273.0265432109877");
   setRadioChecked(windows.TempConv->RadioButton1, true);
   // Whole: with the cursor at the end the field has not scrolled its start out of view.
   for (QLineEdit* field : {kelvin, celsius}) {

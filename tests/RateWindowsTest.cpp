@@ -429,12 +429,13 @@ TEST_F(CharlesRate, WorkingAndKelvinFieldsFollowTheChoice) {
 
   QTest::mouseClick(f.RadioButton6, Qt::LeftButton);  // Temperature 2 is computed
   EXPECT_EQ(placeholders({f.Edit5, f.Edit6, f.Edit7, f.Edit8}), QStringList({"", "", "K", ""}));
-  const QStringList values{"2", "4", "300", "1", "2", "100", "175"};
+  // State 2 is state 1 doubled: T2 = 200 ÷ (2/4 − (1/2 − 100/300)) = 200 ÷ 1/3 = 600.
+  const QStringList values{"2", "4", "300", "1", "2", "100", "200"};
   QLineEdit* const edits[] = {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11};
   for (int k = 0; k < 7; ++k) type(edits[k], values[k]);
   f.Button3Click();
-  EXPECT_EQ(f.Edit12->text(), "400");
-  EXPECT_TRUE(f.Edit12->toolTip().startsWith("T2 = (T1 × dV1/dt − V1 × dT1/dt + V2 × dT2/dt)"));
+  EXPECT_EQ(f.Edit12->text(), "600");
+  EXPECT_TRUE(f.Edit12->toolTip().startsWith("T2 = dT2/dt ÷ (dV2/dt ÷ V2 − (dV1/dt ÷ V1"));
   EXPECT_EQ(errors.shown.size(), 2u);
 }
 

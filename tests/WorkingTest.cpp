@@ -44,17 +44,19 @@ TEST(Working, ShowsTheRelationTheNumbersReadAndTheResult) {
        "dT/dt = T × dV/dt ÷ V = 300 × 0.5 ÷ 2 = 75 (T in kelvins)"},
       {charlesSingleRateWorking(C::Temperature, {"2", "0.5", "75"}),
        "T = V × dT/dt ÷ dV/dt = 2 × 75 ÷ 0.5 = 300 (T in kelvins)"},
-      {charlesMultipleRateWorking(C::Volume, {"2", "300", "400", "1", "2", "100", "175"}),
-       "V2 = (V1 × dT1/dt − T1 × dV1/dt + T2 × dV2/dt) ÷ dT2/dt = "
-       "(2 × 100 − 300 × 1 + 400 × 2) ÷ 175 = 4 (T1, T2 in kelvins)"},
-      {conversionWorking(D::CelsiusToKelvin, "25"),
-       "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.149993896484"},
-      {conversionWorking(D::KelvinToCelsius, "-1,5", ","),
-       "T(°C) = T(K) − 273,15 = (-1,5) − 273,15 = -274,649993896484"},
+      {charlesMultipleRateWorking(C::Volume, {"2", "300", "600", "1", "2", "100", "200"}),
+       "V2 = dV2/dt ÷ ((dV1/dt ÷ V1 − dT1/dt ÷ T1) + dT2/dt ÷ T2) = "
+       "2 ÷ ((1 ÷ 2 − 100 ÷ 300) + 200 ÷ 600) = 4 (T1, T2 in kelvins)"},
+      {conversionWorking(D::CelsiusToKelvin, "25"), "T(K) = T(°C) + 273.15 = 25 + 273.15 = 298.15"},
+      {conversionWorking(D::CelsiusToKelvin, "-40.50abc"),
+       "T(K) = T(°C) + 273.15 = (-40.5) + 273.15 = 232.65"},
+      {conversionWorking(D::KelvinToCelsius, "1,5", ","),
+       "T(°C) = T(K) − 273,15 = 1,5 − 273,15 = -271,65"},
       // A failed calculation has no working.
       {boyleWorking(BoyleMode::FindVolume, {"1", "2", "0"}), ""},
       {charlesSingleRateWorking(C::Volume, {"300", "-1", "1"}), ""},
       {conversionWorking(D::CelsiusToKelvin, ""), ""},
+      {conversionWorking(D::KelvinToCelsius, "-1"), ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.working, c.expected);
 }
