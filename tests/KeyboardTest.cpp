@@ -76,6 +76,7 @@ TEST_F(Keyboard, ReturnInAFieldCalculatesEachLawPageTypedFromItsFirstField) {
   windows.Main->PageControl1->setCurrentIndex(3);
   EXPECT_EQ(focused(), windows.Main->TabSheet5->Edit19);
   typeAndReturn({"2", "1", "300"});  // 1 mol × 0.0820574 × 300 K ÷ 2 L
+  EXPECT_EQ(windows.Main->TabSheet5->Edit21->text(), "300");
   EXPECT_EQ(windows.Main->TabSheet5->Edit22->text(), "12.309");
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
 }
