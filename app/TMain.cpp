@@ -166,6 +166,19 @@ void TMain::FormCreate() {
   setRadioChecked(TabSheet4->RadioButton7, choices.RadioButton7);
   setRadioChecked(TabSheet4->RadioButton8, choices.RadioButton8);
   setRadioChecked(TabSheet4->RadioButton9, choices.RadioButton9);
+  TIdealPage* ideal = TabSheet5;
+  setRadioChecked(ideal->RadioButton10, choices.RadioButton10);
+  setRadioChecked(ideal->RadioButton11, choices.RadioButton11);
+  setRadioChecked(ideal->RadioButton12, choices.RadioButton12);
+  setRadioChecked(ideal->RadioButton13, choices.RadioButton13);
+  // Unlike the older pages, the ideal gas law page always has a mode and units: no mode key
+  // true means "Find Pressure", units that are no button's mean "atm, L".
+  if (!ideal->RadioButton11->isChecked() && !ideal->RadioButton12->isChecked() &&
+      !ideal->RadioButton13->isChecked())
+    setRadioChecked(ideal->RadioButton10, true);
+  QRadioButton* const units[] = {ideal->RadioButton14, ideal->RadioButton15, ideal->RadioButton16,
+                                 ideal->RadioButton17};
+  setRadioChecked(units[choices.Units >= 0 && choices.Units < 4 ? choices.Units : 0], true);
 }
 void TMain::buildTrayIcon(NotifyArea& notifyArea) {
   loadResources();
@@ -221,7 +234,12 @@ void TMain::FormClose() {
                                     .RadioButton4 = TabSheet2->RadioButton4->isChecked(),
                                     .RadioButton7 = TabSheet4->RadioButton7->isChecked(),
                                     .RadioButton8 = TabSheet4->RadioButton8->isChecked(),
-                                    .RadioButton9 = TabSheet4->RadioButton9->isChecked()});
+                                    .RadioButton9 = TabSheet4->RadioButton9->isChecked(),
+                                    .RadioButton10 = TabSheet5->RadioButton10->isChecked(),
+                                    .RadioButton11 = TabSheet5->RadioButton11->isChecked(),
+                                    .RadioButton12 = TabSheet5->RadioButton12->isChecked(),
+                                    .RadioButton13 = TabSheet5->RadioButton13->isChecked(),
+                                    .Units = static_cast<int>(TabSheet5->units())});
   ini.commit();
 }
 

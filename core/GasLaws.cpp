@@ -7,6 +7,7 @@ namespace pelbrix {
 namespace {
 
 constexpr Quantity V1{"V1"}, V2{"V2"}, P1{"P1"}, P2{"P2"}, T1{"T1", true}, T2{"T2", true};
+constexpr Quantity P{"P"}, V{"V"}, n{"n"}, T{"T", true}, R{"R"};
 
 // Both modes of Boyle's and Charles' law evaluate one shape over the same fields.
 constexpr Formula<3> kBoyle[] = {
@@ -21,6 +22,27 @@ constexpr Formula<5> kCombined[] = {
     {V2, {V1, P1, P2, T1, T2}, "{1} × {0} × {4} ÷ ({2} × {3})"},
     {P2, {P1, V1, V2, T1, T2}, "{0} × {1} × {4} ÷ ({2} × {3})"},
     {T2, {T1, V1, V2, P1, P2}, "{4} × {2} × {0} ÷ ({3} × {1})"},
+};
+
+// Each mode's fields are P, V, n, T without the quantity sought; R comes last.
+constexpr Formula<4> kIdeal[] = {
+    {P, {V, n, T, R}, "{1} × {3} × {2} ÷ {0}"},
+    {V, {P, n, T, R}, "{1} × {3} × {2} ÷ {0}"},
+    {n, {P, V, T, R}, "{0} × {1} ÷ ({3} × {2})"},
+    {T, {P, V, n, R}, "{0} × {1} ÷ ({2} × {3})"},
+};
+
+// J = Pa·m³ = kPa·L, so the SI value serves both; atm and mmHg follow from 1 atm = 101.325 kPa
+// = 760 mmHg.
+constexpr long double kGasConstantSI = 8.31446261815324L;
+constexpr long double kKiloPascalsPerAtm = 101.325L;
+constexpr long double kMmHgPerAtm = 760;
+
+constexpr IdealUnitNames kIdealUnitNames[] = {
+    {"atm", "L", "L·atm/(mol·K)"},
+    {"kPa", "L", "L·kPa/(mol·K)"},
+    {"Pa", "m³", "Pa·m³/(mol·K)"},
+    {"mmHg", "L", "L·mmHg/(mol·K)"},
 };
 
 Outcome fail(ErrorDialog error, int field = -1) {
@@ -57,6 +79,27 @@ const Formula<3>& charlesFormula(CharlesMode mode) {
 
 const Formula<5>& combinedFormula(ComboMode mode) {
   return kCombined[static_cast<int>(mode)];
+}
+
+const Formula<4>& idealFormula(IdealMode mode) {
+  return kIdeal[static_cast<int>(mode)];
+}
+
+IdealUnitNames idealUnitNames(IdealUnits units) {
+  return kIdealUnitNames[static_cast<int>(units)];
+}
+
+long double gasConstant(IdealUnits units) {
+  switch (units) {
+    case IdealUnits::AtmLitre:
+      return kGasConstantSI / kKiloPascalsPerAtm;
+    case IdealUnits::MmHgLitre:
+      return kGasConstantSI * kMmHgPerAtm / kKiloPascalsPerAtm;
+    case IdealUnits::KiloPascalLitre:
+    case IdealUnits::PascalCubicMetre:
+      break;
+  }
+  return kGasConstantSI;
 }
 
 Outcome solveBoyle(const std::array<std::string, 3>& fields, std::string_view decimalSeparator) {
@@ -97,6 +140,22 @@ Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields,
   return judge(combinedFormula(mode), z);
 }
 
+Outcome solveIdeal(IdealMode mode, IdealUnits units, const std::array<std::string, 3>& fields,
+                   std::string_view decimalSeparator) {
+  if (const int empty = firstEmptyField(fields); empty >= 0)
+    return fail(ErrorDialog::NotEnoughData, empty);
+  const auto x = parseFields(fields, decimalSeparator);
+  // Every mode but the temperature's reads the temperature in its last field.
+  if (mode != IdealMode::FindTemperature && x[2] < 0)
+    return fail(ErrorDialog::NegativeTemperature, 2);
+  // Pressure and volume divide by the first field (V or P), moles and temperature by the
+  // last (T or n); R is never 0.
+  const int divisor = mode == IdealMode::FindPressure || mode == IdealMode::FindVolume ? 0 : 2;
+  if (x[static_cast<std::size_t>(divisor)] == 0) return fail(ErrorDialog::DivideByZero, divisor);
+  const std::array<double, 4> values{x[0], x[1], x[2], static_cast<double>(gasConstant(units))};
+  return judge(idealFormula(mode), values);
+}
+
 std::string lawText(double value, std::string_view decimalSeparator) {
   return formatGeneral(value, 5, 4, decimalSeparator);
 }
@@ -117,6 +176,20 @@ std::string combinedWorking(ComboMode mode, const std::array<std::string, 5>& fi
                             std::string_view decimalSeparator) {
   return working(combinedFormula(mode), solveCombined(mode, fields, decimalSeparator), fields,
                  decimalSeparator);
+}
+
+std::string idealWorking(IdealMode mode, IdealUnits units, const std::array<std::string, 3>& fields,
+                         std::string_view decimalSeparator) {
+  const Outcome outcome = solveIdeal(mode, units, fields, decimalSeparator);
+  if (!outcome.ok()) return {};
+  const IdealUnitNames names = idealUnitNames(units);
+  const std::string_view resultUnit[] = {names.pressure, names.volume, "mol", "K"};
+  const auto x = parseFields(fields, decimalSeparator);
+  const double r = static_cast<double>(gasConstant(units));
+  const WorkingUnits shown{resultUnit[static_cast<int>(mode)], 3, lawText(r, decimalSeparator),
+                           names.gasConstant};
+  return workingText(idealFormula(mode), std::array<double, 4>{x[0], x[1], x[2], r},
+                     lawText(outcome.value, decimalSeparator), decimalSeparator, &shown);
 }
 
 }  // namespace pelbrix

@@ -1,8 +1,8 @@
 #pragma once
-// Boyle's, Charles' and the combined gas law as functions of the fields' texts.
+// Boyle's, Charles', the combined and the ideal gas law as functions of the fields' texts.
 //
 // Every calculation runs the same fixed sequence: the input fields are tested for empty
-// text in field order, parsed, (the combined law only) its temperatures tested for sign,
+// text in field order, parsed, (the combined and ideal laws) temperatures tested for sign,
 // its divisors tested for zero; then the formula is evaluated on extended-precision
 // intermediates, rounded to double once, and the result tested for sign and for zero.
 // The first failing step names its dialog and, where one field is the cause, that field.
@@ -34,10 +34,30 @@ enum class BoyleMode { FindVolume, FindPressure };
 enum class CharlesMode { FindVolume, FindTemperature };
 enum class ComboMode { FindVolume, FindPressure, FindTemperature };
 
+// The ideal gas law page's modes, in the order P, V, n, T in which its fields list the
+// quantities: the fields hold the three that are not sought.
+enum class IdealMode { FindPressure, FindVolume, FindMoles, FindTemperature };
+// Its units, in the order of the page's buttons and of the settings file's Units key.
+enum class IdealUnits { AtmLitre, KiloPascalLitre, PascalCubicMetre, MmHgLitre };
+
+// The units' names as the page's captions and the working write them (UTF-8).
+struct IdealUnitNames {
+  std::string_view pressure;     // "atm"
+  std::string_view volume;       // "L"
+  std::string_view gasConstant;  // "L·atm/(mol·K)"
+};
+IdealUnitNames idealUnitNames(IdealUnits units);
+
+// The gas constant R in the units' pressure and volume per mole and kelvin, derived from its
+// SI value 8.31446261815324 J/(mol·K) with 1 atm = 101.325 kPa = 760 mmHg.
+long double gasConstant(IdealUnits units);
+
 // The relation each mode solves, over the page's input fields in order.
 const Formula<3>& boyleFormula(BoyleMode mode);
 const Formula<3>& charlesFormula(CharlesMode mode);
 const Formula<5>& combinedFormula(ComboMode mode);
+// The ideal gas law's three fields, then R.
+const Formula<4>& idealFormula(IdealMode mode);
 
 // V2 = (V1 * P1) / P2, and P2 = (P1 * V1) / V2: one formula, x1 * x2 / x3, for both modes.
 Outcome solveBoyle(const std::array<std::string, 3>& fields,
@@ -51,6 +71,11 @@ Outcome solveCharles(const std::array<std::string, 3>& fields,
 Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields,
                       std::string_view decimalSeparator = ".");
 
+// PV = nRT solved for the mode's quantity from the three fields, with R in `units`. The
+// temperature field is tested for sign; the divisor is V, P, T or n, as the mode has it.
+Outcome solveIdeal(IdealMode mode, IdealUnits units, const std::array<std::string, 3>& fields,
+                   std::string_view decimalSeparator = ".");
+
 // The law pages' result text: 5 significant digits, at least 4 exponent digits.
 std::string lawText(double value, std::string_view decimalSeparator = ".");
 
@@ -61,5 +86,8 @@ std::string charlesWorking(CharlesMode mode, const std::array<std::string, 3>& f
                            std::string_view decimalSeparator = ".");
 std::string combinedWorking(ComboMode mode, const std::array<std::string, 5>& fields,
                             std::string_view decimalSeparator = ".");
+// With R's value and unit and the result's unit.
+std::string idealWorking(IdealMode mode, IdealUnits units, const std::array<std::string, 3>& fields,
+                         std::string_view decimalSeparator = ".");
 
 }  // namespace pelbrix

@@ -46,13 +46,15 @@ inline constexpr SettingsTable<MainWindowPosition, 2> kMainWindowPositionKeys = 
 }};
 
 // The main window's page in front and its laws' Solve for buttons; restoring them in
-// table order lets the last button that reads true win in its group.
+// table order lets the last button that reads true win in its group. The ideal gas law page
+// also keeps its units, the index of its checked Units button.
 struct MainWindowChoices {
   int LastPage;
   bool RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton7, RadioButton8,
-      RadioButton9;
+      RadioButton9, RadioButton10, RadioButton11, RadioButton12, RadioButton13;
+  int Units;  // [Ideal]: 0 to 3, the Units buttons in order
 };
-inline constexpr SettingsTable<MainWindowChoices, 8> kMainWindowChoiceKeys = {{
+inline constexpr SettingsTable<MainWindowChoices, 13> kMainWindowChoiceKeys = {{
     {"Main", "LastPage", &MainWindowChoices::LastPage, 0},
     {"Boyle", "Volume", &MainWindowChoices::RadioButton1, true},
     {"Boyle", "Pressure", &MainWindowChoices::RadioButton2, false},
@@ -61,6 +63,11 @@ inline constexpr SettingsTable<MainWindowChoices, 8> kMainWindowChoiceKeys = {{
     {"Combo", "Volume", &MainWindowChoices::RadioButton7, true},
     {"Combo", "Pressure", &MainWindowChoices::RadioButton8, false},
     {"Combo", "Temperature", &MainWindowChoices::RadioButton9, false},
+    {"Ideal", "Pressure", &MainWindowChoices::RadioButton10, true},
+    {"Ideal", "Volume", &MainWindowChoices::RadioButton11, false},
+    {"Ideal", "Moles", &MainWindowChoices::RadioButton12, false},
+    {"Ideal", "Temperature", &MainWindowChoices::RadioButton13, false},
+    {"Ideal", "Units", &MainWindowChoices::Units, 0},
 }};
 
 // The options dialog's boxes and the state of its controls. AniInterval comes last, so an

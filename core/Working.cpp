@@ -97,22 +97,28 @@ long double evaluate(std::string_view shape, std::span<const double> values) {
 
 std::string workingText(const Quantity& result, std::span<const Quantity> inputs,
                         std::string_view shape, std::span<const double> values,
-                        std::string_view resultText, std::string_view decimalSeparator) {
+                        std::string_view resultText, std::string_view decimalSeparator,
+                        const WorkingUnits* units) {
   const auto symbol = [&](std::size_t k) {
     return k < inputs.size() ? std::string(inputs[k].symbol) : std::string("?");
   };
   const auto number = [&](std::size_t k) {
     if (k >= values.size()) return std::string("?");
+    if (units && k == units->constant) return units->constantText;
     const std::string text = exactText(values[k], decimalSeparator);
     return values[k] < 0 ? "(" + text + ")" : text;
   };
   std::string out = std::string(result.symbol) + " = " + substitute(shape, symbol) + " = " +
                     substitute(shape, number) + " = " + std::string(resultText);
+  if (units && !units->resultUnit.empty()) out += " " + std::string(units->resultUnit);
   std::string kelvins;
   for (const Quantity& q : inputs)
     if (q.temperature) kelvins += (kelvins.empty() ? "" : ", ") + std::string(q.symbol);
   if (result.temperature) kelvins += (kelvins.empty() ? "" : ", ") + std::string(result.symbol);
-  if (!kelvins.empty()) out += " (" + kelvins + " in kelvins)";
+  std::string note;
+  if (units) note = symbol(units->constant) + " in " + std::string(units->constantUnit);
+  if (!kelvins.empty()) note += (note.empty() ? "" : ", ") + kelvins + " in kelvins";
+  if (!note.empty()) out += " (" + note + ")";
   return out;
 }
 

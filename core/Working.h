@@ -31,12 +31,23 @@ struct Formula {
 // the order written. A shape the grammar above does not describe gives NaN.
 long double evaluate(std::string_view shape, std::span<const double> values);
 
+// What a working in physical units adds: the result's unit after the result, and a constant
+// among the inputs written as results are, its unit named first in the closing note:
+//   P = n × R × T ÷ V = 1 × 0.082057 × 300 ÷ 2 = 12.309 atm (R in L·atm/(mol·K), T in kelvins)
+struct WorkingUnits {
+  std::string_view resultUnit;
+  std::size_t constant;  // the input that is the constant
+  std::string constantText;
+  std::string_view constantUnit;
+};
+
 // "result = shape in symbols = shape in numbers = resultText", the numbers as exactText writes
 // them with `decimalSeparator`, a negative one in parentheses; where temperatures take part it
 // ends by naming them as kelvins: " (T1, T2 in kelvins)".
 std::string workingText(const Quantity& result, std::span<const Quantity> inputs,
                         std::string_view shape, std::span<const double> values,
-                        std::string_view resultText, std::string_view decimalSeparator);
+                        std::string_view resultText, std::string_view decimalSeparator,
+                        const WorkingUnits* units = nullptr);
 
 template <std::size_t N>
 long double evaluate(const Formula<N>& formula, const std::array<double, N>& values) {
@@ -45,9 +56,10 @@ long double evaluate(const Formula<N>& formula, const std::array<double, N>& val
 
 template <std::size_t N>
 std::string workingText(const Formula<N>& formula, const std::array<double, N>& values,
-                        std::string_view resultText, std::string_view decimalSeparator) {
+                        std::string_view resultText, std::string_view decimalSeparator,
+                        const WorkingUnits* units = nullptr) {
   return workingText(formula.result, formula.inputs, formula.shape, values, resultText,
-                     decimalSeparator);
+                     decimalSeparator, units);
 }
 
 }  // namespace pelbrix

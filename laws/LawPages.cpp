@@ -27,12 +27,13 @@ QPushButton* makeButton(QWidget* page, const QString& text, const char* name, in
   return makeControl<QPushButton>(page, name, {left, top, 75, 25}, text);
 }
 
-// "Select What to Find" with the page's mode buttons, 24 pixels apart; the page's
-// pop-up menu opens on the box and its buttons.
+// "Select What to Find" (or `title`) with the page's mode buttons, 24 pixels apart; the
+// page's pop-up menu opens on the box and its buttons.
 QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name, QRect box,
-                     const QStringList& captions, int firstNumber, QRadioButton** radios) {
-  QGroupBox* group = makeRadioGroup(page, QObject::tr("Select What to Find"), QLatin1String(name),
-                                    box, captions, firstNumber, 16, 24, radios);
+                     const QStringList& captions, int firstNumber, QRadioButton** radios,
+                     const char* title = "Select What to Find") {
+  QGroupBox* group = makeRadioGroup(page, QObject::tr(title), QLatin1String(name), box, captions,
+                                    firstNumber, 16, 24, radios);
   group->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(
       group, &QWidget::customContextMenuRequested, group,
@@ -273,18 +274,96 @@ void TComboPage::Button8Click() {
   clearFields({Edit13, Edit14, Edit15, Edit16, Edit17, Edit18});
 }
 
-TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent) : QWidget(parent) {
+TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent)
+    : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet5"));
   pageMenuOn(this, menus);
   Label23 = makeTitleLabel(this, "Label23", tr("Ideal Gas Law"), 0, 0);
+  // Two groups of four buttons leave room for two rows of fields: the inputs in reading
+  // order, the result where every law page has it.
+  QRadioButton* modes[4];
+  GroupBox5 =
+      makeGroup(this, menus, "GroupBox5", {48, 40, 121, 113},
+                {tr("Find Pressure"), tr("Find Volume"), tr("Find Moles"), tr("Find Temperature")},
+                10, modes);
+  QRadioButton* units[4];
+  GroupBox6 =
+      makeGroup(this, menus, "GroupBox6", {184, 40, 121, 113},
+                {tr("atm, L"), tr("kPa, L"), tr("Pa, m³"), tr("mmHg, L")}, 14, units, "Units");
+  Label24 = makeLabel(this, QString(), "Label24", 48, 168);
+  Edit19 = makeField(this, menus, Label24, "Edit19", 48, 184);
+  Label25 = makeLabel(this, QString(), "Label25", 184, 168);
+  Edit20 = makeField(this, menus, Label25, "Edit20", 184, 184);
+  Label26 = makeLabel(this, QString(), "Label26", 48, 208);
+  Edit21 = makeField(this, menus, Label26, "Edit21", 48, 224);
+  Label27 = makeLabel(this, tr("Calculated:"), "Label27", 184, 208);
+  Edit22 = makeField(this, menus, Label27, "Edit22", 184, 224);
   Button9 = makeButton(this, tr("Calculate"), "Button9", 64, 256);
   Button10 = makeButton(this, tr("Clear"), "Button10", 208, 256);
-  chainTabOrder({Button9, Button10});
+  RadioButton10 = modes[0], RadioButton11 = modes[1], RadioButton12 = modes[2];
+  RadioButton13 = modes[3];
+  RadioButton14 = units[0], RadioButton15 = units[1], RadioButton16 = units[2];
+  RadioButton17 = units[3];
+  RadioButton10->setChecked(true);
+  RadioButton14->setChecked(true);
+  relabel();
+  chainTabOrder({Edit19, Edit20, Edit21, Button9, Edit22, RadioButton10, RadioButton11,
+                 RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16,
+                 RadioButton17, Button10});
+
+  for (QRadioButton* radio : {RadioButton10, RadioButton11, RadioButton12, RadioButton13,
+                              RadioButton14, RadioButton15, RadioButton16, RadioButton17})
+    onRadioClick(radio, [this] { relabel(); });
   connect(Button9, &QPushButton::clicked, this, &TIdealPage::Button9Click);
+  pressOnReturn(this, Button9);
+  connect(Button10, &QPushButton::clicked, this, &TIdealPage::Button10Click);
+}
+
+IdealMode TIdealPage::mode() const {
+  return RadioButton11->isChecked()   ? IdealMode::FindVolume
+         : RadioButton12->isChecked() ? IdealMode::FindMoles
+         : RadioButton13->isChecked() ? IdealMode::FindTemperature
+                                      : IdealMode::FindPressure;
+}
+
+IdealUnits TIdealPage::units() const {
+  return RadioButton15->isChecked()   ? IdealUnits::KiloPascalLitre
+         : RadioButton16->isChecked() ? IdealUnits::PascalCubicMetre
+         : RadioButton17->isChecked() ? IdealUnits::MmHgLitre
+                                      : IdealUnits::AtmLitre;
+}
+
+void TIdealPage::relabel() {
+  const IdealUnitNames names = idealUnitNames(units());
+  // In the order P, V, n, T, as the modes list them.
+  const QString captions[] = {
+      tr("Pressure (%1):")
+          .arg(QString::fromUtf8(names.pressure.data(),
+                                 static_cast<qsizetype>(names.pressure.size()))),
+      tr("Volume (%1):")
+          .arg(QString::fromUtf8(names.volume.data(), static_cast<qsizetype>(names.volume.size()))),
+      tr("Moles (mol):"), tr("Temperature (K):")};
+  const int sought = static_cast<int>(mode());
+  QLabel* labels[] = {Label24, Label25, Label26};
+  for (int quantity = 0, k = 0; quantity < 4; ++quantity) {
+    if (quantity == sought) continue;
+    labels[k]->setText(captions[quantity]);
+    labels[k]->adjustSize();
+    ++k;
+  }
+  showKelvinPlaceholders(std::array{Edit19, Edit20, Edit21}, idealFormula(mode()).inputs);
 }
 
 void TIdealPage::Button9Click() {
-  // The ideal gas law is not calculated yet; the button is the page's placeholder.
+  const std::array inputs{Edit19, Edit20, Edit21};
+  const auto fields = textsOf(inputs);
+  const std::string point = desktopDecimalPoint();
+  setResult(errors_, solveIdeal(mode(), units(), fields, point), inputs, Edit22,
+            idealWorking(mode(), units(), fields, point));
+}
+
+void TIdealPage::Button10Click() {
+  clearFields({Edit19, Edit20, Edit21, Edit22});
 }
 
 }  // namespace pelbrix

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "core/GasLaws.h"
+
 namespace pelbrix {
 
 class EditActions;
@@ -94,9 +96,26 @@ class TIdealPage : public QWidget {
   TIdealPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   QLabel* Label23;
+  QLabel *Label24, *Label25, *Label26, *Label27;
+  QLineEdit *Edit19, *Edit20, *Edit21, *Edit22;
   QPushButton *Button9, *Button10;
+  QGroupBox *GroupBox5, *GroupBox6;
+  // "Find Pressure", "Find Volume", "Find Moles", "Find Temperature"
+  QRadioButton *RadioButton10, *RadioButton11, *RadioButton12, *RadioButton13;
+  // "atm, L", "kPa, L", "Pa, m³", "mmHg, L"
+  QRadioButton *RadioButton14, *RadioButton15, *RadioButton16, *RadioButton17;
 
   void Button9Click();
+  void Button10Click();
+
+  // What the checked buttons choose: "Find Pressure" and "atm, L" while none is checked.
+  IdealMode mode() const;
+  IdealUnits units() const;
+
+ private:
+  // Names the three inputs after the mode's quantities in the chosen units.
+  void relabel();
+  ErrorPresenter& errors_;
 };
 
 }  // namespace pelbrix

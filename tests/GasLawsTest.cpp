@@ -99,3 +99,66 @@ TEST(Combined, EachStepBeatsTheStepsAfterIt) {
         << static_cast<int>(c.mode) << " " << c.fields[0] << "," << c.fields[1] << ","
         << c.fields[2] << "," << c.fields[3] << "," << c.fields[4];
 }
+
+// R = 8.31446261815324 J/(mol·K) is R in L·kPa and Pa·m³; ÷ 101.325 in L·atm, × 760 ÷ 101.325 in
+// L·mmHg. Every expected value here was worked to 40 digits on a decimal calculator.
+TEST(Ideal, TheGasConstantInEachUnitsFromItsSIValue) {
+  const long double r[] = {0.0820573660809596841846L, 8.31446261815324L, 8.31446261815324L,
+                           62.3635982215293599803L};
+  for (int u = 0; u < 4; ++u)
+    EXPECT_NEAR(static_cast<double>(gasConstant(IdealUnits(u)) / r[u] - 1), 0, 1e-17) << u;
+}
+
+// Fields P, V, n, T without the one sought; each value worked as above. 1 mol at 273.15 K and 1 atm
+// fills 22.414 L, the molar volume of every table. OpenStax Chemistry 2e, 9.2: 655 g of methane
+// (40.8278 mol) at 25 °C and 745 torr fill 1.02 × 10³ L; 2520 mol of hydrogen at 27 °C in 180 L
+// press 350 bar.
+TEST(Ideal, EachModeAndUnitsAgainstWorkedValues) {
+  using M = IdealMode;
+  using U = IdealUnits;
+  const struct {
+    M mode;
+    U units;
+    std::array<std::string, 3> fields;
+    const char* text;
+  } cases[] = {
+      {M::FindVolume, U::AtmLitre, {"1", "1", "273.15"}, "22.414"},                 // 22.413970
+      {M::FindVolume, U::PascalCubicMetre, {"101325", "1", "273.15"}, "0.022414"},  // 0.022413970
+      {M::FindPressure, U::AtmLitre, {"3", "0.5", "298.15"}, "4.0776"},             // 4.0775673
+      {M::FindTemperature, U::AtmLitre, {"4.0776", "3", "0.5"}, "298.15"},          // 298.1524
+      {M::FindVolume, U::MmHgLitre, {"745", "40.8277753537", "298.15"}, "1019"},    // 1018.9794
+      {M::FindPressure, U::KiloPascalLitre, {"180", "2520", "300.15"}, "34938"},    // 34938.203
+      {M::FindMoles, U::AtmLitre, {"1", "22.41", "273.15"}, "0.99982"},             // 0.9998229
+      {M::FindMoles, U::KiloPascalLitre, {"101.325", "10", "300"}, "0.40622"},      // 0.4062199
+      {M::FindTemperature, U::MmHgLitre, {"760", "22.414", "1"}, "273.15"},         // 273.1504
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(lawText(solveIdeal(c.mode, c.units, c.fields).value), c.text);
+}
+
+// Empty fields, the temperature's sign, the divisor (V, P, T, n), then the result; the field
+// the error is about. Letters and blanks read 0, -0 is no negative temperature, T only
+// multiplies when the volume is sought, and the last result is 0 once rounded to double.
+TEST(Ideal, ChecksInTheirFixedOrder) {
+  using M = IdealMode;
+  const struct {
+    M mode;
+    std::array<std::string, 3> fields;
+    int error, field;
+  } cases[] = {
+      {M::FindPressure, {"", "x", "-1"}, 1, 0},
+      {M::FindPressure, {"0", "1", "-1"}, 2, 2},
+      {M::FindVolume, {"abc", "1", "300"}, 3, 0},
+      {M::FindMoles, {"1", "1", "-0"}, 3, 2},
+      {M::FindTemperature, {"1", "1", " "}, 3, 2},
+      {M::FindTemperature, {"-1", "1", "1"}, 4, -1},
+      {M::FindPressure, {"1", "0", "300"}, 5, 1},
+      {M::FindVolume, {"1", "1", "0"}, 5, 2},
+      {M::FindPressure, {"1e300", "1e-300", "1e-300"}, 5, -1},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = solveIdeal(c.mode, IdealUnits::AtmLitre, c.fields);
+    EXPECT_EQ(std::pair(err(o), o.field), std::pair(c.error, c.field))
+        << c.fields[0] << c.fields[1];
+  }
+}

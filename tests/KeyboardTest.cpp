@@ -73,9 +73,12 @@ TEST_F(Keyboard, ReturnInAFieldCalculatesEachLawPageTypedFromItsFirstField) {
   EXPECT_EQ(windows.Main->TabSheet4->Edit18->text(), "2");
   EXPECT_EQ(errors.shown, std::vector<int>({1}));
 
-  // The ideal gas law page has no field; its first control takes the focus.
   windows.Main->PageControl1->setCurrentIndex(3);
-  EXPECT_EQ(focused(), windows.Main->TabSheet5->Button9);
+  EXPECT_EQ(focused(), windows.Main->TabSheet5->Edit19);
+  typeAndReturn({"2", "1", "300"});  // 1 mol × 0.0820574 × 300 K ÷ 2 L
+  EXPECT_EQ(windows.Main->TabSheet5->Edit21->text(), "300");
+  EXPECT_EQ(windows.Main->TabSheet5->Edit22->text(), "12.309");
+  EXPECT_EQ(errors.shown, std::vector<int>({1}));
 }
 
 TEST_F(Keyboard, ReturnOnEitherRatePageCalculatesThatPageOnce) {

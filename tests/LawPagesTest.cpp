@@ -177,25 +177,52 @@ TEST_F(LawPages, CombinedPageModesAndChecks) {
   EXPECT_EQ(combo->Label17->text(), "Temperature 2:");
 }
 
-// The ideal gas law is not calculated yet: its buttons leave every field, the page, the
-// focus and the settings file as they were, and show nothing.
-TEST_F(LawPages, TheIdealPagesButtonsLeaveEverythingAsItWas) {
+// The ideal gas law page: its captions follow the mode and the units, Calculate and Clear act
+// on its fields, and a restart brings both choices back from the settings file.
+TEST_F(LawPages, TheIdealPageFollowsItsModeAndUnitsAcrossARestart) {
   TIdealPage* ideal = windows.Main->TabSheet5;
-  windows.Main->show();
-  windows.Main->PageControl1->setCurrentIndex(3);
-  const QList<QLineEdit*> fields = windows.Main->findChildren<QLineEdit*>();
-  for (QLineEdit* e : fields) e->setText("7");
-  for (QPushButton* button : {ideal->Button9, ideal->Button10}) {
-    SCOPED_TRACE(button->objectName().toStdString());
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::keyClick(button, Qt::Key_Space);
-    EXPECT_EQ(windows.Main->focusWidget(), button);
-    EXPECT_EQ(windows.Main->PageControl1->currentIndex(), 3);
+  const auto captions = [](const TIdealPage* page) {
+    return QStringList{page->Label24->text(), page->Label25->text(), page->Label26->text(),
+                       page->Edit21->placeholderText()};
+  };
+  const auto checked = [](const TIdealPage* page) {  // RadioButton10 to RadioButton17
+    QString bits;
+    for (const QRadioButton* b : page->findChildren<QRadioButton*>())
+      bits += b->isChecked() ? '1' : '0';
+    return bits;
+  };
+  EXPECT_EQ(captions(ideal), QStringList({"Volume (L):", "Moles (mol):", "Temperature (K):", "K"}));
+  // "Find Temperature" in "kPa, L": 101.325 kPa × 22.414 L ÷ (1 mol × 8.31446) = 273.15 K.
+  type(ideal->Edit19, "101.325");
+  QTest::mouseClick(ideal->RadioButton13, Qt::LeftButton);
+  QTest::mouseClick(ideal->RadioButton15, Qt::LeftButton);
+  EXPECT_EQ(captions(ideal), QStringList({"Pressure (kPa):", "Volume (L):", "Moles (mol):", ""}));
+  EXPECT_EQ(ideal->Edit19->text(), "101.325");  // relabelling leaves the texts
+  type(ideal->Edit20, "22.414");
+  type(ideal->Edit21, "1");
+  QTest::mouseClick(ideal->Button9, Qt::LeftButton);
+  EXPECT_EQ(ideal->Edit22->text(), "273.15");
+  EXPECT_TRUE(ideal->Edit22->toolTip().endsWith("273.15 K (R in L·kPa/(mol·K), T in kelvins)"));
+  QTest::mouseClick(ideal->RadioButton16, Qt::LeftButton);
+  EXPECT_EQ(captions(ideal), QStringList({"Pressure (Pa):", "Volume (m³):", "Moles (mol):", ""}));
+  QTest::mouseClick(ideal->Button10, Qt::LeftButton);
+  for (QLineEdit* e : {ideal->Edit19, ideal->Edit20, ideal->Edit21, ideal->Edit22})
+    EXPECT_TRUE(e->text().isEmpty());
+
+  windows.Main->close();
+  EXPECT_TRUE(app.settings.read().ends_with(
+      "[Ideal]\nPressure=0\nVolume=0\nMoles=0\nTemperature=1\nUnits=2\n"));
+  // No mode key true gives "Find Pressure", several the last; units no button has give "atm, L".
+  const std::pair<std::string, QString> restarts[] = {
+      {"", "00010010"},  // the file the close wrote
+      {"[Ideal]\nPressure=0\nUnits=4\n", "10001000"},
+      {"[Ideal]\nVolume=1\nMoles=1\nUnits=3\n", "00100001"}};
+
+  for (const auto& [file, bits] : restarts) {
+    if (!file.empty()) app.settings.write(file);
+    TMain restarted(app.application, app.settings.store, app.errors, app.notifyArea);
+    EXPECT_EQ(checked(restarted.TabSheet5), bits) << file;
   }
-  for (QLineEdit* e : fields) EXPECT_EQ(e->text(), "7") << e->objectName().toStdString();
-  EXPECT_TRUE(shown().empty());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_FALSE(app.settings.exists());
 }
 
 TEST_F(LawPages, CombinedModesRelabelAllFiveInputs) {

@@ -17,7 +17,8 @@ namespace {
 
 const char kFirstRunExample[] =
     "[Main]\nTop=80\nLeft=120\nLastPage=1\n[Boyle]\nVolume=1\nPressure=0\n[Charles]\nVolume=1\n"
-    "Temperature=0\n[Combo]\nVolume=1\nPressure=0\nTemperature=0\n";
+    "Temperature=0\n[Combo]\nVolume=1\nPressure=0\nTemperature=0\n[Ideal]\nPressure=1\n"
+    "Volume=0\nMoles=0\nTemperature=0\nUnits=0\n";
 
 // The "Exit" entry of `menu`.
 QAction* exitEntryOf(QMenu* menu) {
@@ -183,7 +184,8 @@ TEST_F(MainSettings, ACloseKeepsEveryOtherLineAndStoresTheCurrentModes) {
       "; written by hand\r\n[Extra]\r\nNote=x\r\n\r\n[Main]\r\nTop =9\r\nColour=red\r\nLeft=7\r\n"
       "LastPage=0\r\n\r\n[Options]\r\nShowTray=0\r\n[Boyle]\r\nVolume=0\r\nPressure=1\r\n"
       "[Charles]\r\nVolume=1\r\nTemperature=0\r\n[Combo]\r\nVolume=0\r\nPressure=0\r\n"
-      "Temperature=1\r\n");
+      "Temperature=1\r\n[Ideal]\r\nPressure=1\r\nVolume=0\r\nMoles=0\r\nTemperature=0\r\n"
+      "Units=0\r\n");
 }
 
 TEST_F(MainSettings, AFileThatCannotBeWrittenIsReportedOnceAndNothingIsLost) {

@@ -119,6 +119,7 @@ TEST_F(Store, AFirstRunReadsEveryDefaultAndItsSavesWriteTheDocumentedFile) {
   EXPECT_EQ(slurp(path),
             "[Main]\nTop=80\nLeft=120\nLastPage=1\n[Boyle]\nVolume=1\nPressure=0\n"
             "[Charles]\nVolume=1\nTemperature=0\n[Combo]\nVolume=1\nPressure=0\nTemperature=0\n"
+            "[Ideal]\nPressure=1\nVolume=0\nMoles=0\nTemperature=0\nUnits=0\n"
             "[Options]\nShowTray=1\nAniTray=0\nAniTrayEn=1\nIntEditEn=0\nLabel1Avail=0\n"
             "Label2Avail=0\nLabel3Avail=0\nAniInterval=3\n"
             "[BoyleTrend]\nLastPage=0\nVolumeS=0\nPressureS=0\nRoVS=0\nRoPS=1\nVolumeM=0\n"

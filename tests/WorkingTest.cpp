@@ -52,11 +52,16 @@ TEST(Working, ShowsTheRelationTheNumbersReadAndTheResult) {
        "T(K) = T(°C) + 273.15 = (-40.5) + 273.15 = 232.65"},
       {conversionWorking(D::KelvinToCelsius, "1,5", ","),
        "T(°C) = T(K) − 273,15 = 1,5 − 273,15 = -271,65"},
+      // R as results are written, with its unit; the result with its own.
+      {idealWorking(IdealMode::FindPressure, IdealUnits::AtmLitre, {"2", "1", "300"}),
+       "P = n × R × T ÷ V = 1 × 0.082057 × 300 ÷ 2 = 12.309 atm (R in L·atm/(mol·K), T in "
+       "kelvins)"},
       // A failed calculation has no working.
       {boyleWorking(BoyleMode::FindVolume, {"1", "2", "0"}), ""},
       {charlesSingleRateWorking(C::Volume, {"300", "-1", "1"}), ""},
       {conversionWorking(D::CelsiusToKelvin, ""), ""},
       {conversionWorking(D::KelvinToCelsius, "-1"), ""},
+      {idealWorking(IdealMode::FindMoles, IdealUnits::AtmLitre, {"1", "1", "0"}), ""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.working, c.expected);
 }
