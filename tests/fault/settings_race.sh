@@ -50,7 +50,7 @@ open_options() {  # pid
 # The keys each copy's save writes: A's options dialog, B's main window.
 options_keys=(ShowTray=1 AniTray=0 AniTrayEn=1 IntEditEn=0 Label1Avail=0 Label2Avail=0
   Label3Avail=0 AniInterval=3)
-main_sections=(Main Boyle Charles Combo)
+main_sections=(Main Boyle Charles Combo Ideal)
 
 overlapping=0 lost=0
 for ((run = 1; run <= runs; run++)); do
