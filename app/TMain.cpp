@@ -10,10 +10,17 @@
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
+#include "app/WindowList.h"
 #include "core/SettingsStore.h"
+#include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
+#include "dialogs/TOptxion.h"
+#include "dialogs/TTempConv.h"
 #include "platform/LazyIcon.h"
 #include "platform/TApplication.h"
 #include "platform/TForm.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
 
 // The images are compiled into a static library, whose resource registration the linker
 // would drop unless something refers to it. The main window is the first form created,
@@ -215,7 +222,7 @@ void TMain::FormActivate() {
   if (!SplashPending || splashQueued_) return;
   splashQueued_ = true;
   QTimer::singleShot(0, this, [this] {
-    if (windows_.Form9) windows_.Form9->ShowModal();
+    if (windows_ && windows_->Form9) windows_->Form9->ShowModal();
     SplashPending = false;
     splashQueued_ = false;
   });
@@ -373,19 +380,19 @@ void showModal(TForm* form) {
 }  // namespace
 
 void TMain::CtoKExecute() {
-  if (windows_.TempConv) windows_.TempConv->Show();
+  if (windows_ && windows_->TempConv) windows_->TempConv->Show();
 }
 void TMain::OptionsExecute() {
-  showModal(windows_.Optxion);
+  if (windows_) showModal(windows_->Optxion);
 }
 void TMain::BoyleRateExecute() {
-  showModal(windows_.BRate);
+  if (windows_) showModal(windows_->BRate);
 }
 void TMain::CharlesRateExecute() {
-  showModal(windows_.CHRate);
+  if (windows_) showModal(windows_->CHRate);
 }
 void TMain::ADlogExecute() {
-  showModal(windows_.Aboxt);
+  if (windows_) showModal(windows_->Aboxt);
 }
 
 }  // namespace pelbrix

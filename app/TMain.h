@@ -17,7 +17,7 @@ class ErrorPresenter;
 class NotifyArea;
 class SettingsStore;
 class TApplication;
-class TForm;
+struct WindowList;
 
 class TMain : public QMainWindow {
   Q_OBJECT
@@ -27,17 +27,10 @@ class TMain : public QMainWindow {
   TMain(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
         NotifyArea& notifyArea);
 
-  // The windows the menus and the first activation open. They are created after the main
-  // window and handed over once they exist; until then those entries open nothing.
-  struct Windows {
-    TForm* TempConv = nullptr;
-    TForm* Optxion = nullptr;
-    TForm* Form9 = nullptr;
-    TForm* BRate = nullptr;
-    TForm* Aboxt = nullptr;
-    TForm* CHRate = nullptr;
-  };
-  void SetWindows(const Windows& windows) { windows_ = windows; }
+  // The owner's list of windows, which the menus and the first activation open. They are
+  // created after the main window and handed over once they exist; until then those
+  // entries open nothing. The list outlives the main window.
+  void SetWindows(const WindowList& windows) { windows_ = &windows; }
 
   QTabWidget* PageControl1;
   TBoylePage* TabSheet1;
@@ -98,7 +91,7 @@ class TMain : public QMainWindow {
   void buildTrayIcon(NotifyArea& notifyArea);
   TApplication& application_;
   SettingsStore& settings_;
-  Windows windows_;
+  const WindowList* windows_ = nullptr;
   bool closing_ = false;
   bool splashQueued_ = false;
 
