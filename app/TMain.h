@@ -8,7 +8,7 @@
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
-#include "platform/WindowSystemWatch.h"
+#include "platform/FramePlacement.h"
 #include "trayicon/Trayicon.h"
 
 namespace pelbrix {
@@ -97,20 +97,8 @@ class TMain : public QMainWindow {
 
   bool shownBefore_ = false;
 
-  // The stored position is the outer frame's corner, which the window manager knows only
-  // once it has framed the window, however late that is; until then the position waits here.
-  void placeFrameAt(QPoint corner);
-  // The frame's borders as the window system has them now; none while not framed.
-  QMargins frameMarginsNow() const;
-  void settleFramePosition();
-  // What a close stores: the frame's corner as the window system reports it, or the corner
-  // that was applied while the window system has not confirmed it yet.
-  QPoint frameCornerToStore() const;
-  QPoint wantedFrameCorner_;
-  bool frameCornerPending_ = false;
-  bool positionConfirmed_ = false;
-  bool reportedUnframed_ = false;  // the window system moved the window before its frame was known
-  WindowSystemWatch* frameWatch_ = nullptr;
+  // Places the frame's corner on the stored one and tells where it is at a close.
+  FramePlacement frame_{*this};
 };
 
 // Image `index` (0 to 7) of the notification-area icon's animation, at the sizes
