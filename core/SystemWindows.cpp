@@ -7,7 +7,9 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
@@ -252,6 +254,76 @@ bool File::flush(Failure& why) {
   return FlushFileBuffers(handleOf(handle_)) || failed(why);
 }
 
+namespace {
+// How long a replacement waits for others to close the file: an editor, a virus scanner or
+// the search indexer has it for moments, another copy of Pelbrix for a reading.
+constexpr std::chrono::milliseconds kReplaceWait{2000};
+
+std::wstring fullPath(const std::wstring& path) {
+  const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring out(n, L'\0');
+  const DWORD got = GetFullPathNameW(path.c_str(), n, out.data(), nullptr);
+  if (got == 0 || got >= n) return path;
+  out.resize(got);
+  return out;
+}
+
+// FileRenameInfoEx, which the headers declare only for a newer _WIN32_WINNT than they set.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+
+// Renames the open file over `to` with POSIX semantics, which handles open on `to` that
+// share deletion do not stand in the way of (Windows 10 1709 and later, on NTFS).
+DWORD renamePosix(HANDLE file, const std::wstring& to) {
+  const DWORD nameBytes = static_cast<DWORD>(to.size() * sizeof(wchar_t));
+  std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+  auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  info->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+  info->RootDirectory = nullptr;
+  info->FileNameLength = nameBytes;
+  std::memcpy(info->FileName, to.data(), nameBytes);
+  return SetFileInformationByHandle(file, kFileRenameInfoEx, info,
+                                    static_cast<DWORD>(buffer.size()))
+             ? ERROR_SUCCESS
+             : GetLastError();
+}
+
+// The answers of a system or file system that has no POSIX rename.
+bool unsupported(DWORD error) {
+  return error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
+         error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED;
+}
+}  // namespace
+
+bool File::renameOver(const std::string& from, const std::string& to, Failure& why) {
+  const std::wstring source = wide(from), target = fullPath(wide(to));
+  const auto deadline = std::chrono::steady_clock::now() + kReplaceWait;
+  bool posix = true;
+  DWORD wait = 1;
+  for (;;) {
+    DWORD error = posix ? renamePosix(handleOf(handle_), target) : ERROR_NOT_SUPPORTED;
+    if (unsupported(error)) {
+      posix = false;
+      error = MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)
+                  ? ERROR_SUCCESS
+                  : GetLastError();
+    }
+    if (error == ERROR_SUCCESS) return true;
+    // Another process has the file open without sharing its deletion (or, for the older
+    // rename, has it open at all): wait for it, in steps that grow.
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+    if (!busy || std::chrono::steady_clock::now() >= deadline) return failed(why, error);
+    Sleep(wait);
+    wait = std::min<DWORD>(wait * 2, 64);
+  }
+}
+
+void File::syncRename(const std::string&) {
+  // The handle now names the new file. Its flush writes out the file system's log, which
+  // holds the rename; a flush of the folder is not offered.
+  FlushFileBuffers(handleOf(handle_));
+}
+
 bool File::close() {
   if (handle_ == kNone) return true;
   const bool closed = CloseHandle(handleOf(handle_)) != 0;
@@ -271,9 +343,10 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
-      // A lock file being removed refuses to be opened for a moment.
-      if (error != ERROR_ACCESS_DENIED || std::chrono::steady_clock::now() >= deadline)
-        return failed(why, error);
+      // A lock file being removed refuses to be opened for a moment, as access denied or,
+      // while another process still has it open, as a sharing violation.
+      const bool busy = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+      if (!busy || std::chrono::steady_clock::now() >= deadline) return failed(why, error);
       pause(std::chrono::milliseconds(20));
       continue;
     }
@@ -302,8 +375,20 @@ void FileLock::release() {
 }
 
 bool lookAt(const std::string& path, bool followLink, Status& st, Failure& why) {
+  const std::wstring name = wide(path);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return failed(why);
+  if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    st = Status{};
+    const bool folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    st.kind = folder ? Kind::Folder : Kind::Regular;
+    st.size = (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    st.mode = folder ? 0755 : (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0644;
+    return true;
+  }
+  // Only a link tells its kind through a handle; settings files are seldom links.
   const HANDLE h = CreateFileW(
-      wide(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+      name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
       FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
   if (h == INVALID_HANDLE_VALUE) return failed(why);
   const bool looked = statusOf(h, st, why);
@@ -336,16 +421,6 @@ bool readLink(const std::string& path, std::string& target, Failure& why) {
   return true;
 }
 
-bool replace(const std::string& from, const std::string& to, Failure& why) {
-  return MoveFileExW(wide(from).c_str(), wide(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
-         failed(why);
-}
-
-void syncFolder(const std::string&) {
-  // MOVEFILE_WRITE_THROUGH has put the rename on the disk already.
-}
-
 bool removeFile(const std::string& path) {
   return DeleteFileW(wide(path).c_str()) != 0;
 }
@@ -361,15 +436,18 @@ bool makeFolder(const std::string& path) {
 bool mayWrite(const std::string& path, bool search) {
   const DWORD attributes = GetFileAttributesW(wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  // A save adds its temporary file to the folder and renames it over the old file, which
-  // takes the right to delete that.
+  // A save adds its temporary file to the folder and renames it over the old file.
   if (attributes & FILE_ATTRIBUTE_DIRECTORY)
     return accessAllowed(path, FILE_ADD_FILE | (search ? FILE_TRAVERSE : 0));
-  return !(attributes & FILE_ATTRIBUTE_READONLY) && accessAllowed(path, FILE_WRITE_DATA | DELETE);
+  // A file's access list is read through a handle, and any handle on the file, even for a
+  // moment, makes another copy's replacement of it fail: the attributes must do.
+  return !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 bool mayRead(const std::string& path) {
-  return accessAllowed(path, FILE_READ_DATA);
+  const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? accessAllowed(path, FILE_LIST_DIRECTORY) : true;
 }
 
 unsigned newFileMode() {
