@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/SettingsPath.h"
+#include "core/System.h"
 
 using namespace pelbrix;
 
@@ -133,6 +134,7 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 #endif
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <chrono>
@@ -140,6 +142,7 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <tuple>
@@ -739,7 +742,7 @@ TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
 
 // A link planted by another user ("nobody", by runuser) leads a save of root's to a file of
 // root's alone; the kernel would not follow it in a sticky folder, and the writer must not
-// follow it anywhere others can write.
+// follow it anywhere others can write, for reading neither.
 #ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
   if (::geteuid() != 0 || ::access("/usr/sbin/runuser", X_OK) != 0)
@@ -766,17 +769,18 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
       ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     }
     ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
-    { std::ofstream(secret, std::ios::binary) << "secret\n"; }
+    { std::ofstream(secret, std::ios::binary) << "[Main]\nTop=1\n"; }
     ::chmod(secret.c_str(), 0600);
     const std::string link = folder + "/pelbrix.INI";
     const std::string plant = (c.plantedByNobody ? "runuser -u nobody -- " : std::string()) +
                               "ln -s '" + secret + "' '" + link + "'";
     ASSERT_EQ(std::system(plant.c_str()), 0) << plant;
     failures_.clear();
+    EXPECT_EQ(file(link).ReadInteger("Main", "Top", 0), c.followed ? 1 : 0) << c.what;
     EXPECT_EQ(file(link).WriteInteger("Main", "Top", 2), c.followed) << c.what;
     std::ifstream in(secret);
     const std::string content((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(content, c.followed ? "secret\n[Main]\nTop=2\n" : "secret\n") << c.what;
+    EXPECT_EQ(content, c.followed ? "[Main]\nTop=2\n" : "[Main]\nTop=1\n") << c.what;
     if (!c.followed) {
       ASSERT_EQ(failures_.size(), 1u) << c.what;
       EXPECT_NE(failures_[0].find("not followed"), std::string::npos) << failures_[0];
@@ -785,5 +789,59 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.what;
   }
+}
+#endif
+
+#ifdef _WIN32
+// Copies of the program's settings traffic in processes of their own, started from the
+// helper beside this test (tests/SettingsSaver.cpp).
+class SettingsTraffic : public IniFileOnDisk {
+ protected:
+  QProcess& start(const QStringList& arguments) {
+    const std::string self = executablePath();
+    auto& p = copies_.emplace_back(std::make_unique<QProcess>());
+    p->start(QString::fromStdString(self.substr(0, self.rfind('/'))) + "/settings_saver.exe",
+             arguments);
+    EXPECT_TRUE(p->waitForStarted(30000)) << arguments.join(' ').toStdString();
+    return *p;
+  }
+  void expectAllSucceed() {
+    for (const auto& p : copies_) {
+      EXPECT_TRUE(p->waitForFinished(60000));
+      EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardOutput().toStdString();
+    }
+  }
+  std::vector<std::unique_ptr<QProcess>> copies_;
+};
+
+TEST_F(SettingsTraffic, SavesAndLoadsOfSeveralProcessesAtOnceLoseNoKeyAndReadNoTornFile) {
+  // Through the store and the path rule of a program beside its settings, as the windows go.
+  const QString exe = dir_.filePath(QStringLiteral("Pelbrix.exe"));
+  path_ = dir_.filePath(QStringLiteral("Pelbrix.INI")).toStdString();
+  put("[Extra]\nNote=kept\n");
+  constexpr int kCopies = 4, kSaves = 25;
+  for (int c = 0; c < kCopies; ++c)
+    start({"save", exe, QString::number(c), QString::number(kSaves)});
+  start({"load", exe, QString::number(kCopies), QString::number(kSaves)});
+  expectAllSucceed();
+  const IniFile::LoadPass after(path_);
+  int lost = 0;
+  for (int c = 0; c < kCopies; ++c)
+    for (int i = 0; i < kSaves; ++i)
+      lost += after.ReadInteger("Copy" + std::to_string(c), "Key" + std::to_string(i), -1) != i;
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(folderEntries(), QStringList({"Pelbrix.INI"})) << "no lock or temporary file stays";
+}
+
+TEST_F(SettingsTraffic, ASaveWaitsForAReaderThatSharesReadingOnly) {
+  put("[Main]\nTop=1\n");
+  QProcess& reader = start({"hold", QString::fromStdString(path_), "100", "1"});
+  ASSERT_TRUE(reader.waitForReadyRead(30000));
+  ASSERT_EQ(reader.readLine().trimmed(), "held");
+  const auto begun = std::chrono::steady_clock::now();
+  EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 2)) << testing::PrintToString(failures_);
+  EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(2000));
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+  expectAllSucceed();
 }
 #endif

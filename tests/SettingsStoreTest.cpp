@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <fstream>
@@ -59,9 +60,21 @@ TEST_F(Store, LoadAndSavePassesGoWhereTheRuleSays) {
 }
 
 TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
-  const std::string path = file("pelbrix.INI");
-  std::ofstream(path, std::ios::binary) << "[Main]\nTop=1\n";
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  // A folder named in letters beyond ASCII, which the message shows as they are; through Qt,
+  // which takes the program's UTF-8 names on Windows too.
+  const QString folder = dir.filePath(QStringLiteral("Zo\u00EB \u00C5s"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString name = folder + QStringLiteral("/pelbrix.INI");
+  const std::string path = name.toStdString();
+  const auto slurp = [&name] {
+    QFile in(name);
+    return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string("missing");
+  };
+  QFile out(name);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write("[Main]\nTop=1\n");
+  out.close();
+  ASSERT_TRUE(QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadUser));
   SettingsStore store([&] { return path; }, shown);
   for (int round = 0; round < 2; ++round) {
     SettingsStore::SavePass pass = store.save();
@@ -70,15 +83,14 @@ TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
     EXPECT_FALSE(pass.commit());
   }
   ASSERT_EQ(shown.messages.size(), 1);
-  EXPECT_TRUE(shown.messages[0].contains(QString::fromStdString(path)))
-      << shown.messages[0].toStdString();
-  EXPECT_EQ(slurp(path), "[Main]\nTop=1\n");
+  EXPECT_TRUE(shown.messages[0].contains(name)) << shown.messages[0].toStdString();
+  EXPECT_EQ(slurp(), "[Main]\nTop=1\n");
   // Writable again: the next pass gets through.
-  ::chmod(path.c_str(), 0644);
+  ASSERT_TRUE(QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner));
   SettingsStore::SavePass pass = store.save();
   pass.WriteInteger("Main", "Top", 2);
   EXPECT_TRUE(pass.commit());
-  EXPECT_EQ(slurp(path), "[Main]\nTop=2\n");
+  EXPECT_EQ(slurp(), "[Main]\nTop=2\n");
 }
 
 TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
