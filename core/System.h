@@ -69,7 +69,9 @@ class File {
   bool isOpen() const { return handle_ != kNone; }
 
   // An existing file, for reading; never waits for a writer of a pipe. With `followLink`
-  // false a link at the path's end is not followed (and fails).
+  // false a link at the path's end is not followed (and fails). Windows shares it for
+  // reading, writing and deletion, and waits (about 2 s at most) for a process that has it
+  // open sharing no reading.
   static File openForReading(const std::string& path, bool followLink, Failure& why);
   // A new, empty file from `pathTemplate`, whose last six characters are "XXXXXX" and are
   // replaced by six letters or digits, readable and writable by its owner only.

@@ -57,6 +57,25 @@ std::intptr_t valueOf(HANDLE handle) {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// Waits that grow (1, 2, 4 … 16 ms) for another process to let the settings file go, about
+// 2 s in all: an editor, a virus scanner or the search indexer has it for moments, another
+// copy of Pelbrix for a reading.
+class Patience {
+ public:
+  // False once the time is up; otherwise waits one step.
+  bool wait() {
+    if (std::chrono::steady_clock::now() >= deadline_) return false;
+    Sleep(step_);
+    step_ = std::min<DWORD>(step_ * 2, 16);
+    return true;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point deadline_ =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(2000);
+  DWORD step_ = 1;
+};
+
 bool failed(sys::Failure& why, DWORD error = GetLastError()) {
   wchar_t* text = nullptr;
   const DWORD n = FormatMessageW(
@@ -162,12 +181,19 @@ std::uint64_t currentUser() {
 }
 
 File File::openForReading(const std::string& path, bool followLink, Failure& why) {
-  const HANDLE h =
-      CreateFileW(wide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                  FILE_ATTRIBUTE_NORMAL | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    failed(why);
-    return File();
+  const std::wstring name = wide(path);
+  Patience patience;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  // One that has the file open sharing no reading (an editor writing it) is waited for:
+  // a load pass that gave up would show defaults, which a later save would store.
+  while ((h = CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT),
+                          nullptr)) == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_SHARING_VIOLATION || !patience.wait()) {
+      failed(why, error);
+      return File();
+    }
   }
   File file(valueOf(h));
   Status st;
@@ -255,10 +281,6 @@ bool File::flush(Failure& why) {
 }
 
 namespace {
-// How long a replacement waits for others to close the file: an editor, a virus scanner or
-// the search indexer has it for moments, another copy of Pelbrix for a reading.
-constexpr std::chrono::milliseconds kReplaceWait{2000};
-
 std::wstring fullPath(const std::wstring& path) {
   const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (n == 0) return path;
@@ -297,9 +319,8 @@ bool unsupported(DWORD error) {
 
 bool File::renameOver(const std::string& from, const std::string& to, Failure& why) {
   const std::wstring source = wide(from), target = fullPath(wide(to));
-  const auto deadline = std::chrono::steady_clock::now() + kReplaceWait;
+  Patience patience;
   bool posix = true;
-  DWORD wait = 1;
   for (;;) {
     DWORD error = posix ? renamePosix(handleOf(handle_), target) : ERROR_NOT_SUPPORTED;
     if (unsupported(error)) {
@@ -312,9 +333,7 @@ bool File::renameOver(const std::string& from, const std::string& to, Failure& w
     // Another process has the file open without sharing its deletion (or, for the older
     // rename, has it open at all): wait for it, in steps that grow.
     const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-    if (!busy || std::chrono::steady_clock::now() >= deadline) return failed(why, error);
-    Sleep(wait);
-    wait = std::min<DWORD>(wait * 2, 64);
+    if (!busy || !patience.wait()) return failed(why, error);
   }
 }
 
