@@ -142,7 +142,6 @@ TEST(IniText, ValuesReadAsTheyStandWithoutSurroundingBlanks) {
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <random>
 #include <sstream>
 #include <tuple>
@@ -623,10 +622,46 @@ TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
 // ---------------------------------------------------------------------------------------
 // Saves of several copies at once, links planted by others, and the bound on writing.
 
-#ifndef _WIN32  // a POSIX file-system feature
+#ifdef _WIN32
+namespace {
+// A copy of tests/SettingsSaver.cpp, the helper beside this program.
+std::unique_ptr<QProcess> startCopy(const QStringList& arguments) {
+  const std::string self = executablePath();
+  auto copy = std::make_unique<QProcess>();
+  copy->start(QString::fromStdString(self.substr(0, self.rfind('/') + 1)) + "settings_saver.exe",
+              arguments);
+  EXPECT_TRUE(copy->waitForStarted(30000));
+  return copy;
+}
+void expectSucceeds(QProcess& copy) {
+  EXPECT_TRUE(copy.waitForFinished(60000));
+  EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardOutput().toStdString();
+}
+}  // namespace
+
+TEST_F(IniFileOnDisk, ASaveWaitsForAReaderThatSharesReadingOnly) {
+  put("[Main]\nTop=1\n");
+  const auto reader = startCopy({"hold", QString::fromStdString(path_), "100"});
+  ASSERT_TRUE(reader->waitForReadyRead(30000));
+  const auto begun = std::chrono::steady_clock::now();
+  EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 2)) << testing::PrintToString(failures_);
+  EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(2));
+  EXPECT_EQ(get(), "[Main]\nTop=2\n");
+  expectSucceeds(*reader);
+}
+#endif
+
 TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
   put("[Extra]\nNote=kept\n");
   constexpr int kCopies = 4, kSaves = 25;
+#ifdef _WIN32
+  // By the path rule of a program whose file is this one, as windows save.
+  std::vector<std::unique_ptr<QProcess>> copies;
+  for (int c = 0; c < kCopies; ++c)
+    copies.push_back(startCopy({"save", dir_.filePath(QStringLiteral("pelbrix.exe")),
+                                QString::number(c), QString::number(kSaves)}));
+  for (const auto& copy : copies) expectSucceeds(*copy);
+#else
   std::vector<pid_t> copies;
   for (int c = 0; c < kCopies; ++c) {
     const pid_t child = ::fork();
@@ -644,6 +679,7 @@ TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
   }
+#endif
   const IniFile::LoadPass after(path_);
   int lost = 0;
   for (int c = 0; c < kCopies; ++c)
@@ -653,7 +689,6 @@ TEST_F(IniFileOnDisk, SavesOfSeveralProcessesAtOnceLoseNoKey) {
   EXPECT_EQ(after.ReadString("Extra", "Note", ""), "kept");
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"})) << "no lock or temporary file stays";
 }
-#endif
 
 #ifndef _WIN32  // a POSIX file-system feature
 TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
@@ -789,59 +824,5 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.what;
   }
-}
-#endif
-
-#ifdef _WIN32
-// Copies of the program's settings traffic in processes of their own, started from the
-// helper beside this test (tests/SettingsSaver.cpp).
-class SettingsTraffic : public IniFileOnDisk {
- protected:
-  QProcess& start(const QStringList& arguments) {
-    const std::string self = executablePath();
-    auto& p = copies_.emplace_back(std::make_unique<QProcess>());
-    p->start(QString::fromStdString(self.substr(0, self.rfind('/'))) + "/settings_saver.exe",
-             arguments);
-    EXPECT_TRUE(p->waitForStarted(30000)) << arguments.join(' ').toStdString();
-    return *p;
-  }
-  void expectAllSucceed() {
-    for (const auto& p : copies_) {
-      EXPECT_TRUE(p->waitForFinished(60000));
-      EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardOutput().toStdString();
-    }
-  }
-  std::vector<std::unique_ptr<QProcess>> copies_;
-};
-
-TEST_F(SettingsTraffic, SavesAndLoadsOfSeveralProcessesAtOnceLoseNoKeyAndReadNoTornFile) {
-  // Through the store and the path rule of a program beside its settings, as the windows go.
-  const QString exe = dir_.filePath(QStringLiteral("Pelbrix.exe"));
-  path_ = dir_.filePath(QStringLiteral("Pelbrix.INI")).toStdString();
-  put("[Extra]\nNote=kept\n");
-  constexpr int kCopies = 4, kSaves = 25;
-  for (int c = 0; c < kCopies; ++c)
-    start({"save", exe, QString::number(c), QString::number(kSaves)});
-  start({"load", exe, QString::number(kCopies), QString::number(kSaves)});
-  expectAllSucceed();
-  const IniFile::LoadPass after(path_);
-  int lost = 0;
-  for (int c = 0; c < kCopies; ++c)
-    for (int i = 0; i < kSaves; ++i)
-      lost += after.ReadInteger("Copy" + std::to_string(c), "Key" + std::to_string(i), -1) != i;
-  EXPECT_EQ(lost, 0);
-  EXPECT_EQ(folderEntries(), QStringList({"Pelbrix.INI"})) << "no lock or temporary file stays";
-}
-
-TEST_F(SettingsTraffic, ASaveWaitsForAReaderThatSharesReadingOnly) {
-  put("[Main]\nTop=1\n");
-  QProcess& reader = start({"hold", QString::fromStdString(path_), "100", "1"});
-  ASSERT_TRUE(reader.waitForReadyRead(30000));
-  ASSERT_EQ(reader.readLine().trimmed(), "held");
-  const auto begun = std::chrono::steady_clock::now();
-  EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 2)) << testing::PrintToString(failures_);
-  EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(2000));
-  EXPECT_EQ(get(), "[Main]\nTop=2\n");
-  expectAllSucceed();
 }
 #endif

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <fstream>
@@ -60,21 +59,9 @@ TEST_F(Store, LoadAndSavePassesGoWhereTheRuleSays) {
 }
 
 TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
-  // A folder named in letters beyond ASCII, which the message shows as they are; through Qt,
-  // which takes the program's UTF-8 names on Windows too.
-  const QString folder = dir.filePath(QStringLiteral("Zo\u00EB \u00C5s"));
-  ASSERT_TRUE(QDir().mkpath(folder));
-  const QString name = folder + QStringLiteral("/pelbrix.INI");
-  const std::string path = name.toStdString();
-  const auto slurp = [&name] {
-    QFile in(name);
-    return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string("missing");
-  };
-  QFile out(name);
-  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-  out.write("[Main]\nTop=1\n");
-  out.close();
-  ASSERT_TRUE(QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadUser));
+  const std::string path = file("pelbrix.INI");
+  std::ofstream(path, std::ios::binary) << "[Main]\nTop=1\n";
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   SettingsStore store([&] { return path; }, shown);
   for (int round = 0; round < 2; ++round) {
     SettingsStore::SavePass pass = store.save();
@@ -83,14 +70,27 @@ TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
     EXPECT_FALSE(pass.commit());
   }
   ASSERT_EQ(shown.messages.size(), 1);
-  EXPECT_TRUE(shown.messages[0].contains(name)) << shown.messages[0].toStdString();
-  EXPECT_EQ(slurp(), "[Main]\nTop=1\n");
+  EXPECT_TRUE(shown.messages[0].contains(QString::fromStdString(path)))
+      << shown.messages[0].toStdString();
+  EXPECT_EQ(slurp(path), "[Main]\nTop=1\n");
   // Writable again: the next pass gets through.
-  ASSERT_TRUE(QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner));
+  ::chmod(path.c_str(), 0644);
   SettingsStore::SavePass pass = store.save();
   pass.WriteInteger("Main", "Top", 2);
   EXPECT_TRUE(pass.commit());
-  EXPECT_EQ(slurp(), "[Main]\nTop=2\n");
+  EXPECT_EQ(slurp(path), "[Main]\nTop=2\n");
+}
+
+TEST_F(Store, AFailureMessageShowsTheFileInTheLettersOfItsName) {
+  // The folder is not there, so the save fails; the message decodes the name as the UTF-8 it
+  // is, whatever the system's code page for 8-bit text.
+  const QString name = dir.filePath(QStringLiteral("Zo\u00EB \u00C5s/pelbrix.INI"));
+  SettingsStore store([&] { return name.toStdString(); }, shown);
+  SettingsStore::SavePass pass = store.save();
+  pass.WriteInteger("Main", "Top", 1);
+  EXPECT_FALSE(pass.commit());
+  ASSERT_EQ(shown.messages.size(), 1);
+  EXPECT_TRUE(shown.messages[0].contains(name)) << shown.messages[0].toStdString();
 }
 
 TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
