@@ -478,13 +478,13 @@ bool isTemporaryName(std::string_view fileName, std::string_view name) {
 // --- Load pass ------------------------------------------------------------------------
 
 IniFile::LoadPass::LoadPass(const std::string& path) {
-  // Through the links a save would follow and no others: a link planted by another user is
-  // neither read nor written.
+  // A link (which the reading does not follow) is read through only where a save would follow
+  // it: one planted by another user is neither read nor written.
   std::string target, reason;
   sys::Status st;
-  if (resolveTarget(path, target, st, reason) != Look::Found ||
-      readSettings(target, content_, reason, st) != Look::Found)
-    content_.clear();
+  if (readSettings(path, content_, reason, st) == Look::Failed &&
+      resolveTarget(path, target, st, reason) == Look::Found && target != path)
+    readSettings(target, content_, reason, st);
 }
 
 int IniFile::LoadPass::ReadInteger(std::string_view section, std::string_view key, int def) const {
