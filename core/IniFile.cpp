@@ -184,12 +184,11 @@ constexpr std::chrono::milliseconds kSaveLockWait{3000};
 
 enum class Look { Found, Missing, Failed };
 
-// Reads the whole file into `content`, in one open that ends as the reading does; a link
-// at its end is not followed (resolveTarget() has followed the safe ones). Only "no such
-// file" is missing. Anything but a
-// regular file (a folder, a pipe that would block start-up), a file too large to be
-// settings, and a read error part way through are failures, so that a save never
-// replaces a file it has only half seen.
+// Reads the whole file into `content`, in one open that ends with the reading; a link at
+// its end is not followed (resolveTarget() follows the safe ones). Only "no such file" is
+// missing. Anything but a regular file (a folder, a pipe that would block start-up), a file
+// too large to be settings, and a read error part way through are failures, so that a save
+// never replaces a file it has only half seen.
 Look readSettings(const std::string& path, std::string& content, std::string& reason,
                   sys::Status& st) {
   sys::Failure why;

@@ -217,10 +217,9 @@ File File::createUnique(std::string& pathTemplate, Failure& why) {
       pathTemplate[k] = kLetters[(seed >> 33) % (sizeof kLetters - 1)];
     }
     // Shared for removal, so that the rename over the settings file can take it while it is
-    // still open and locked.
+    // still open and locked; and, once it is the settings file, with anyone who opens that.
     const HANDLE h = CreateFileW(wide(pathTemplate).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+                                 kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) return File(valueOf(h));
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
