@@ -49,6 +49,8 @@ TEST(SettingsPath, ReplacesTheLastExtension) {
 // The text layer: what a write does to every other byte of a hand-edited file.
 
 namespace {
+// The largest settings file the program takes as whole, as its documentation says: 16 MiB.
+constexpr off_t kDocumentedLimit = 16 * 1024 * 1024;
 struct UpdateCase {
   const char* what;
   std::string before;
@@ -613,9 +615,9 @@ TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsTakenToBeDamagedAndKept) {
 
 TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
   put("[Main]\nTop=5\n");
-  ASSERT_EQ(::truncate(path_.c_str(), static_cast<off_t>(kIniMaxFileSize)), 0);
+  ASSERT_EQ(::truncate(path_.c_str(), kDocumentedLimit), 0);
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 5);
-  ASSERT_EQ(::truncate(path_.c_str(), static_cast<off_t>(kIniMaxFileSize) + 1), 0);
+  ASSERT_EQ(::truncate(path_.c_str(), kDocumentedLimit + 1), 0);
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 0);
 }
 
@@ -711,7 +713,7 @@ TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
 TEST_F(IniFileOnDisk, NoSaveMakesTheFileLargerThanTheBound) {
   // Sparse: keys in front, then zero bytes up to a few bytes below the bound.
   put("[Main]\nTop=5\n");
-  const off_t nearly = static_cast<off_t>(kIniMaxFileSize) - 8;
+  const off_t nearly = kDocumentedLimit - 8;
   ASSERT_EQ(::truncate(path_.c_str(), nearly), 0);
   IniFile::SavePass grow = savePass(path_);
   grow.WriteString("Main", "Note", "a value longer than the room left");
@@ -735,8 +737,7 @@ TEST_F(IniFileOnDisk, ASeedIsCopiedOnlyWithinTheBoundAndOnlyIntoAMissingFile) {
   };
   const Case cases[] = {
       {"a seed is copied", 0, nullptr, "[Extra]\nNote=x\n[Main]\nTop=2\n"},
-      {"a seed over the bound is not", static_cast<off_t>(kIniMaxFileSize) + 1, nullptr,
-       "[Main]\nTop=2\n"},
+      {"a seed over the bound is not", kDocumentedLimit + 1, nullptr, "[Main]\nTop=2\n"},
       {"an existing file is kept", 0, "[Main]\nTop=1\n", "[Main]\nTop=2\n"},
   };
   for (const Case& c : cases) {
