@@ -15,7 +15,7 @@ enum class BoyleRateMode : std::int16_t {
   Volume = 1,
   Pressure = 2,
   RateOfVolume = 3,
-  RateOfPressure = 4,
+  RateOfPressure = 4
 };
 
 extern const RateCalculator kBoyleRates;

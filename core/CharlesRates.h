@@ -17,7 +17,7 @@ enum class CharlesRateMode : std::int16_t {
   Volume = 1,
   Temperature = 2,
   RateOfVolume = 3,
-  RateOfTemperature = 4,
+  RateOfTemperature = 4
 };
 
 extern const RateCalculator kCharlesRates;

@@ -74,7 +74,7 @@ RateWindow::RateWindow(TApplication& application, SettingsStore& settings, Error
   Edit9 = edits[8], Edit10 = edits[9], Edit11 = edits[10], Edit12 = edits[11];
 
   QStringList captions;
-  for (const char* caption : design.singleQuantities) captions << tr(caption);
+  for (const RateQuantity quantity : design.quantities) captions << caption(quantity, Name);
   QRadioButton* radios[8];
   GroupBox1 = makeRadioGroup(TabSheet1, tr(design.solveForTitle), QStringLiteral("GroupBox1"),
                              design.solveForBox, captions, 1, 16, 16, radios);
@@ -114,6 +114,24 @@ RateWindow::RateWindow(TApplication& application, SettingsStore& settings, Error
   connect(Button2, &QPushButton::clicked, this, &RateWindow::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &RateWindow::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &RateWindow::Button4Click);
+
+  setObjectName(QLatin1String(design.objectName));
+  setWindowTitle(tr(design.title));
+  setWindowFlags(windowFlags() | design.buttons);
+  const auto chain = [](const std::array<RateWindowDesign::TabStop, 3>& order,
+                        QList<QWidget*> fields, QList<QWidget*> solveFor, QList<QWidget*> buttons) {
+    QList<QWidget*> widgets;
+    for (const RateWindowDesign::TabStop stop : order)
+      widgets << (stop == RateWindowDesign::Fields     ? fields
+                  : stop == RateWindowDesign::SolveFor ? solveFor
+                                                       : buttons);
+    for (qsizetype k = 1; k < widgets.size(); ++k) setTabOrder(widgets[k - 1], widgets[k]);
+  };
+  chain(design.singleTabOrder, {Edit1, Edit2, Edit3, Edit4},
+        {RadioButton1, RadioButton2, RadioButton3, RadioButton4}, {Button1, Button2});
+  chain(design.multipleTabOrder, {Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12},
+        {RadioButton5, RadioButton6, RadioButton7, RadioButton8}, {Button3, Button4});
+  PageControl1->setCurrentIndex(design.designPage);
 }
 
 std::array<QRadioButton*, 4> RateWindow::singleButtons() const {
@@ -132,26 +150,52 @@ std::array<QLineEdit*, 7> RateWindow::multipleFields() const {
   return {Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11};
 }
 
-void RateWindow::relabel(std::span<QLabel* const> labels, std::span<const char* const> quantities,
-                         const char* result, int mode) {
-  const std::size_t solved = quantities.size() / 4 * static_cast<std::size_t>(mode) - 1;
-  std::size_t k = 0;
-  for (std::size_t q = 0; q <= quantities.size(); ++q) {
-    if (q == solved) continue;
-    labels[k]->setText(tr(q < quantities.size() ? quantities[q] : result));
+QString RateWindow::caption(RateQuantity quantity, Caption which) {
+  // By RateQuantity, then by Caption.
+  static constexpr const char* kCaptions[][5] = {
+      {QT_TR_NOOP("Volume"), QT_TR_NOOP("Volume 1"), QT_TR_NOOP("Volume 2"),
+       QT_TR_NOOP("Calculated: Volume"), QT_TR_NOOP("Calculated: Volume 2")},
+      {QT_TR_NOOP("Pressure"), QT_TR_NOOP("Pressure 1"), QT_TR_NOOP("Pressure 2"),
+       QT_TR_NOOP("Calculated: Pressure"), QT_TR_NOOP("Calculated: Pressure 2")},
+      {QT_TR_NOOP("Temperature"), QT_TR_NOOP("Temperature 1"), QT_TR_NOOP("Temperature 2"),
+       QT_TR_NOOP("Calculated: Temperature"), QT_TR_NOOP("Calculated: Temperature 2")},
+      {QT_TR_NOOP("Rate of Volume"), QT_TR_NOOP("Rate of Volume 1"), QT_TR_NOOP("Rate of Volume 2"),
+       QT_TR_NOOP("Calculated: Rate of Volume"), QT_TR_NOOP("Calculated: Rate of Volume 2")},
+      {QT_TR_NOOP("Rate of Pressure"), QT_TR_NOOP("Rate of Pressure 1"),
+       QT_TR_NOOP("Rate of Pressure 2"), QT_TR_NOOP("Calculated: Rate of Pressure"),
+       QT_TR_NOOP("Calculated: Rate of Pressure 2")},
+      {QT_TR_NOOP("Rate of Temperature"), QT_TR_NOOP("Rate of Temperature 1"),
+       QT_TR_NOOP("Rate of Temperature 2"), QT_TR_NOOP("Calculated: Rate of Temperature"),
+       QT_TR_NOOP("Calculated: Rate of Temperature 2")},
+  };
+  return tr(kCaptions[static_cast<int>(quantity)][which]);
+}
+
+void RateWindow::relabel(std::span<QLabel* const> labels, const QStringList& captions) {
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    labels[k]->setText(captions[static_cast<qsizetype>(k)]);
     if (isLaidOut(this)) labels[k]->adjustSize();
-    ++k;
   }
 }
 
 void RateWindow::relabelSingle(int mode) {
-  relabel(std::array{Label1, Label2, Label3, Label4}, design_.singleQuantities,
-          design_.singleResults[mode - 1], mode);
+  const RateQuantity solved = design_.quantities[static_cast<std::size_t>(mode - 1)];
+  QStringList captions;
+  for (const RateQuantity quantity : design_.quantities)
+    if (quantity != solved) captions << caption(quantity, Name);
+  captions << caption(solved, SingleResult);
+  relabel(std::array{Label1, Label2, Label3, Label4}, captions);
 }
 
 void RateWindow::relabelMultiple(int mode) {
-  relabel(std::array{Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12},
-          design_.multipleQuantities, design_.multipleResults[mode - 1], mode);
+  const RateQuantity solved = design_.quantities[static_cast<std::size_t>(mode - 1)];
+  QStringList captions;
+  for (const RateQuantity quantity : design_.quantities) {
+    captions << caption(quantity, State1);
+    if (quantity != solved) captions << caption(quantity, State2);
+  }
+  captions << caption(solved, MultipleResult);
+  relabel(std::array{Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12}, captions);
 }
 
 void RateWindow::chooseSingle(int mode) {

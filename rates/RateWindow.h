@@ -23,18 +23,33 @@ namespace pelbrix {
 class ErrorPresenter;
 class SettingsStore;
 
-// A rate window as data. The texts are marked for translation in the context
+// The quantities the rate windows relate.
+enum class RateQuantity {
+  Volume,
+  Pressure,
+  Temperature,
+  RateOfVolume,
+  RateOfPressure,
+  RateOfTemperature
+};
+
+// A rate window as data. Its texts are marked for translation in the context
 // "pelbrix::RateWindow" and translated when shown.
 struct RateWindowDesign {
+  // The controls of a page in tab order: its fields, its Solve For buttons, Calculate and Clear.
+  enum TabStop { Fields, SolveFor, Buttons };
+
+  const char* objectName;
+  const char* title;
+  Qt::WindowFlags buttons;  // the frame's buttons besides Close
   const char* solveForTitle;
   QRect solveForBox;  // on each page
-  // The quantities in label order: "Single Rate"'s (also the Solve For captions) and
-  // "Multiple Rate"'s. A mode's labels are the quantities but the one it solves for (the
-  // mode's on the first page, its state 2 on the second), then that one's caption.
-  std::array<const char*, 4> singleQuantities;
-  std::array<const char*, 8> multipleQuantities;
-  std::array<const char*, 4> singleResults;  // "Calculated: …", by mode
-  std::array<const char*, 4> multipleResults;
+  // The Solve For choices in button order, also the labels' order: a mode's labels name the
+  // quantities (on "Multiple Rate" each of states 1 and 2) but the one it solves for (on
+  // "Multiple Rate" that one's state 2), then "Calculated: " that one.
+  std::array<RateQuantity, 4> quantities;
+  std::array<TabStop, 3> singleTabOrder, multipleTabOrder;
+  int designPage;          // shown until the stored page replaces it
   int singleClearWidth;    // Button2
   std::int16_t startMode;  // 0: the first Calculate takes the mode from the buttons
   const RateCalculator& calculator;
@@ -90,8 +105,11 @@ class RateWindow : public TForm {
   // A Solve For choice: the page's labels, its kelvin fields and its mode follow.
   void chooseSingle(int mode);
   void chooseMultiple(int mode);
-  void relabel(std::span<QLabel* const> labels, std::span<const char* const> quantities,
-               const char* result, int mode);
+  // A quantity's captions: its name, its state 1 and state 2, its result on "Single Rate"
+  // and on "Multiple Rate".
+  enum Caption { Name, State1, State2, SingleResult, MultipleResult };
+  static QString caption(RateQuantity quantity, Caption which);
+  void relabel(std::span<QLabel* const> labels, const QStringList& captions);
 
   const RateWindowDesign& design_;
   SettingsStore& settings_;

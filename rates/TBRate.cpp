@@ -11,28 +11,18 @@ namespace pelbrix {
 namespace {
 
 constexpr RateWindowDesign kBoyleDesign = {
+    .objectName = "BRate",
+    .title = QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Boyle Rate"),
+    .buttons = Qt::WindowMinimizeButtonHint,
     .solveForTitle = QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Solve For: "),
     .solveForBox = {144, 64, 113, 89},
-    .singleQuantities = {QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Volume"),
-                         QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Pressure"),
-                         QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Volume"),
-                         QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Pressure")},
-    .multipleQuantities = {QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Volume 1"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Volume 2"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Pressure 1"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Pressure 2"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Volume 1"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Volume 2"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Pressure 1"),
-                           QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Rate of Pressure 2")},
-    .singleResults = {QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Volume"),
-                      QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Pressure"),
-                      QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Rate of Volume"),
-                      QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Rate of Pressure")},
-    .multipleResults = {QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Volume 2"),
-                        QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Pressure 2"),
-                        QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Rate of Volume 2"),
-                        QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Calculated: Rate of Pressure 2")},
+    .quantities = {RateQuantity::Volume, RateQuantity::Pressure, RateQuantity::RateOfVolume,
+                   RateQuantity::RateOfPressure},
+    .singleTabOrder = {RateWindowDesign::SolveFor, RateWindowDesign::Fields,
+                       RateWindowDesign::Buttons},
+    .multipleTabOrder = {RateWindowDesign::Fields, RateWindowDesign::SolveFor,
+                         RateWindowDesign::Buttons},
+    .designPage = 1,
     .singleClearWidth = 73,
     .startMode = 0,
     .calculator = kBoyleRates,
@@ -43,14 +33,6 @@ constexpr RateWindowDesign kBoyleDesign = {
 
 TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
     : RateWindow(application, settings, errors, kBoyleDesign) {
-  setObjectName(QStringLiteral("BRate"));
-  setWindowTitle(tr("Boyle Rate"));
-  setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
-  chainTabOrder({RadioButton1, RadioButton2, RadioButton3, RadioButton4, Edit1, Edit2, Edit3, Edit4,
-                 Button1, Button2});
-  chainTabOrder({Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12, RadioButton5,
-                 RadioButton6, RadioButton7, RadioButton8, Button3, Button4});
-  PageControl1->setCurrentIndex(1);  // as designed; the stored page replaces it below
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   FormCreate();
 }
