@@ -16,12 +16,10 @@ constexpr Quantity V1{"V1"}, V2{"V2"}, T1{"T1", true}, T2{"T2", true},
 // relation. The parenthesised divisors of the first two are tested: when they come to 0,
 // state 2 has no such volume or temperature.
 constexpr RateCalculator kCharlesRates = {
-    .single = {{
-        {{V, {T, dV, dT}, "{0} × {1} ÷ {2}"}},
-        {{T, {V, dV, dT}, "{0} × {2} ÷ {1}"}},
-        {{dV, {V, T, dT}, "{0} × {2} ÷ {1}"}},
-        {{dT, {V, T, dV}, "{1} × {2} ÷ {0}"}},
-    }},
+    .single = {{{{V, {T, dV, dT}, "{0} × {1} ÷ {2}"}},
+                {{T, {V, dV, dT}, "{0} × {2} ÷ {1}"}},
+                {{dV, {V, T, dT}, "{0} × {2} ÷ {1}"}},
+                {{dT, {V, T, dV}, "{1} × {2} ÷ {0}"}}}},
     .multiple = {{
         {{V2, {V1, T1, T2, dV1, dV2, dT1, dT2}, "{4} ÷ (({3} ÷ {0} − {5} ÷ {1}) + {6} ÷ {2})"},
          "({3} ÷ {0} − {5} ÷ {1}) + {6} ÷ {2}"},

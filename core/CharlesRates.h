@@ -6,18 +6,16 @@
 //
 // Calculations, result text and working are the Boyle rate calculator's (RateCalculation.h);
 // on "Multiple Rate" a divisor of several fields that comes to exactly 0 is Error #3.
-#include <cstdint>
-
 #include "core/RateCalculation.h"
 
 namespace pelbrix {
 
-// What the page solves for, numbered as the Solve for buttons.
+// What the page solves for, numbered 1..4 as the Solve for buttons.
 enum class CharlesRateMode : std::int16_t {
   Volume = 1,
-  Temperature = 2,
-  RateOfVolume = 3,
-  RateOfTemperature = 4
+  Temperature,
+  RateOfVolume,
+  RateOfTemperature
 };
 
 extern const RateCalculator kCharlesRates;

@@ -118,13 +118,13 @@ RateWindow::RateWindow(TApplication& application, SettingsStore& settings, Error
   setObjectName(QLatin1String(design.objectName));
   setWindowTitle(tr(design.title));
   setWindowFlags(windowFlags() | design.buttons);
-  const auto chain = [](const std::array<RateWindowDesign::TabStop, 3>& order,
-                        QList<QWidget*> fields, QList<QWidget*> solveFor, QList<QWidget*> buttons) {
+  const auto chain = [](const std::array<RateTab, 3>& order, QList<QWidget*> fields,
+                        QList<QWidget*> solveFor, QList<QWidget*> buttons) {
     QList<QWidget*> widgets;
-    for (const RateWindowDesign::TabStop stop : order)
-      widgets << (stop == RateWindowDesign::Fields     ? fields
-                  : stop == RateWindowDesign::SolveFor ? solveFor
-                                                       : buttons);
+    for (const RateTab stop : order)
+      widgets << (stop == RateTab::Fields     ? fields
+                  : stop == RateTab::SolveFor ? solveFor
+                                              : buttons);
     for (qsizetype k = 1; k < widgets.size(); ++k) setTabOrder(widgets[k - 1], widgets[k]);
   };
   chain(design.singleTabOrder, {Edit1, Edit2, Edit3, Edit4},
@@ -132,6 +132,12 @@ RateWindow::RateWindow(TApplication& application, SettingsStore& settings, Error
   chain(design.multipleTabOrder, {Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12},
         {RadioButton5, RadioButton6, RadioButton7, RadioButton8}, {Button3, Button4});
   PageControl1->setCurrentIndex(design.designPage);
+  if (design.resizableSize.isValid())
+    setDesignClientSize(this, design.resizableSize, WindowSizing::Resizable);
+  else
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  FormCreate();
 }
 
 std::array<QRadioButton*, 4> RateWindow::singleButtons() const {

@@ -33,25 +33,29 @@ enum class RateQuantity {
   RateOfTemperature
 };
 
+// The groups of a page's controls that its tab order chains: its fields, its Solve For
+// buttons, Calculate and Clear.
+enum class RateTab { Fields, SolveFor, Buttons };
+
 // A rate window as data. Its texts are marked for translation in the context
 // "pelbrix::RateWindow" and translated when shown.
 struct RateWindowDesign {
-  // The controls of a page in tab order: its fields, its Solve For buttons, Calculate and Clear.
-  enum TabStop { Fields, SolveFor, Buttons };
-
   const char* objectName;
   const char* title;
   Qt::WindowFlags buttons;  // the frame's buttons besides Close
   const char* solveForTitle;
   QRect solveForBox;  // on each page
+  // The client area's design size for a window the user may resize; none: the window is
+  // sized to its content and keeps that size.
+  QSize resizableSize{};
   // The Solve For choices in button order, also the labels' order: a mode's labels name the
   // quantities (on "Multiple Rate" each of states 1 and 2) but the one it solves for (on
   // "Multiple Rate" that one's state 2), then "Calculated: " that one.
   std::array<RateQuantity, 4> quantities;
-  std::array<TabStop, 3> singleTabOrder, multipleTabOrder;
-  int designPage;          // shown until the stored page replaces it
-  int singleClearWidth;    // Button2
-  std::int16_t startMode;  // 0: the first Calculate takes the mode from the buttons
+  std::array<RateTab, 3> singleTabOrder, multipleTabOrder;
+  int designPage = 0;          // shown until the stored page replaces it
+  int singleClearWidth;        // Button2
+  std::int16_t startMode = 0;  // 0: the first Calculate takes the mode from the buttons
   const RateCalculator& calculator;
   const SettingsTable<RateWindowChoices, 9>& keys;  // the page and RadioButton1..8
 };
@@ -77,7 +81,8 @@ class RateWindow : public TForm {
   std::int16_t SingleMode;
   std::int16_t MultipleMode;
 
-  // Restores the page and the Solve For buttons; a restored button runs its choice.
+  // Restores the page and the Solve For buttons, a restored button running its choice; runs
+  // once, at the end of the window's creation.
   void FormCreate();
   // Saves the page and the Solve For buttons; runs on every close.
   void FormClose() override;

@@ -1,7 +1,5 @@
 #include "rates/TBRate.h"
 
-#include <QLayout>
-
 #include "core/BoyleRates.h"
 #include "platform/Controls.h"
 #include "platform/DesignLayout.h"
@@ -18,13 +16,10 @@ constexpr RateWindowDesign kBoyleDesign = {
     .solveForBox = {144, 64, 113, 89},
     .quantities = {RateQuantity::Volume, RateQuantity::Pressure, RateQuantity::RateOfVolume,
                    RateQuantity::RateOfPressure},
-    .singleTabOrder = {RateWindowDesign::SolveFor, RateWindowDesign::Fields,
-                       RateWindowDesign::Buttons},
-    .multipleTabOrder = {RateWindowDesign::Fields, RateWindowDesign::SolveFor,
-                         RateWindowDesign::Buttons},
+    .singleTabOrder = {RateTab::SolveFor, RateTab::Fields, RateTab::Buttons},
+    .multipleTabOrder = {RateTab::Fields, RateTab::SolveFor, RateTab::Buttons},
     .designPage = 1,
     .singleClearWidth = 73,
-    .startMode = 0,
     .calculator = kBoyleRates,
     .keys = kBoyleRateKeys,
 };
@@ -32,10 +27,7 @@ constexpr RateWindowDesign kBoyleDesign = {
 }  // namespace
 
 TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow(application, settings, errors, kBoyleDesign) {
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
-  FormCreate();
-}
+    : RateWindow(application, settings, errors, kBoyleDesign) {}
 
 void TBRate::layOut() {
   // Laid out with the design's captions, the window stands where one laid out at creation

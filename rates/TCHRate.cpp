@@ -7,25 +7,19 @@ namespace pelbrix {
 
 namespace {
 
-// The window's design size less the frame, for a window that is not sized to its content.
-constexpr int kClientWidth = 292;
-constexpr int kClientHeight = 443;
-
 constexpr RateWindowDesign kCharlesDesign = {
     .objectName = "CHRate",
     .title = QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Charles Rate"),
     .buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint,
     .solveForTitle = QT_TRANSLATE_NOOP("pelbrix::RateWindow", "Solve for: "),
     .solveForBox = {136, 64, 137, 89},
+    .resizableSize = {292, 443},
     .quantities = {RateQuantity::Volume, RateQuantity::Temperature, RateQuantity::RateOfVolume,
                    RateQuantity::RateOfTemperature},
-    .singleTabOrder = {RateWindowDesign::Fields, RateWindowDesign::SolveFor,
-                       RateWindowDesign::Buttons},
-    .multipleTabOrder = {RateWindowDesign::Fields, RateWindowDesign::Buttons,
-                         RateWindowDesign::SolveFor},
-    .designPage = 0,
+    .singleTabOrder = {RateTab::Fields, RateTab::SolveFor, RateTab::Buttons},
+    .multipleTabOrder = {RateTab::Fields, RateTab::Buttons, RateTab::SolveFor},
     .singleClearWidth = 75,
-    .startMode = 4,  // Rate of Temperature, the design's
+    .startMode = static_cast<std::int16_t>(CharlesRateMode::RateOfTemperature),  // the design's
     .calculator = kCharlesRates,
     .keys = kCharlesRateKeys,
 };
@@ -33,10 +27,6 @@ constexpr RateWindowDesign kCharlesDesign = {
 }  // namespace
 
 TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow(application, settings, errors, kCharlesDesign) {
-  // The window starts at its design size and may grow.
-  setDesignClientSize(this, {kClientWidth, kClientHeight}, WindowSizing::Resizable);
-  FormCreate();
-}
+    : RateWindow(application, settings, errors, kCharlesDesign) {}
 
 }  // namespace pelbrix
