@@ -33,18 +33,18 @@ Application::Application(const Services& services, const std::function<void(TMai
   SettingsStore& settings = services_.settings;
   Main = create<TMain>(app, settings, errors(), services_.notifyArea);
   if (mainCreated) mainCreated(*Main);
-  Erro1 = create<TErro1>(app);
-  Erro2 = create<TErro2>(app);
-  Erro3 = create<TErro3>(app);
-  Erro4 = create<TErro4>(app);
-  Erro5 = create<TErro5>(app);
+  Erro1 = create<TErro>(app, 1);
+  Erro2 = create<TErro>(app, 2);
+  Erro3 = create<TErro>(app, 3);
+  Erro4 = create<TErro>(app, 4);
+  Erro5 = create<TErro>(app, 5);
   TempConv = create<TTempConv>(app, errors());
   Optxion = create<TOptxion>(app, *Main->TrayIcon1, settings, services_.messages);
   Form9 = create<TForm9>(app, settings, services_.clock);
   BRate = create<TBRate>(app, settings, errors());
   Aboxt = create<TAboxt>(app);
   CHRate = create<TCHRate>(app, settings, errors());
-  Main->SetWindows({TempConv, Optxion, Form9, BRate, Aboxt, CHRate});
+  Main->SetWindows(*this);
   // What a notification-area host that goes means is the application's to decide.
   services_.notifyArea.SetHostsHandler(
       [&app](bool iconShown) { return app.NotifyAreaHostsChanged(iconShown); });

@@ -2,11 +2,12 @@
 // The application's twelve windows and the services they are given. The owner creates
 // the windows once, hidden, in their fixed order (each creation handler runs as its
 // window is created, so the settings file is read in that order too), and destroys them
-// in reverse order. The design's names for the windows are its members.
+// in reverse order. The windows are its members, by their design names (`WindowList`).
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/WindowList.h"
 #include "core/ErrorReport.h"
 #include "core/SplashClock.h"
 
@@ -18,19 +19,7 @@ class HelpBrowser;
 class MessageDisplay;
 class NotifyArea;
 class SettingsStore;
-class TAboxt;
 class TApplication;
-class TBRate;
-class TCHRate;
-class TErro1;
-class TErro2;
-class TErro3;
-class TErro4;
-class TErro5;
-class TForm9;
-class TMain;
-class TOptxion;
-class TTempConv;
 
 // What the windows are given; each outlives the windows.
 struct Services {
@@ -44,7 +33,7 @@ struct Services {
   ErrorPresenter* errors = nullptr;
 };
 
-class Application : private ErrorPresenter {
+class Application : public WindowList, private ErrorPresenter {
  public:
   // `mainCreated` runs right after the main window is created, before the others.
   explicit Application(const Services& services,
@@ -55,19 +44,6 @@ class Application : private ErrorPresenter {
 
   // The error dialogs the windows report through.
   ErrorPresenter& errors() { return services_.errors ? *services_.errors : *this; }
-
-  TMain* Main = nullptr;
-  TErro1* Erro1 = nullptr;
-  TErro2* Erro2 = nullptr;
-  TErro3* Erro3 = nullptr;
-  TErro4* Erro4 = nullptr;
-  TErro5* Erro5 = nullptr;
-  TTempConv* TempConv = nullptr;
-  TOptxion* Optxion = nullptr;
-  TForm9* Form9 = nullptr;
-  TBRate* BRate = nullptr;
-  TAboxt* Aboxt = nullptr;
-  TCHRate* CHRate = nullptr;
 
  private:
   void show(ErrorDialog which) override;

@@ -6,14 +6,19 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QWindow>
 #include <QWindowStateChangeEvent>
-#include <algorithm>
 
+#include "app/WindowList.h"
 #include "core/SettingsStore.h"
+#include "dialogs/TAboxt.h"
+#include "dialogs/TForm9.h"
+#include "dialogs/TOptxion.h"
+#include "dialogs/TTempConv.h"
 #include "platform/LazyIcon.h"
 #include "platform/TApplication.h"
 #include "platform/TForm.h"
+#include "rates/TBRate.h"
+#include "rates/TCHRate.h"
 
 // The images are compiled into a static library, whose resource registration the linker
 // would drop unless something refers to it. The main window is the first form created,
@@ -153,7 +158,7 @@ void TMain::FormCreate() {
   const SettingsStore::LoadPass ini = settings_.load();
   const MainWindowPosition position = ini.read(kMainWindowPositionKeys);
   const MainWindowChoices choices = ini.read(kMainWindowChoiceKeys);
-  placeFrameAt(QPoint(position.Left, position.Top));
+  frame_.placeAt(QPoint(position.Left, position.Top));
   // An index outside the four pages is ignored by the page control, so the first page
   // stays in front.
   PageControl1->setCurrentIndex(choices.LastPage);
@@ -215,14 +220,14 @@ void TMain::FormActivate() {
   if (!SplashPending || splashQueued_) return;
   splashQueued_ = true;
   QTimer::singleShot(0, this, [this] {
-    if (windows_.Form9) windows_.Form9->ShowModal();
+    if (windows_ && windows_->Form9) windows_->Form9->ShowModal();
     SplashPending = false;
     splashQueued_ = false;
   });
 }
 
 void TMain::FormClose() {
-  const QPoint corner = frameCornerToStore();
+  const QPoint corner = frame_.corner();
   SettingsStore::SavePass ini = settings_.save();
   // Native Wayland reports no position (often 0,0): the stored one stays as it was.
   if (TApplication::WindowPositionsKnown())
@@ -243,71 +248,10 @@ void TMain::FormClose() {
   ini.commit();
 }
 
-QPoint TMain::frameCornerToStore() const {
-  // With no frame yet, the client area stands where the program put it, unless the window
-  // system has moved it meanwhile: a window manager that is framing it passes through
-  // places (the screen's corner) that are no position of the window's.
-  if (frameCornerPending_) return reportedUnframed_ ? wantedFrameCorner_ : geometry().topLeft();
-  // Framed, until the window system has reported a place of the framed window the position
-  // is the corner applied; a late report of the client area where it stood unframed (at
-  // the frame's corner) is a guess too. Stored, either would make the window creep.
-  if (!positionConfirmed_ || geometry().topLeft() == wantedFrameCorner_) return wantedFrameCorner_;
-  const QMargins frame = frameMarginsNow();
-  return geometry().topLeft() - QPoint(frame.left(), frame.top());
-}
-
-QMargins TMain::frameMarginsNow() const {
-  // Not frameGeometry(): the widget learns of its frame only when it moves or is resized,
-  // and a window manager that frames the window where it stands does neither.
-  if (const QWindow* window = windowHandle()) return window->frameMargins();
-  return {};
-}
-
-void TMain::placeFrameAt(QPoint corner) {
-  // Positions are applied as stored, off-screen ones too; only values no screen could
-  // ever have are pulled in, so the window system's geometry arithmetic cannot overflow.
-  constexpr int kFarthest = 1 << 24;
-  corner = QPoint(std::clamp(corner.x(), -kFarthest, kFarthest),
-                  std::clamp(corner.y(), -kFarthest, kFarthest));
-  wantedFrameCorner_ = corner;
-  frameCornerPending_ = true;
-  positionConfirmed_ = reportedUnframed_ = false;
-  // Every change the window system reports is looked at until the frame is known.
-  if (!frameWatch_)
-    frameWatch_ = new WindowSystemWatch(
-        this,
-        {WindowSystemWatch::Reparent, WindowSystemWatch::Configure, WindowSystemWatch::Property},
-        [this] { settleFramePosition(); });
-  // Before the window is framed this places the client area; settleFramePosition()
-  // corrects it by the frame's size once the frame is known.
-  move(corner);
-  settleFramePosition();
-}
-
-void TMain::settleFramePosition() {
-  if (!frameCornerPending_ || !isVisible()) return;
-  const QMargins frame = frameMarginsNow();
-  if (frame.isNull()) return;  // not framed (yet): the client area stands at the corner
-  // Corrected once only, so a window manager that insists on its own place is not fought,
-  // and later moves are the user's.
-  frameCornerPending_ = false;
-  if (frameWatch_) {
-    frameWatch_->deleteLater();
-    frameWatch_ = nullptr;
-  }
-  const QPoint border(frame.left(), frame.top());
-  if (geometry().topLeft() - border == wantedFrameCorner_)
-    positionConfirmed_ = true;  // framed in place: a position only the window system gave
-  else
-    setGeometry(QRect(wantedFrameCorner_ + border, size()));
-}
-
 void TMain::showEvent(QShowEvent* event) {
   layOutFromDesign(this);  // done at construction for now; showing does it at the latest
   QMainWindow::showEvent(event);
-  // Until a window manager frames the window (perhaps never), its client area stands at
-  // the stored corner, which is then also what a close stores.
-  settleFramePosition();
+  frame_.windowShown();
   if (!event->spontaneous() && !shownBefore_) {
     shownBefore_ = true;
     if (QWidget* first = firstInputField(PageControl1->currentWidget()))
@@ -317,13 +261,7 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (event->spontaneous() && frameCornerPending_) reportedUnframed_ = true;
-  // A place the window system reports once the frame is known is the window's place (one
-  // that only repeats where the client area stood unframed excepted). Qt reports no move
-  // when the window system confirms the corrected place, which is the applied corner then.
-  if (event->spontaneous() && !frameCornerPending_ && geometry().topLeft() != wantedFrameCorner_)
-    positionConfirmed_ = true;
-  settleFramePosition();
+  frame_.windowMoved(event->spontaneous());
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -373,19 +311,19 @@ void showModal(TForm* form) {
 }  // namespace
 
 void TMain::CtoKExecute() {
-  if (windows_.TempConv) windows_.TempConv->Show();
+  if (windows_ && windows_->TempConv) windows_->TempConv->Show();
 }
 void TMain::OptionsExecute() {
-  showModal(windows_.Optxion);
+  if (windows_) showModal(windows_->Optxion);
 }
 void TMain::BoyleRateExecute() {
-  showModal(windows_.BRate);
+  if (windows_) showModal(windows_->BRate);
 }
 void TMain::CharlesRateExecute() {
-  showModal(windows_.CHRate);
+  if (windows_) showModal(windows_->CHRate);
 }
 void TMain::ADlogExecute() {
-  showModal(windows_.Aboxt);
+  if (windows_) showModal(windows_->Aboxt);
 }
 
 }  // namespace pelbrix

@@ -8,7 +8,7 @@
 
 #include "laws/LawPages.h"
 #include "platform/Controls.h"
-#include "platform/WindowSystemWatch.h"
+#include "platform/FramePlacement.h"
 #include "trayicon/Trayicon.h"
 
 namespace pelbrix {
@@ -17,7 +17,7 @@ class ErrorPresenter;
 class NotifyArea;
 class SettingsStore;
 class TApplication;
-class TForm;
+struct WindowList;
 
 class TMain : public QMainWindow {
   Q_OBJECT
@@ -27,17 +27,10 @@ class TMain : public QMainWindow {
   TMain(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
         NotifyArea& notifyArea);
 
-  // The windows the menus and the first activation open. They are created after the main
-  // window and handed over once they exist; until then those entries open nothing.
-  struct Windows {
-    TForm* TempConv = nullptr;
-    TForm* Optxion = nullptr;
-    TForm* Form9 = nullptr;
-    TForm* BRate = nullptr;
-    TForm* Aboxt = nullptr;
-    TForm* CHRate = nullptr;
-  };
-  void SetWindows(const Windows& windows) { windows_ = windows; }
+  // The owner's list of windows, which the menus and the first activation open. They are
+  // created after the main window and handed over once they exist; until then those
+  // entries open nothing. The list outlives the main window.
+  void SetWindows(const WindowList& windows) { windows_ = &windows; }
 
   QTabWidget* PageControl1;
   TBoylePage* TabSheet1;
@@ -98,26 +91,14 @@ class TMain : public QMainWindow {
   void buildTrayIcon(NotifyArea& notifyArea);
   TApplication& application_;
   SettingsStore& settings_;
-  Windows windows_;
+  const WindowList* windows_ = nullptr;
   bool closing_ = false;
   bool splashQueued_ = false;
 
   bool shownBefore_ = false;
 
-  // The stored position is the outer frame's corner, which the window manager knows only
-  // once it has framed the window, however late that is; until then the position waits here.
-  void placeFrameAt(QPoint corner);
-  // The frame's borders as the window system has them now; none while not framed.
-  QMargins frameMarginsNow() const;
-  void settleFramePosition();
-  // What a close stores: the frame's corner as the window system reports it, or the corner
-  // that was applied while the window system has not confirmed it yet.
-  QPoint frameCornerToStore() const;
-  QPoint wantedFrameCorner_;
-  bool frameCornerPending_ = false;
-  bool positionConfirmed_ = false;
-  bool reportedUnframed_ = false;  // the window system moved the window before its frame was known
-  WindowSystemWatch* frameWatch_ = nullptr;
+  // Places the frame's corner on the stored one and tells where it is at a close.
+  FramePlacement frame_{*this};
 };
 
 // Image `index` (0 to 7) of the notification-area icon's animation, at the sizes

@@ -184,14 +184,15 @@ constexpr std::chrono::milliseconds kSaveLockWait{3000};
 
 enum class Look { Found, Missing, Failed };
 
-// Reads the whole file into `content`. Only "no such file" is missing. Anything but a
-// regular file (a folder, a pipe that would block start-up), a file too large to be
-// settings, and a read error part way through are failures, so that a save never
-// replaces a file it has only half seen.
-Look readSettings(const std::string& path, bool followLinks, std::string& content,
-                  std::string& reason, sys::Status& st) {
+// Reads the whole file into `content`, in one open that ends with the reading; a link at
+// its end is not followed (resolveTarget() follows the safe ones). Only "no such file" is
+// missing. Anything but a regular file (a folder, a pipe that would block start-up), a file
+// too large to be settings, and a read error part way through are failures, so that a save
+// never replaces a file it has only half seen.
+Look readSettings(const std::string& path, std::string& content, std::string& reason,
+                  sys::Status& st) {
   sys::Failure why;
-  sys::File file = sys::File::openForReading(path, followLinks, why);
+  sys::File file = sys::File::openForReading(path, false, why);
   if (!file.isOpen()) {
     reason = why.reason;
     return why.missing ? Look::Missing : Look::Failed;
@@ -290,9 +291,15 @@ bool replaceFile(const std::string& path, const std::string& content, const sys:
       return false;
     }
     // Locked until renamed, so no other save takes it for an orphan. One that did so
-    // between the open and the lock has already removed it: start again.
+    // between the open and the lock has already removed it: start again. One that cannot
+    // be locked or looked at goes too, or it would stay beside the file.
     sys::Status st;
-    if (!file.lock(true) || !file.status(st, why) || st.links == 0) file.close();
+    if (!file.lock(true) || !file.status(st, why)) {
+      sys::removeFile(name);
+      file.close();
+    } else if (st.links == 0) {
+      file.close();
+    }
   }
   if (!file.isOpen()) {
     reason = "no temporary file could be created beside it";
@@ -308,11 +315,11 @@ bool replaceFile(const std::string& path, const std::string& content, const sys:
   if (old) file.setOwner(old->owner, old->group);
   const unsigned mode = old ? old->mode & 0777 : sys::newFileMode();
   if (!file.setMode(mode, why) || !file.flush(why)) return fail();
-  if (!sys::replace(name, path, why)) return fail();
-  // The data reached the disk with the flush; closing releases the lock.
+  if (!file.renameOver(name, path, why)) return fail();
+  // The data reached the disk with the flush; the rename itself still has to.
+  file.syncRename(folderOf(path));
+  // Closing releases the lock.
   file.close();
-  // The rename itself reaches the disk only with its folder.
-  sys::syncFolder(folderOf(path));
   return true;
 }
 
@@ -344,7 +351,7 @@ bool commitPass(const std::string& path, const std::vector<ini::Write>& writes,
   }
   // A file that exists but cannot be read is never replaced by one that would lack its
   // other lines; one removed since the look above is simply missing.
-  const Look now = readSettings(target, false, content, reason, st);
+  const Look now = readSettings(target, content, reason, st);
   if (now == Look::Failed) {
     reason = "the file cannot be read: " + reason;
     return false;
@@ -358,7 +365,7 @@ bool commitPass(const std::string& path, const std::vector<ini::Write>& writes,
     std::string seedTarget, unused;
     sys::Status seedStatus;
     if (resolveTarget(seed, seedTarget, seedStatus, unused) != Look::Found ||
-        readSettings(seedTarget, false, content, unused, seedStatus) != Look::Found)
+        readSettings(seedTarget, content, unused, seedStatus) != Look::Found)
       content.clear();
   }
   if (now == Look::Missing && writes.empty() && content.empty()) return true;
@@ -470,9 +477,13 @@ bool isTemporaryName(std::string_view fileName, std::string_view name) {
 // --- Load pass ------------------------------------------------------------------------
 
 IniFile::LoadPass::LoadPass(const std::string& path) {
-  std::string reason;
+  // A link (which the reading does not follow) is read through only where a save would follow
+  // it: one planted by another user is neither read nor written.
+  std::string target, reason;
   sys::Status st;
-  if (readSettings(path, true, content_, reason, st) != Look::Found) content_.clear();
+  if (readSettings(path, content_, reason, st) == Look::Failed &&
+      resolveTarget(path, target, st, reason) == Look::Found && target != path)
+    readSettings(target, content_, reason, st);
 }
 
 int IniFile::LoadPass::ReadInteger(std::string_view section, std::string_view key, int def) const {

@@ -12,14 +12,15 @@
 // serves every read from that content; a save pass collects the window's writes and, on
 // Commit(), takes the file's lock, reads the file once, applies them in the order they were
 // made, replaces the file in one step (a temporary file in the same folder, flushed, renamed
-// over the old one, the folder flushed) and lets the lock go. So a crash leaves either the
+// over the old one, the rename flushed) and lets the lock go; on Windows the rename waits
+// a moment for others that have the file open. So a crash leaves either the
 // old file or the new one, and saves of other windows and other copies of the program, each
 // under the lock, never lose one another's keys. The lock is a file beside the settings
 // file, named after it with ".lock", removed as the save lets go (one that a killed save
 // left goes with the next save).
-// A symbolic link is written through to the file it names, which is created if missing,
-// but only a link that is safe to follow: the user's own or its folder owner's, in a folder
-// that is not open to everyone's writing without the sticky bit (the kernel's rule for
+// A symbolic link is read and written through to the file it names, which a save creates
+// if missing, but only a link that is safe to follow: the user's own or its folder owner's, in a
+// folder that is not open to everyone's writing without the sticky bit (the kernel's rule for
 // sticky folders). The new file keeps the old one's owner where the process may set it,
 // and its permission bits without set-user-ID, set-group-ID and sticky.
 // Only "no such file" counts as missing: a file that cannot be looked at, is not a

@@ -1,7 +1,6 @@
 #include "core/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include "core/MessageDisplay.h"
 
@@ -64,7 +63,8 @@ void SettingsStore::reportWriteFailure(const std::string& path, const std::strin
           "SettingsStore",
           "The settings could not be saved to the file\n%1\n(%2).\n\n"
           "Pelbrix goes on, but will not remember these settings next time.")
-          .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(reason.c_str())));
+          // Both are UTF-8 on every system, whatever its code page for 8-bit text says.
+          .arg(QString::fromStdString(path), QString::fromStdString(reason)));
 }
 
 }  // namespace pelbrix

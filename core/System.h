@@ -24,7 +24,7 @@ namespace sys {
 // Why a call failed, in the system's words, and whether that was "no such file or folder"
 // (the only failure that means a file is missing).
 struct Failure {
-  std::string reason;
+  std::string reason;  // UTF-8, as every text of the program
   bool missing = false;
 };
 
@@ -69,7 +69,9 @@ class File {
   bool isOpen() const { return handle_ != kNone; }
 
   // An existing file, for reading; never waits for a writer of a pipe. With `followLink`
-  // false a link at the path's end is not followed (and fails).
+  // false a link at the path's end is not followed (and fails). Windows shares it for
+  // reading, writing and deletion, and waits (about 2 s at most) for a process that has it
+  // open sharing no reading.
   static File openForReading(const std::string& path, bool followLink, Failure& why);
   // A new, empty file from `pathTemplate`, whose last six characters are "XXXXXX" and are
   // replaced by six letters or digits, readable and writable by its owner only.
@@ -87,6 +89,13 @@ class File {
   void setOwner(std::uint64_t owner, std::uint64_t group);
   // Until the data is on the disk.
   bool flush(Failure& why);
+  // Renames this file, open under the name `from`, over `to` in one step, replacing it. On
+  // Windows, where a file that others have open cannot be replaced, it waits for them
+  // (about 2 s at most) before it fails.
+  bool renameOver(const std::string& from, const std::string& to, Failure& why);
+  // Puts the rename above on the disk: POSIX flushes its folder `folder`; Windows flushes
+  // this file, which writes out the file system's log that holds the rename.
+  void syncRename(const std::string& folder);
   // Closing releases the lock.
   bool close();
 
@@ -115,20 +124,21 @@ class FileLock {
   std::string path_;
 };
 
-// Looks at `path`; with `followLink` false a link at its end is looked at itself.
+// Looks at `path`; with `followLink` false a link at its end is looked at itself. Windows
+// takes what it can from the name without opening the file (links excepted), since an
+// open, however short, keeps another copy from replacing the file at that moment.
 bool lookAt(const std::string& path, bool followLink, Status& st, Failure& why);
 // What the link at `path` names.
 bool readLink(const std::string& path, std::string& target, Failure& why);
-// Renames `from` over `to` in one step, replacing it; the step is on the disk once
-// syncFolder() of the folder has returned.
-bool replace(const std::string& from, const std::string& to, Failure& why);
-void syncFolder(const std::string& folder);
 bool removeFile(const std::string& path);
 // A folder readable, writable and searchable by its owner only; an existing one counts.
 bool makeFolder(const std::string& path);
 // Whether the process may write (and with `search`, search) `path` by the system's rules.
+// Windows reads the access list of folders only: a file's is read by opening the file, so
+// there a file counts as writable unless it is marked read-only, and a save that its list
+// refuses fails and is reported.
 bool mayWrite(const std::string& path, bool search);
-// Whether the process may read `path`.
+// Whether the process may read `path` (Windows: a file that is there, as above).
 bool mayRead(const std::string& path);
 // The permission bits a new file gets (POSIX: what the umask allows of 0666).
 unsigned newFileMode();

@@ -122,6 +122,20 @@ bool File::flush(Failure& why) {
   return ::fsync(fd(handle_)) == 0 || failed(why);
 }
 
+bool File::renameOver(const std::string& from, const std::string& to, Failure& why) {
+  // Open files never stand in a rename's way here.
+  return ::rename(from.c_str(), to.c_str()) == 0 || failed(why);
+}
+
+void File::syncRename(const std::string& folder) {
+  // The rename is a change of the folder, on the disk once the folder is.
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
 bool File::close() {
   if (handle_ == kNone) return true;
   const bool closed = ::close(fd(handle_)) == 0;
@@ -172,13 +186,17 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
       pause(std::chrono::milliseconds(20));
     }
     // The holder before removed the file as it let go: then this lock guards nothing, and
-    // the name is tried afresh.
+    // the name is tried afresh, within the same time.
     struct stat named {};
     if (::lstat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
         named.st_ino == held.st_ino) {
       file_ = std::move(file);
       path_ = path;
       return true;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      why.reason = "another copy of Pelbrix kept the settings locked";
+      return false;
     }
   }
 }
@@ -207,18 +225,6 @@ bool readLink(const std::string& path, std::string& target, Failure& why) {
   }
   target.assign(buffer, static_cast<std::size_t>(n));
   return true;
-}
-
-bool replace(const std::string& from, const std::string& to, Failure& why) {
-  return ::rename(from.c_str(), to.c_str()) == 0 || failed(why);
-}
-
-void syncFolder(const std::string& folder) {
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
 }
 
 bool removeFile(const std::string& path) {

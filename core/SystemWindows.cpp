@@ -7,7 +7,9 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
@@ -54,6 +56,25 @@ std::intptr_t valueOf(HANDLE handle) {
 }
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Waits that grow (1, 2, 4 … 16 ms) for another process to let the settings file go, about
+// 2 s in all: an editor, a virus scanner or the search indexer has it for moments, another
+// copy of Pelbrix for a reading.
+class Patience {
+ public:
+  // False once the time is up; otherwise waits one step.
+  bool wait() {
+    if (std::chrono::steady_clock::now() >= deadline_) return false;
+    Sleep(step_);
+    step_ = std::min<DWORD>(step_ * 2, 16);
+    return true;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point deadline_ =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(2000);
+  DWORD step_ = 1;
+};
 
 bool failed(sys::Failure& why, DWORD error = GetLastError()) {
   wchar_t* text = nullptr;
@@ -160,12 +181,19 @@ std::uint64_t currentUser() {
 }
 
 File File::openForReading(const std::string& path, bool followLink, Failure& why) {
-  const HANDLE h =
-      CreateFileW(wide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                  FILE_ATTRIBUTE_NORMAL | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    failed(why);
-    return File();
+  const std::wstring name = wide(path);
+  Patience patience;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  // One that has the file open sharing no reading (an editor writing it) is waited for:
+  // a load pass that gave up would show defaults, which a later save would store.
+  while ((h = CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT),
+                          nullptr)) == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_SHARING_VIOLATION || !patience.wait()) {
+      failed(why, error);
+      return File();
+    }
   }
   File file(valueOf(h));
   Status st;
@@ -189,10 +217,9 @@ File File::createUnique(std::string& pathTemplate, Failure& why) {
       pathTemplate[k] = kLetters[(seed >> 33) % (sizeof kLetters - 1)];
     }
     // Shared for removal, so that the rename over the settings file can take it while it is
-    // still open and locked.
+    // still open and locked; and, once it is the settings file, with anyone who opens that.
     const HANDLE h = CreateFileW(wide(pathTemplate).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                 FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+                                 kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) return File(valueOf(h));
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
@@ -252,6 +279,69 @@ bool File::flush(Failure& why) {
   return FlushFileBuffers(handleOf(handle_)) || failed(why);
 }
 
+namespace {
+std::wstring fullPath(const std::wstring& path) {
+  const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring out(n, L'\0');
+  const DWORD got = GetFullPathNameW(path.c_str(), n, out.data(), nullptr);
+  if (got == 0 || got >= n) return path;
+  out.resize(got);
+  return out;
+}
+
+// FileRenameInfoEx, which the headers declare only for a newer _WIN32_WINNT than they set.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+
+// Renames the open file over `to` with POSIX semantics, which handles open on `to` that
+// share deletion do not stand in the way of (Windows 10 1709 and later, on NTFS).
+DWORD renamePosix(HANDLE file, const std::wstring& to) {
+  const DWORD nameBytes = static_cast<DWORD>(to.size() * sizeof(wchar_t));
+  std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+  auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  info->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+  info->RootDirectory = nullptr;
+  info->FileNameLength = nameBytes;
+  std::memcpy(info->FileName, to.data(), nameBytes);
+  return SetFileInformationByHandle(file, kFileRenameInfoEx, info,
+                                    static_cast<DWORD>(buffer.size()))
+             ? ERROR_SUCCESS
+             : GetLastError();
+}
+
+// The answers of a system or file system that has no POSIX rename.
+bool unsupported(DWORD error) {
+  return error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
+         error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED;
+}
+}  // namespace
+
+bool File::renameOver(const std::string& from, const std::string& to, Failure& why) {
+  const std::wstring source = wide(from), target = fullPath(wide(to));
+  Patience patience;
+  bool posix = true;
+  for (;;) {
+    DWORD error = posix ? renamePosix(handleOf(handle_), target) : ERROR_NOT_SUPPORTED;
+    if (unsupported(error)) {
+      posix = false;
+      error = MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)
+                  ? ERROR_SUCCESS
+                  : GetLastError();
+    }
+    if (error == ERROR_SUCCESS) return true;
+    // Another process has the file open without sharing its deletion (or, for the older
+    // rename, has it open at all): wait for it, in steps that grow.
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+    if (!busy || !patience.wait()) return failed(why, error);
+  }
+}
+
+void File::syncRename(const std::string&) {
+  // The handle now names the new file. Its flush writes out the file system's log, which
+  // holds the rename; a flush of the folder is not offered.
+  FlushFileBuffers(handleOf(handle_));
+}
+
 bool File::close() {
   if (handle_ == kNone) return true;
   const bool closed = CloseHandle(handleOf(handle_)) != 0;
@@ -271,9 +361,10 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
-      // A lock file being removed refuses to be opened for a moment.
-      if (error != ERROR_ACCESS_DENIED || std::chrono::steady_clock::now() >= deadline)
-        return failed(why, error);
+      // A lock file being removed refuses to be opened for a moment, as access denied or,
+      // while another process still has it open, as a sharing violation.
+      const bool busy = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+      if (!busy || std::chrono::steady_clock::now() >= deadline) return failed(why, error);
       pause(std::chrono::milliseconds(20));
       continue;
     }
@@ -302,8 +393,20 @@ void FileLock::release() {
 }
 
 bool lookAt(const std::string& path, bool followLink, Status& st, Failure& why) {
+  const std::wstring name = wide(path);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return failed(why);
+  if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    st = Status{};
+    const bool folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    st.kind = folder ? Kind::Folder : Kind::Regular;
+    st.size = (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    st.mode = folder ? 0755 : (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0644;
+    return true;
+  }
+  // Only a link tells its kind through a handle; settings files are seldom links.
   const HANDLE h = CreateFileW(
-      wide(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+      name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
       FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
   if (h == INVALID_HANDLE_VALUE) return failed(why);
   const bool looked = statusOf(h, st, why);
@@ -336,16 +439,6 @@ bool readLink(const std::string& path, std::string& target, Failure& why) {
   return true;
 }
 
-bool replace(const std::string& from, const std::string& to, Failure& why) {
-  return MoveFileExW(wide(from).c_str(), wide(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
-         failed(why);
-}
-
-void syncFolder(const std::string&) {
-  // MOVEFILE_WRITE_THROUGH has put the rename on the disk already.
-}
-
 bool removeFile(const std::string& path) {
   return DeleteFileW(wide(path).c_str()) != 0;
 }
@@ -361,15 +454,18 @@ bool makeFolder(const std::string& path) {
 bool mayWrite(const std::string& path, bool search) {
   const DWORD attributes = GetFileAttributesW(wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  // A save adds its temporary file to the folder and renames it over the old file, which
-  // takes the right to delete that.
+  // A save adds its temporary file to the folder and renames it over the old file.
   if (attributes & FILE_ATTRIBUTE_DIRECTORY)
     return accessAllowed(path, FILE_ADD_FILE | (search ? FILE_TRAVERSE : 0));
-  return !(attributes & FILE_ATTRIBUTE_READONLY) && accessAllowed(path, FILE_WRITE_DATA | DELETE);
+  // A file's access list is read through a handle, and any handle on the file, even for a
+  // moment, makes another copy's replacement of it fail: the attributes must do.
+  return !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 bool mayRead(const std::string& path) {
-  return accessAllowed(path, FILE_READ_DATA);
+  const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? accessAllowed(path, FILE_LIST_DIRECTORY) : true;
 }
 
 unsigned newFileMode() {

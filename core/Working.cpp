@@ -110,7 +110,7 @@ std::string workingText(const Quantity& result, std::span<const Quantity> inputs
   };
   std::string out = std::string(result.symbol) + " = " + substitute(shape, symbol) + " = " +
                     substitute(shape, number) + " = " + std::string(resultText);
-  if (units && !units->resultUnit.empty()) out += " " + std::string(units->resultUnit);
+  if (units && !units->resultUnit.empty()) out.append(" ").append(units->resultUnit);
   std::string kelvins;
   for (const Quantity& q : inputs)
     if (q.temperature) kelvins += (kelvins.empty() ? "" : ", ") + std::string(q.symbol);

@@ -133,8 +133,8 @@ TEST_F(Keyboard, EveryWindowOpensWithTheFocusOnItsFirstInputField) {
   windows.Optxion->IntervalEdit->setEnabled(
       true);  // an enabled field does not win over the first box
   opensOn(windows.Optxion, windows.Optxion->CheckBox1);
-  for (TErroBase* e : std::initializer_list<TErroBase*>{windows.Erro1, windows.Erro2, windows.Erro3,
-                                                        windows.Erro4, windows.Erro5})
+  for (TErro* e : std::initializer_list<TErro*>{windows.Erro1, windows.Erro2, windows.Erro3,
+                                                windows.Erro4, windows.Erro5})
     opensOn(e, e->Button1);
   windows.Aboxt->ensureLaidOut();
   opensOn(windows.Aboxt, windows.Aboxt->Button1);

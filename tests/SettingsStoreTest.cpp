@@ -81,6 +81,18 @@ TEST_F(Store, AFailedSaveIsReportedOnceNamingTheFileAndLaterPassesStillTry) {
   EXPECT_EQ(slurp(path), "[Main]\nTop=2\n");
 }
 
+TEST_F(Store, AFailureMessageShowsTheFileInTheLettersOfItsName) {
+  // The folder is not there, so the save fails; the message decodes the name as the UTF-8 it
+  // is, whatever the system's code page for 8-bit text.
+  const QString name = dir.filePath(QStringLiteral("Zo\u00EB \u00C5s/pelbrix.INI"));
+  SettingsStore store([&] { return name.toStdString(); }, shown);
+  SettingsStore::SavePass pass = store.save();
+  pass.WriteInteger("Main", "Top", 1);
+  EXPECT_FALSE(pass.commit());
+  ASSERT_EQ(shown.messages.size(), 1);
+  EXPECT_TRUE(shown.messages[0].contains(name)) << shown.messages[0].toStdString();
+}
+
 TEST_F(Store, ALoadPassReadsOneLookAtTheFileAndASavePassLeavesNoTemporaryFile) {
   const std::string path = file("pelbrix.INI");
   std::ofstream(path, std::ios::binary) << "[Main]\nTop=5\n[Boyle]\nVolume=1\n";

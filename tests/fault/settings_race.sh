@@ -71,8 +71,12 @@ for ((run = 1; run <= runs; run++)); do
   xdotool windowactivate "$(window_of "$b" 'Pelbrix v4.0')" 2>/dev/null
   past_splash "$b"
   open_options "$a"
-  # A's options dialog, then at once B's main window.
+  # A's options dialog, then B's main window as soon as A's save holds back its rename, so
+  # that B's save begins while A's is between its reading and its rename however busy the
+  # machine is.
   close_window "$a" Options
+  a_asleep() { grep -q "^$a sleep" "$dir/timeline.txt" 2>/dev/null; }
+  wait_for 10 a_asleep || fail "copy A's save did not begin: $(cat "$dir/timeline.txt")"
   close_window "$b" 'Pelbrix v4.0'
   wait_for 20 ended "$b" || fail "copy B did not end after its main window was closed"
   # B's save waited for A's, or (unlocked) raced it: either way A's has begun; let it end.
