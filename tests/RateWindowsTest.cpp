@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -47,6 +48,43 @@ std::vector<std::string> sectionLines(const std::string& content, const std::str
     if (inside && !line.empty()) out.push_back(line);
   }
   return out;
+}
+
+// Chooses each mode of each page, fills every input field with the value of the quantity its
+// label names, calculates, and expects the value of the quantity the result's label names.
+void expectEachModeComputesWhatItsLabelSays(RateWindow& f, const std::map<QString, QString>& single,
+                                            const std::map<QString, QString>& multiple) {
+  const struct {
+    std::vector<QRadioButton*> buttons;
+    std::vector<QLabel*> labels;
+    std::vector<QLineEdit*> fields;
+    QPushButton* calculate;
+    const std::map<QString, QString>& values;
+  } pages[] = {
+      {{f.RadioButton1, f.RadioButton2, f.RadioButton3, f.RadioButton4},
+       {f.Label1, f.Label2, f.Label3, f.Label4},
+       {f.Edit1, f.Edit2, f.Edit3, f.Edit4},
+       f.Button1,
+       single},
+      {{f.RadioButton5, f.RadioButton6, f.RadioButton7, f.RadioButton8},
+       {f.Label5, f.Label6, f.Label7, f.Label8, f.Label9, f.Label10, f.Label11, f.Label12},
+       {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10, f.Edit11, f.Edit12},
+       f.Button3,
+       multiple},
+  };
+  for (const auto& page : pages) {
+    for (QRadioButton* mode : page.buttons) {
+      mode->click();
+      const std::size_t last = page.fields.size() - 1;
+      for (std::size_t k = 0; k < last; ++k)
+        type(page.fields[k], page.values.at(page.labels[k]->text()));
+      page.calculate->click();
+      const QString result = page.labels[last]->text();
+      ASSERT_TRUE(result.startsWith("Calculated: ")) << result.toStdString();
+      EXPECT_EQ(page.fields[last]->text(), page.values.at(result.mid(12)))
+          << mode->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace
@@ -126,46 +164,46 @@ TEST_F(BoyleRate, FirstStartKeepsTheDesignUntilTheFirstCalculate) {
 
 TEST_F(BoyleRate, ModeButtonsRelabelAndKeepTheValues) {
   TBRate& f = open();
-  const QStringList single[4] = {
-      {"Pressure", "Rate of Volume", "Rate of Pressure", "Calculated: Volume"},
-      {"Volume", "Rate of Volume", "Rate of Pressure", "Calculated: Pressure"},
-      {"Volume", "Pressure", "Rate of Pressure", "Calculated: Rate of Volume"},
-      designSingle,
-  };
-  const QStringList multiple[4] = {
-      {"Volume 1", "Pressure 1", "Pressure 2", "Rate of Volume 1", "Rate of Volume 2",
-       "Rate of Pressure 1", "Rate of Pressure 2", "Calculated: Volume 2"},
-      {"Volume 1", "Volume 2", "Pressure 1", "Rate of Volume 1", "Rate of Volume 2",
-       "Rate of Pressure 1", "Rate of Pressure 2", "Calculated: Pressure 2"},
-      {"Volume 1", "Volume 2", "Pressure 1", "Pressure 2", "Rate of Volume 1", "Rate of Pressure 1",
-       "Rate of Pressure 2", "Calculated: Rate of Volume 2"},
-      designMultiple,
-  };
-  QRadioButton* const singleButtons[] = {f.RadioButton1, f.RadioButton2, f.RadioButton3,
-                                         f.RadioButton4};
-  QRadioButton* const multipleButtons[] = {f.RadioButton5, f.RadioButton6, f.RadioButton7,
-                                           f.RadioButton8};
   fillSingle("3", "4", "-6");
   f.Edit4->setText("typed");
   fillMultiple({"1", "2", "3", "4", "5", "6", "7"});
-  for (int mode : {1, 2, 3, 4}) {
-    const QStringList otherPage = multipleLabels();
-    QTest::mouseClick(singleButtons[mode - 1], Qt::LeftButton);
-    EXPECT_EQ(singleLabels(), single[mode - 1]) << mode;
-    EXPECT_EQ(f.SingleMode, mode);
-    EXPECT_EQ(multipleLabels(), otherPage);  // the other page is untouched
-    QTest::mouseClick(multipleButtons[mode - 1], Qt::LeftButton);
-    EXPECT_EQ(multipleLabels(), multiple[mode - 1]) << mode;
-    EXPECT_EQ(f.MultipleMode, mode);
-  }
+  QTest::mouseClick(f.RadioButton1, Qt::LeftButton);
+  EXPECT_EQ(singleLabels(),
+            QStringList({"Pressure", "Rate of Volume", "Rate of Pressure", "Calculated: Volume"}));
+  EXPECT_EQ(f.SingleMode, 1);
+  EXPECT_EQ(multipleLabels(), designMultiple);  // the other page is untouched
+  QTest::mouseClick(f.RadioButton6, Qt::LeftButton);
+  EXPECT_EQ(multipleLabels(), QStringList({"Volume 1", "Volume 2", "Pressure 1", "Rate of Volume 1",
+                                           "Rate of Volume 2", "Rate of Pressure 1",
+                                           "Rate of Pressure 2", "Calculated: Pressure 2"}));
+  EXPECT_EQ(f.MultipleMode, 2);
+  EXPECT_EQ(singleLabels()[3], "Calculated: Volume");
   EXPECT_EQ(f.Edit1->text(), "3");
   EXPECT_EQ(f.Edit4->text(), "typed");
   EXPECT_EQ(f.Edit11->text(), "7");
 
   // The kept values are read under the new meaning: pressure 3, rates 4 and -6 give V = 2.
-  f.RadioButton1->click();
   f.Button1Click();
   EXPECT_EQ(f.Edit4->text(), "2");
+  EXPECT_TRUE(shown().empty());
+}
+
+// In every mode the fields are read as their labels say and the answer is the quantity the
+// result's label names: each field gets the value of the quantity its label names, from one
+// state that obeys P dV/dt + V dP/dt = 0 (3 × 4 + 2 × (-6) = 0) and two states with
+// P1 dV1/dt + V1 dP1/dt = 3 × 1 + 2 × 1 = 5 = 2 × 1.5 + 1 × 2 = P2 dV2/dt + V2 dP2/dt.
+TEST_F(BoyleRate, EachModeComputesTheQuantityItsLabelNames) {
+  expectEachModeComputesWhatItsLabelSays(
+      open(),
+      {{"Volume", "2"}, {"Pressure", "3"}, {"Rate of Volume", "4"}, {"Rate of Pressure", "-6"}},
+      {{"Volume 1", "2"},
+       {"Pressure 1", "3"},
+       {"Rate of Volume 1", "1"},
+       {"Rate of Pressure 1", "1"},
+       {"Volume 2", "1"},
+       {"Pressure 2", "2"},
+       {"Rate of Volume 2", "1.5"},
+       {"Rate of Pressure 2", "2"}});
   EXPECT_TRUE(shown().empty());
 }
 
@@ -469,4 +507,23 @@ TEST_F(CharlesRate, AGroupWithNothingCheckedComputesWhatItsLabelsShow) {
   type(f.Edit3, "0.5");
   f.Button1Click();
   EXPECT_EQ(f.Edit4->text(), "75");
+}
+
+// One state with T dV/dt = V dT/dt (300 × 0.5 = 2 × 75), and state 2 as state 1 doubled, which
+// keeps dV/V − dT/T (1/2 − 100/300 = 2/4 − 200/600 = 1/6).
+TEST_F(CharlesRate, EachModeComputesTheQuantityItsLabelNames) {
+  expectEachModeComputesWhatItsLabelSays(open(),
+                                         {{"Volume", "2"},
+                                          {"Temperature", "300"},
+                                          {"Rate of Volume", "0.5"},
+                                          {"Rate of Temperature", "75"}},
+                                         {{"Volume 1", "2"},
+                                          {"Temperature 1", "300"},
+                                          {"Rate of Volume 1", "1"},
+                                          {"Rate of Temperature 1", "100"},
+                                          {"Volume 2", "4"},
+                                          {"Temperature 2", "600"},
+                                          {"Rate of Volume 2", "2"},
+                                          {"Rate of Temperature 2", "200"}});
+  EXPECT_TRUE(errors.shown.empty());
 }
