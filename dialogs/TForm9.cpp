@@ -3,7 +3,7 @@
 #include <QPixmap>
 
 #include "core/SettingsStore.h"
-#include "platform/Controls.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 

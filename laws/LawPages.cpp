@@ -6,7 +6,13 @@
 
 #include "core/ErrorReport.h"
 #include "core/GasLaws.h"
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
+#include "platform/ControlFactory.h"
+#include "platform/EditActions.h"
+#include "platform/Focus.h"
+#include "platform/KeyFilters.h"
+#include "platform/ResultFields.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <iterator>
 
-#include "platform/Controls.h"
+#include "platform/ControlFactory.h"
 
 namespace pelbrix {
 
