@@ -1,6 +1,6 @@
 #pragma once
-// Keys that edit fields do not take as typing: Return presses a page's "Calculate", and Alt
-// with a letter types nothing.
+// Key filters on a window's controls: Return in a page's field or on its radio buttons
+// presses the page's "Calculate", and Alt with a letter types nothing into a field.
 #include <QAbstractButton>
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #pragma once
-// The red-on-black title bands of the pages and the splash screen, and the face they use.
+// The red-on-black title bands of the pages, the splash screen and the About box, and the
+// face they use.
 #include <QLabel>
 
 namespace pelbrix {
