@@ -31,6 +31,11 @@ QLabel* makeLabel(QWidget* page, const QString& text, const char* name, int left
   return makeControl<QLabel>(page, name, {left, top, 0, 0}, text);
 }
 
+// Label<labelNumber> with `caption` at `at` and, 16 pixels under it, its field
+// Edit<editNumber>, which is returned.
+QLineEdit* makeLabelledField(QWidget* page, const LawPageShared& menus, const QString& caption,
+                             int labelNumber, int editNumber, QPoint at, QLabel*& label);
+
 QPushButton* makeButton(QWidget* page, const QString& text, const char* name, int left, int top) {
   return makeControl<QPushButton>(page, name, {left, top, 75, 25}, text);
 }
@@ -81,6 +86,12 @@ QByteArray numbered(const char* name, int number) {
   return name + QByteArray::number(number);
 }
 
+QLineEdit* makeLabelledField(QWidget* page, const LawPageShared& menus, const QString& caption,
+                             int labelNumber, int editNumber, QPoint at, QLabel*& label) {
+  label = makeLabel(page, caption, numbered("Label", labelNumber), at.x(), at.y());
+  return makeField(page, menus, label, numbered("Edit", editNumber), at.x(), at.y() + 16);
+}
+
 void pageMenuOn(QWidget* page, const LawPageShared& menus) {
   page->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(page, &QWidget::customContextMenuRequested, page,
@@ -129,13 +140,9 @@ TwoModeLawPage::TwoModeLawPage(TwoModeLaw law, const LawPageShared& menus, QWidg
   const QPoint corners[] = {{48, 128}, {48, 168}, {48, 208}, {184, 208}};
   const char* captions[] = {design.inputCaptions[0][0], design.inputCaptions[0][1],
                             design.inputCaptions[0][2], QT_TR_NOOP("Calculated:")};
-  for (int k = 0; k < 4; ++k) {
-    const QPoint at = corners[k];
-    labels_[k] = makeLabel(this, tr(captions[k]), numbered("Label", design.numbers.fields + k),
-                           at.x(), at.y());
-    edits_[k] = makeField(this, menus, labels_[k], numbered("Edit", design.numbers.fields + k),
-                          at.x(), at.y() + 16);
-  }
+  for (int k = 0; k < 4; ++k)
+    edits_[k] = makeLabelledField(this, menus, tr(captions[k]), design.numbers.fields + k,
+                                  design.numbers.fields + k, corners[k], labels_[k]);
   calculate_ =
       makeButton(this, tr("Calculate"), numbered("Button", design.numbers.buttons), 64, 256);
   clear_ = makeButton(this, tr("Clear"), numbered("Button", design.numbers.buttons + 1), 208, 256);
@@ -201,19 +208,15 @@ TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
   setObjectName(QStringLiteral("TabSheet4"));
   pageMenuOn(this, menus);
   Label22 = makeTitleLabel(this, "Label22", tr("Combined Gas Law"), 0, 0);
-  Label13 = makeLabel(this, tr("Volume 1:"), "Label13", 48, 48);
-  Edit13 = makeField(this, menus, Label13, "Edit13", 48, 64);
-  Label14 = makeLabel(this, tr("Pressure 1:"), "Label14", 48, 88);
-  Edit14 = makeField(this, menus, Label14, "Edit14", 48, 104);
-  Label15 = makeLabel(this, tr("Pressure 2:"), "Label15", 48, 128);
-  Edit15 = makeField(this, menus, Label15, "Edit15", 48, 144);
-  Label16 = makeLabel(this, tr("Temperature 1:"), "Label16", 48, 168);
-  Edit16 = makeField(this, menus, Label16, "Edit16", 48, 184);
-  // The design caption has no colon; the first click of a mode button gives it one.
-  Label17 = makeLabel(this, tr("Temperature 2"), "Label17", 48, 208);
-  Edit17 = makeField(this, menus, Label17, "Edit17", 48, 224);
-  Label18 = makeLabel(this, tr("Calculated:"), "Label18", 184, 208);
-  Edit18 = makeField(this, menus, Label18, "Edit18", 184, 224);
+  // The inputs down the left, the result beside the last. The last input's design caption
+  // has no colon; the first click of a mode button gives it one.
+  const QString captions[] = {tr("Volume 1:"),      tr("Pressure 1:"),   tr("Pressure 2:"),
+                              tr("Temperature 1:"), tr("Temperature 2"), tr("Calculated:")};
+  QLabel** labels[] = {&Label13, &Label14, &Label15, &Label16, &Label17, &Label18};
+  QLineEdit** edits[] = {&Edit13, &Edit14, &Edit15, &Edit16, &Edit17, &Edit18};
+  for (int k = 0; k < 6; ++k)
+    *edits[k] = makeLabelledField(this, menus, captions[k], 13 + k, 13 + k,
+                                  k < 5 ? QPoint(48, 48 + 40 * k) : QPoint(184, 208), *labels[k]);
   Button7 = makeButton(this, tr("Calculate"), "Button7", 64, 256);
   Button8 = makeButton(this, tr("Clear"), "Button8", 208, 256);
   QRadioButton* radios[3];
@@ -296,14 +299,12 @@ TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent)
   QRadioButton* units[4];
   GroupBox6 = makeGroup(this, menus, tr("Units"), "GroupBox6", {184, 40, 121, 113},
                         {tr("atm, L"), tr("kPa, L"), tr("Pa, m³"), tr("mmHg, L")}, 14, units);
-  Label24 = makeLabel(this, QString(), "Label24", 48, 168);
-  Edit19 = makeField(this, menus, Label24, "Edit19", 48, 184);
-  Label25 = makeLabel(this, QString(), "Label25", 184, 168);
-  Edit20 = makeField(this, menus, Label25, "Edit20", 184, 184);
-  Label26 = makeLabel(this, QString(), "Label26", 48, 208);
-  Edit21 = makeField(this, menus, Label26, "Edit21", 48, 224);
-  Label27 = makeLabel(this, tr("Calculated:"), "Label27", 184, 208);
-  Edit22 = makeField(this, menus, Label27, "Edit22", 184, 224);
+  const QPoint corners[] = {{48, 168}, {184, 168}, {48, 208}, {184, 208}};
+  QLabel** labels[] = {&Label24, &Label25, &Label26, &Label27};
+  QLineEdit** edits[] = {&Edit19, &Edit20, &Edit21, &Edit22};
+  for (int k = 0; k < 4; ++k)
+    *edits[k] = makeLabelledField(this, menus, k == 3 ? tr("Calculated:") : QString(), 24 + k,
+                                  19 + k, corners[k], *labels[k]);
   Button9 = makeButton(this, tr("Calculate"), "Button9", 64, 256);
   Button10 = makeButton(this, tr("Clear"), "Button10", 208, 256);
   RadioButton10 = modes[0], RadioButton11 = modes[1], RadioButton12 = modes[2];
