@@ -7,7 +7,7 @@
 #include <QTabWidget>
 
 #include "laws/LawPages.h"
-#include "platform/Controls.h"
+#include "platform/EditActions.h"
 #include "platform/FramePlacement.h"
 #include "trayicon/Trayicon.h"
 

@@ -1,7 +1,8 @@
 #include "dialogs/TAboxt.h"
 
 #include "pelbrix/Version.h"
-#include "platform/Controls.h"
+#include "platform/ControlFactory.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 

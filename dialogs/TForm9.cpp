@@ -3,7 +3,7 @@
 #include <QPixmap>
 
 #include "core/SettingsStore.h"
-#include "platform/Controls.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 
@@ -49,7 +49,7 @@ void TForm9::FormCreate(const QDateTime& now) {
   // The clock is read once: the message depends on the time of start-up, not of showing.
   if (ChooseSplash(now).saturdayMessage) {
     Image1->hide();
-    Label1->setText(QStringLiteral("All Your Base Are Belong To Us!"));
+    Label1->setText(tr("All Your Base Are Belong To Us!"));
     Label1->show();
     Timer1->setInterval(kSaturdayIntervalMs);  // restarts the count from now
   }

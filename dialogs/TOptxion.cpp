@@ -7,7 +7,9 @@
 #include "core/MessageDisplay.h"
 #include "core/NumberText.h"
 #include "core/SettingsStore.h"
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
+#include "platform/ControlFactory.h"
+#include "platform/Focus.h"
 
 namespace pelbrix {
 

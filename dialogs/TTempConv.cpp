@@ -7,7 +7,12 @@
 #include "core/ErrorReport.h"
 #include "core/TempConversion.h"
 
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
+#include "platform/ControlFactory.h"
+#include "platform/EditActions.h"
+#include "platform/Focus.h"
+#include "platform/KeyFilters.h"
+#include "platform/ResultFields.h"
 #include "platform/TApplication.h"
 
 namespace pelbrix {

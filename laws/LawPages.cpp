@@ -1,10 +1,18 @@
 #include "laws/LawPages.h"
 
+#include <QByteArray>
 #include <array>
+#include <span>
 
 #include "core/ErrorReport.h"
 #include "core/GasLaws.h"
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
+#include "platform/ControlFactory.h"
+#include "platform/EditActions.h"
+#include "platform/Focus.h"
+#include "platform/KeyFilters.h"
+#include "platform/ResultFields.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 namespace {
@@ -23,17 +31,22 @@ QLabel* makeLabel(QWidget* page, const QString& text, const char* name, int left
   return makeControl<QLabel>(page, name, {left, top, 0, 0}, text);
 }
 
+// Label<labelNumber> with `caption` at `at` and, 16 pixels under it, its field
+// Edit<editNumber>, which is returned.
+QLineEdit* makeLabelledField(QWidget* page, const LawPageShared& menus, const QString& caption,
+                             int labelNumber, int editNumber, QPoint at, QLabel*& label);
+
 QPushButton* makeButton(QWidget* page, const QString& text, const char* name, int left, int top) {
   return makeControl<QPushButton>(page, name, {left, top, 75, 25}, text);
 }
 
-// "Select What to Find" (or `title`) with the page's mode buttons, 24 pixels apart; the
-// page's pop-up menu opens on the box and its buttons.
-QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const char* name, QRect box,
-                     const QStringList& captions, int firstNumber, QRadioButton** radios,
-                     const char* title = "Select What to Find") {
-  QGroupBox* group = makeRadioGroup(page, QObject::tr(title), QLatin1String(name), box, captions,
-                                    firstNumber, 16, 24, radios);
+// The page's mode buttons, 24 pixels apart; the page's pop-up menu opens on the box and its
+// buttons.
+QGroupBox* makeGroup(QWidget* page, const LawPageShared& menus, const QString& title,
+                     const char* name, QRect box, const QStringList& captions, int firstNumber,
+                     QRadioButton** radios) {
+  QGroupBox* group =
+      makeRadioGroup(page, title, QLatin1String(name), box, captions, firstNumber, 16, 24, radios);
   group->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(
       group, &QWidget::customContextMenuRequested, group,
@@ -62,11 +75,21 @@ std::array<std::string, N> textsOf(const std::array<QLineEdit*, N>& inputs) {
   return texts;
 }
 
-void setLabels(std::initializer_list<std::pair<QLabel*, const char*>> captions) {
-  for (const auto& [label, text] : captions) {
-    label->setText(QObject::tr(text));
-    label->adjustSize();
+void setLabels(std::span<QLabel* const> labels, const QStringList& captions) {
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    labels[k]->setText(captions[static_cast<qsizetype>(k)]);
+    labels[k]->adjustSize();
   }
+}
+
+QByteArray numbered(const char* name, int number) {
+  return name + QByteArray::number(number);
+}
+
+QLineEdit* makeLabelledField(QWidget* page, const LawPageShared& menus, const QString& caption,
+                             int labelNumber, int editNumber, QPoint at, QLabel*& label) {
+  label = makeLabel(page, caption, numbered("Label", labelNumber), at.x(), at.y());
+  return makeField(page, menus, label, numbered("Edit", editNumber), at.x(), at.y() + 16);
 }
 
 void pageMenuOn(QWidget* page, const LawPageShared& menus) {
@@ -77,139 +100,128 @@ void pageMenuOn(QWidget* page, const LawPageShared& menus) {
 
 }  // namespace
 
-TBoylePage::TBoylePage(const LawPageShared& menus, QWidget* parent)
-    : QWidget(parent), errors_(*menus.errors) {
-  setObjectName(QStringLiteral("TabSheet1"));
+struct TwoModeLawPage::Design {
+  // The design numbers of the page's controls: Label<title>, Label<fields> and
+  // Edit<fields> onwards, Button<buttons> ("Calculate", then "Clear"), GroupBox<group> and
+  // RadioButton<radios> onwards.
+  struct Numbers {
+    int title, fields, buttons, group, radios;
+  };
+  const char* sheet;
+  Numbers numbers;
+  QRect groupBox;
+  const char* title;
+  std::array<const char*, 2> findCaptions;
+  std::array<std::array<const char*, 3>, 2> inputCaptions;  // for each mode
+};
+
+const TwoModeLawPage::Design& TwoModeLawPage::design(TwoModeLaw law) {
+  // clang-format off
+  static const Design designs[] = {
+      {"TabSheet1", {19, 1, 1, 1, 1}, {200, 72, 113, 65}, QT_TR_NOOP("Boyle's Law"),
+       {QT_TR_NOOP("Find Volume"), QT_TR_NOOP("Find Pressure")},
+       {{{QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Pressure 1:"), QT_TR_NOOP("Pressure 2:")},
+         {QT_TR_NOOP("Pressure 1:"), QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Volume 2:")}}}},
+      {"TabSheet2", {20, 5, 3, 2, 3}, {200, 72, 129, 65}, QT_TR_NOOP("Charles' Law"),
+       {QT_TR_NOOP("Find Volume"), QT_TR_NOOP("Find Temperature")},
+       {{{QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Temperature 1:"), QT_TR_NOOP("Temperature 2:")},
+         {QT_TR_NOOP("Temperature 1:"), QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Volume 2:")}}}}};
+  // clang-format on
+  return designs[static_cast<int>(law)];
+}
+
+TwoModeLawPage::TwoModeLawPage(TwoModeLaw law, const LawPageShared& menus, QWidget* parent)
+    : QWidget(parent), law_(law), design_(design(law)), errors_(*menus.errors) {
+  const Design& design = design_;
+  setObjectName(QLatin1String(design.sheet));
   pageMenuOn(this, menus);
-  Label19 = makeTitleLabel(this, "Label19", tr("Boyle's Law"), 0, 0);
-  Label1 = makeLabel(this, tr("Volume 1:"), "Label1", 48, 128);
-  Edit1 = makeField(this, menus, Label1, "Edit1", 48, 144);
-  Label2 = makeLabel(this, tr("Pressure 1:"), "Label2", 48, 168);
-  Edit2 = makeField(this, menus, Label2, "Edit2", 48, 184);
-  Label3 = makeLabel(this, tr("Pressure 2:"), "Label3", 48, 208);
-  Edit3 = makeField(this, menus, Label3, "Edit3", 48, 224);
-  Label4 = makeLabel(this, tr("Calculated:"), "Label4", 184, 208);
-  Edit4 = makeField(this, menus, Label4, "Edit4", 184, 224);
-  Button1 = makeButton(this, tr("Calculate"), "Button1", 64, 256);
-  Button2 = makeButton(this, tr("Clear"), "Button2", 208, 256);
-  QRadioButton* radios[2];
-  GroupBox1 = makeGroup(this, menus, "GroupBox1", {200, 72, 113, 65},
-                        {tr("Find Volume"), tr("Find Pressure")}, 1, radios);
-  RadioButton1 = radios[0];
-  RadioButton2 = radios[1];
-  RadioButton1->setChecked(true);
-  chainTabOrder({Edit1, Edit2, Edit3, Button1, Edit4, RadioButton1, RadioButton2, Button2});
+  title_ = makeTitleLabel(this, numbered("Label", design.numbers.title), tr(design.title), 0, 0);
+  // The inputs down the left, the result beside the last.
+  const QPoint corners[] = {{48, 128}, {48, 168}, {48, 208}, {184, 208}};
+  const char* captions[] = {design.inputCaptions[0][0], design.inputCaptions[0][1],
+                            design.inputCaptions[0][2], QT_TR_NOOP("Calculated:")};
+  for (int k = 0; k < 4; ++k)
+    edits_[k] = makeLabelledField(this, menus, tr(captions[k]), design.numbers.fields + k,
+                                  design.numbers.fields + k, corners[k], labels_[k]);
+  calculate_ =
+      makeButton(this, tr("Calculate"), numbered("Button", design.numbers.buttons), 64, 256);
+  clear_ = makeButton(this, tr("Clear"), numbered("Button", design.numbers.buttons + 1), 208, 256);
+  group_ =
+      makeGroup(this, menus, tr("Select What to Find"), numbered("GroupBox", design.numbers.group),
+                design.groupBox, {tr(design.findCaptions[0]), tr(design.findCaptions[1])},
+                design.numbers.radios, modes_.data());
+  modes_[0]->setChecked(true);
+  showKelvinPlaceholders(inputs(), formula(0).inputs);
+  chainTabOrder(
+      {edits_[0], edits_[1], edits_[2], calculate_, edits_[3], modes_[0], modes_[1], clear_});
 
-  onRadioClick(RadioButton1, [this] { RadioButton1Click(); });
-  onRadioClick(RadioButton2, [this] { RadioButton2Click(); });
-  connect(Button1, &QPushButton::clicked, this, &TBoylePage::Button1Click);
-  pressOnReturn(this, Button1);
-  connect(Button2, &QPushButton::clicked, this, &TBoylePage::Button2Click);
+  onRadioClick(modes_[0], [this] { showMode(0); });
+  onRadioClick(modes_[1], [this] { showMode(1); });
+  connect(calculate_, &QPushButton::clicked, this, &TwoModeLawPage::calculate);
+  pressOnReturn(this, calculate_);
+  connect(clear_, &QPushButton::clicked, this, &TwoModeLawPage::clear);
 }
 
-void TBoylePage::RadioButton1Click() {
-  setLabels({{Label1, "Volume 1:"}, {Label2, "Pressure 1:"}, {Label3, "Pressure 2:"}});
+std::array<QLineEdit*, 3> TwoModeLawPage::inputs() const {
+  return {edits_[0], edits_[1], edits_[2]};
 }
 
-void TBoylePage::RadioButton2Click() {
-  setLabels({{Label1, "Pressure 1:"}, {Label2, "Volume 1:"}, {Label3, "Volume 2:"}});
+void TwoModeLawPage::showMode(int mode) {
+  const auto& captions = design_.inputCaptions[static_cast<std::size_t>(mode)];
+  setLabels(std::span(labels_).first<3>(), {tr(captions[0]), tr(captions[1]), tr(captions[2])});
+  showKelvinPlaceholders(inputs(), formula(mode).inputs);
 }
 
-void TBoylePage::Button1Click() {
-  // Both modes share one formula: the sought quantity always stands in the same place.
-  const std::array inputs{Edit1, Edit2, Edit3};
+// The modes are numbered as BoyleMode's and CharlesMode's values.
+const Formula<3>& TwoModeLawPage::formula(int mode) const {
+  return law_ == TwoModeLaw::Boyle ? boyleFormula(static_cast<BoyleMode>(mode))
+                                   : charlesFormula(static_cast<CharlesMode>(mode));
+}
+
+void TwoModeLawPage::calculate() {
+  const auto inputs = this->inputs();
   const auto fields = textsOf(inputs);
   const std::string point = desktopDecimalPoint();
-  const BoyleMode mode =
-      RadioButton1->isChecked() ? BoyleMode::FindVolume : BoyleMode::FindPressure;
-  setResult(errors_, solveBoyle(fields, point), inputs, Edit4, boyleWorking(mode, fields, point));
+  const int mode = modes_[0]->isChecked() ? 0 : 1;
+  // Both of Boyle's modes share one formula: the sought quantity always stands in the same
+  // place; so do Charles'.
+  if (law_ == TwoModeLaw::Boyle)
+    setResult(errors_, solveBoyle(fields, point), inputs, edits_[3],
+              boyleWorking(static_cast<BoyleMode>(mode), fields, point));
+  else
+    setResult(errors_, solveCharles(fields, point), inputs, edits_[3],
+              charlesWorking(static_cast<CharlesMode>(mode), fields, point));
 }
 
-void TBoylePage::Button2Click() {
-  clearFields({Edit1, Edit2, Edit3, Edit4});
+void TwoModeLawPage::clear() {
+  clearFields({edits_[0], edits_[1], edits_[2], edits_[3]});
 }
+
+TBoylePage::TBoylePage(const LawPageShared& menus, QWidget* parent)
+    : TwoModeLawPage(TwoModeLaw::Boyle, menus, parent) {}
 
 TCharlesPage::TCharlesPage(const LawPageShared& menus, QWidget* parent)
-    : QWidget(parent), errors_(*menus.errors) {
-  setObjectName(QStringLiteral("TabSheet2"));
-  pageMenuOn(this, menus);
-  Label20 = makeTitleLabel(this, "Label20", tr("Charles' Law"), 0, 0);
-  Label5 = makeLabel(this, tr("Volume 1:"), "Label5", 48, 128);
-  Edit5 = makeField(this, menus, Label5, "Edit5", 48, 144);
-  Label6 = makeLabel(this, tr("Temperature 1:"), "Label6", 48, 168);
-  Edit6 = makeField(this, menus, Label6, "Edit6", 48, 184);
-  Label7 = makeLabel(this, tr("Temperature 2:"), "Label7", 48, 208);
-  Edit7 = makeField(this, menus, Label7, "Edit7", 48, 224);
-  Label8 = makeLabel(this, tr("Calculated:"), "Label8", 184, 208);
-  Edit8 = makeField(this, menus, Label8, "Edit8", 184, 224);
-  Button3 = makeButton(this, tr("Calculate"), "Button3", 64, 256);
-  Button4 = makeButton(this, tr("Clear"), "Button4", 208, 256);
-  QRadioButton* radios[2];
-  GroupBox2 = makeGroup(this, menus, "GroupBox2", {200, 72, 129, 65},
-                        {tr("Find Volume"), tr("Find Temperature")}, 3, radios);
-  RadioButton3 = radios[0];
-  RadioButton4 = radios[1];
-  RadioButton3->setChecked(true);
-  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
-                         charlesFormula(CharlesMode::FindVolume).inputs);
-  chainTabOrder({Edit5, Edit6, Edit7, Button3, Edit8, RadioButton3, RadioButton4, Button4});
-
-  onRadioClick(RadioButton3, [this] { RadioButton3Click(); });
-  onRadioClick(RadioButton4, [this] { RadioButton4Click(); });
-  connect(Button3, &QPushButton::clicked, this, &TCharlesPage::Button3Click);
-  pressOnReturn(this, Button3);
-  connect(Button4, &QPushButton::clicked, this, &TCharlesPage::Button4Click);
-}
-
-void TCharlesPage::RadioButton3Click() {
-  setLabels({{Label5, "Volume 1:"}, {Label6, "Temperature 1:"}, {Label7, "Temperature 2:"}});
-  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
-                         charlesFormula(CharlesMode::FindVolume).inputs);
-}
-
-void TCharlesPage::RadioButton4Click() {
-  setLabels({{Label5, "Temperature 1:"}, {Label6, "Volume 1:"}, {Label7, "Volume 2:"}});
-  showKelvinPlaceholders(std::array{Edit5, Edit6, Edit7},
-                         charlesFormula(CharlesMode::FindTemperature).inputs);
-}
-
-void TCharlesPage::Button3Click() {
-  const std::array inputs{Edit5, Edit6, Edit7};
-  const auto fields = textsOf(inputs);
-  const std::string point = desktopDecimalPoint();
-  const CharlesMode mode =
-      RadioButton3->isChecked() ? CharlesMode::FindVolume : CharlesMode::FindTemperature;
-  setResult(errors_, solveCharles(fields, point), inputs, Edit8,
-            charlesWorking(mode, fields, point));
-}
-
-void TCharlesPage::Button4Click() {
-  clearFields({Edit5, Edit6, Edit7, Edit8});
-}
+    : TwoModeLawPage(TwoModeLaw::Charles, menus, parent) {}
 
 TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
     : QWidget(parent), errors_(*menus.errors) {
   setObjectName(QStringLiteral("TabSheet4"));
   pageMenuOn(this, menus);
   Label22 = makeTitleLabel(this, "Label22", tr("Combined Gas Law"), 0, 0);
-  Label13 = makeLabel(this, tr("Volume 1:"), "Label13", 48, 48);
-  Edit13 = makeField(this, menus, Label13, "Edit13", 48, 64);
-  Label14 = makeLabel(this, tr("Pressure 1:"), "Label14", 48, 88);
-  Edit14 = makeField(this, menus, Label14, "Edit14", 48, 104);
-  Label15 = makeLabel(this, tr("Pressure 2:"), "Label15", 48, 128);
-  Edit15 = makeField(this, menus, Label15, "Edit15", 48, 144);
-  Label16 = makeLabel(this, tr("Temperature 1:"), "Label16", 48, 168);
-  Edit16 = makeField(this, menus, Label16, "Edit16", 48, 184);
-  // The design caption has no colon; the first click of a mode button gives it one.
-  Label17 = makeLabel(this, tr("Temperature 2"), "Label17", 48, 208);
-  Edit17 = makeField(this, menus, Label17, "Edit17", 48, 224);
-  Label18 = makeLabel(this, tr("Calculated:"), "Label18", 184, 208);
-  Edit18 = makeField(this, menus, Label18, "Edit18", 184, 224);
+  // The inputs down the left, the result beside the last. The last input's design caption
+  // has no colon; the first click of a mode button gives it one.
+  const QString captions[] = {tr("Volume 1:"),      tr("Pressure 1:"),   tr("Pressure 2:"),
+                              tr("Temperature 1:"), tr("Temperature 2"), tr("Calculated:")};
+  QLabel** labels[] = {&Label13, &Label14, &Label15, &Label16, &Label17, &Label18};
+  QLineEdit** edits[] = {&Edit13, &Edit14, &Edit15, &Edit16, &Edit17, &Edit18};
+  for (int k = 0; k < 6; ++k)
+    *edits[k] = makeLabelledField(this, menus, captions[k], 13 + k, 13 + k,
+                                  k < 5 ? QPoint(48, 48 + 40 * k) : QPoint(184, 208), *labels[k]);
   Button7 = makeButton(this, tr("Calculate"), "Button7", 64, 256);
   Button8 = makeButton(this, tr("Clear"), "Button8", 208, 256);
   QRadioButton* radios[3];
   GroupBox4 =
-      makeGroup(this, menus, "GroupBox4", {200, 72, 121, 89},
+      makeGroup(this, menus, tr("Select What to Find"), "GroupBox4", {200, 72, 121, 89},
                 {tr("Find Volume"), tr("Find Pressure"), tr("Find Temperature")}, 7, radios);
   RadioButton7 = radios[0];
   RadioButton8 = radios[1];
@@ -229,33 +241,31 @@ TComboPage::TComboPage(const LawPageShared& menus, QWidget* parent)
 }
 
 void TComboPage::RadioButton7Click() {
-  setLabels({{Label13, "Volume 1:"},
-             {Label14, "Pressure 1:"},
-             {Label15, "Pressure 2:"},
-             {Label16, "Temperature 1:"},
-             {Label17, "Temperature 2:"}});
-  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
-                         combinedFormula(ComboMode::FindVolume).inputs);
+  showMode(ComboMode::FindVolume);
 }
 
 void TComboPage::RadioButton8Click() {
-  setLabels({{Label13, "Pressure 1:"},
-             {Label14, "Volume 1:"},
-             {Label15, "Volume 2:"},
-             {Label16, "Temperature 1:"},
-             {Label17, "Temperature 2:"}});
-  showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
-                         combinedFormula(ComboMode::FindPressure).inputs);
+  showMode(ComboMode::FindPressure);
 }
 
 void TComboPage::RadioButton9Click() {
-  setLabels({{Label13, "Temperature 1:"},
-             {Label14, "Volume 1:"},
-             {Label15, "Volume 2:"},
-             {Label16, "Pressure 1:"},
-             {Label17, "Pressure 2:"}});
+  showMode(ComboMode::FindTemperature);
+}
+
+void TComboPage::showMode(ComboMode mode) {
+  // Label13 to Label17 in each mode, in the order of ComboMode.
+  static const char* const kCaptions[3][5] = {
+      {QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Pressure 1:"), QT_TR_NOOP("Pressure 2:"),
+       QT_TR_NOOP("Temperature 1:"), QT_TR_NOOP("Temperature 2:")},
+      {QT_TR_NOOP("Pressure 1:"), QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Volume 2:"),
+       QT_TR_NOOP("Temperature 1:"), QT_TR_NOOP("Temperature 2:")},
+      {QT_TR_NOOP("Temperature 1:"), QT_TR_NOOP("Volume 1:"), QT_TR_NOOP("Volume 2:"),
+       QT_TR_NOOP("Pressure 1:"), QT_TR_NOOP("Pressure 2:")}};
+  QStringList captions;
+  for (const char* caption : kCaptions[static_cast<int>(mode)]) captions << tr(caption);
+  setLabels(std::array{Label13, Label14, Label15, Label16, Label17}, captions);
   showKelvinPlaceholders(std::array{Edit13, Edit14, Edit15, Edit16, Edit17},
-                         combinedFormula(ComboMode::FindTemperature).inputs);
+                         combinedFormula(mode).inputs);
 }
 
 void TComboPage::Button7Click() {
@@ -283,21 +293,18 @@ TIdealPage::TIdealPage(const LawPageShared& menus, QWidget* parent)
   // order, the result where every law page has it.
   QRadioButton* modes[4];
   GroupBox5 =
-      makeGroup(this, menus, "GroupBox5", {48, 40, 121, 113},
+      makeGroup(this, menus, tr("Select What to Find"), "GroupBox5", {48, 40, 121, 113},
                 {tr("Find Pressure"), tr("Find Volume"), tr("Find Moles"), tr("Find Temperature")},
                 10, modes);
   QRadioButton* units[4];
-  GroupBox6 =
-      makeGroup(this, menus, "GroupBox6", {184, 40, 121, 113},
-                {tr("atm, L"), tr("kPa, L"), tr("Pa, m³"), tr("mmHg, L")}, 14, units, "Units");
-  Label24 = makeLabel(this, QString(), "Label24", 48, 168);
-  Edit19 = makeField(this, menus, Label24, "Edit19", 48, 184);
-  Label25 = makeLabel(this, QString(), "Label25", 184, 168);
-  Edit20 = makeField(this, menus, Label25, "Edit20", 184, 184);
-  Label26 = makeLabel(this, QString(), "Label26", 48, 208);
-  Edit21 = makeField(this, menus, Label26, "Edit21", 48, 224);
-  Label27 = makeLabel(this, tr("Calculated:"), "Label27", 184, 208);
-  Edit22 = makeField(this, menus, Label27, "Edit22", 184, 224);
+  GroupBox6 = makeGroup(this, menus, tr("Units"), "GroupBox6", {184, 40, 121, 113},
+                        {tr("atm, L"), tr("kPa, L"), tr("Pa, m³"), tr("mmHg, L")}, 14, units);
+  const QPoint corners[] = {{48, 168}, {184, 168}, {48, 208}, {184, 208}};
+  QLabel** labels[] = {&Label24, &Label25, &Label26, &Label27};
+  QLineEdit** edits[] = {&Edit19, &Edit20, &Edit21, &Edit22};
+  for (int k = 0; k < 4; ++k)
+    *edits[k] = makeLabelledField(this, menus, k == 3 ? tr("Calculated:") : QString(), 24 + k,
+                                  19 + k, corners[k], *labels[k]);
   Button9 = makeButton(this, tr("Calculate"), "Button9", 64, 256);
   Button10 = makeButton(this, tr("Clear"), "Button10", 208, 256);
   RadioButton10 = modes[0], RadioButton11 = modes[1], RadioButton12 = modes[2];

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <array>
 
 #include "core/GasLaws.h"
 
@@ -26,46 +27,75 @@ struct LawPageShared {
   ErrorPresenter* errors;
 };
 
-class TBoylePage : public QWidget {
+enum class TwoModeLaw { Boyle, Charles };
+
+// The page of a law with two modes: two given quantities and a third, the result beside the
+// third, and a mode button for each quantity it can find. The design names of the Boyle
+// and Charles pages' controls (below) refer to these.
+class TwoModeLawPage : public QWidget {
+  Q_OBJECT
+ public:
+  struct Design;  // the names and captions of one page
+
+ protected:
+  TwoModeLawPage(TwoModeLaw law, const LawPageShared& menus, QWidget* parent);
+
+  // Captions (and "K" hints) of the three inputs for mode 0 or 1.
+  void showMode(int mode);
+  // Computes in the checked mode; a failed check shows its dialog instead.
+  void calculate();
+  void clear();
+  std::array<QLineEdit*, 3> inputs() const;
+  const Formula<3>& formula(int mode) const;
+  static const Design& design(TwoModeLaw law);
+
+  QLabel* title_;
+  std::array<QLabel*, 4> labels_;    // the inputs', then the result's
+  std::array<QLineEdit*, 4> edits_;  // three inputs, then the result
+  QPushButton *calculate_, *clear_;
+  QGroupBox* group_;
+  std::array<QRadioButton*, 2> modes_;
+
+ private:
+  const TwoModeLaw law_;
+  const Design& design_;
+  ErrorPresenter& errors_;
+};
+
+class TBoylePage : public TwoModeLawPage {
   Q_OBJECT
  public:
   TBoylePage(const LawPageShared& menus, QWidget* parent = nullptr);
 
-  QLabel* Label19;
-  QLabel *Label1, *Label2, *Label3, *Label4;
-  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
-  QPushButton *Button1, *Button2;
-  QGroupBox* GroupBox1;
-  QRadioButton *RadioButton1, *RadioButton2;
+  QLabel*& Label19 = title_;
+  QLabel *&Label1 = labels_[0], *&Label2 = labels_[1], *&Label3 = labels_[2], *&Label4 = labels_[3];
+  QLineEdit *&Edit1 = edits_[0], *&Edit2 = edits_[1], *&Edit3 = edits_[2], *&Edit4 = edits_[3];
+  QPushButton *&Button1 = calculate_, *&Button2 = clear_;
+  QGroupBox*& GroupBox1 = group_;
+  QRadioButton *&RadioButton1 = modes_[0], *&RadioButton2 = modes_[1];
 
-  void RadioButton1Click();
-  void RadioButton2Click();
-  void Button1Click();
-  void Button2Click();
-
- private:
-  ErrorPresenter& errors_;
+  void RadioButton1Click() { showMode(0); }
+  void RadioButton2Click() { showMode(1); }
+  void Button1Click() { calculate(); }
+  void Button2Click() { clear(); }
 };
 
-class TCharlesPage : public QWidget {
+class TCharlesPage : public TwoModeLawPage {
   Q_OBJECT
  public:
   TCharlesPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
-  QLabel* Label20;
-  QLabel *Label5, *Label6, *Label7, *Label8;
-  QLineEdit *Edit5, *Edit6, *Edit7, *Edit8;
-  QPushButton *Button3, *Button4;
-  QGroupBox* GroupBox2;
-  QRadioButton *RadioButton3, *RadioButton4;
+  QLabel*& Label20 = title_;
+  QLabel *&Label5 = labels_[0], *&Label6 = labels_[1], *&Label7 = labels_[2], *&Label8 = labels_[3];
+  QLineEdit *&Edit5 = edits_[0], *&Edit6 = edits_[1], *&Edit7 = edits_[2], *&Edit8 = edits_[3];
+  QPushButton *&Button3 = calculate_, *&Button4 = clear_;
+  QGroupBox*& GroupBox2 = group_;
+  QRadioButton *&RadioButton3 = modes_[0], *&RadioButton4 = modes_[1];
 
-  void RadioButton3Click();
-  void RadioButton4Click();
-  void Button3Click();
-  void Button4Click();
-
- private:
-  ErrorPresenter& errors_;
+  void RadioButton3Click() { showMode(0); }
+  void RadioButton4Click() { showMode(1); }
+  void Button3Click() { calculate(); }
+  void Button4Click() { clear(); }
 };
 
 class TComboPage : public QWidget {
@@ -87,6 +117,8 @@ class TComboPage : public QWidget {
   void Button8Click();
 
  private:
+  // Names the five inputs after the mode's quantities.
+  void showMode(ComboMode mode);
   ErrorPresenter& errors_;
 };
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <iterator>
 
-#include "platform/Controls.h"
+#include "platform/ControlFactory.h"
 
 namespace pelbrix {
 
@@ -11,53 +11,55 @@ namespace {
 constexpr int kMargin = 8;
 constexpr int kLineStep = 16;
 
-// The context is the class's own, so tr() finds a translation lupdate extracted here.
-#define ERRO_TEXT(text) QT_TRANSLATE_NOOP("pelbrix::TErro", text)
+}  // namespace
 
-struct ErroTexts {
+struct TErro::Texts {
   const char* caption;
   const char* heading;
   std::array<const char*, 5> lines;  // unused lines are null
 };
 
 // The texts are the dialogs' own, spacing and spelling included; entry k - 1 is TErro<k>'s.
-constexpr ErroTexts kErroTexts[] = {
-    {ERRO_TEXT("Error #1 - Not Enough Data Input"),
-     ERRO_TEXT("Error #1 - Not Enough Data Input"),
-     {ERRO_TEXT("You did not enter enough data to complete the specified operation."),
-      ERRO_TEXT("Make sure all data fields except the calculated field are filled.")}},
-    {ERRO_TEXT("Error #2 - Negative Temperature Values"),
-     ERRO_TEXT("Error # 2 - Negative Temperature Values"),
-     {ERRO_TEXT("You entered a negative temperature value.  This either signifies that you"),
-      ERRO_TEXT("are not using Kelvins or entered a number that is out of logical scope."),
-      ERRO_TEXT("Entering a negavtive value which results in negative pressures and volumes"),
-      ERRO_TEXT("which cannot happen in any reasonable circumstance.  Also there can be"),
-      ERRO_TEXT("no Kelvin value less that 0 (zero) since that would be out of logical scope.")}},
-    {ERRO_TEXT("Error #3 - Divide by Zero"),
-     ERRO_TEXT("Error #3 - Divide by Zero"),
-     {ERRO_TEXT("You are attempting to divide by sero.  One of the  values entered caused"),
-      ERRO_TEXT("the denominator to be a zero value.  This may have been caused by input-"),
-      ERRO_TEXT("ing a non-Kelvin value, missing decimal place, entering absolute zero. or"),
-      ERRO_TEXT("entering some value that is not a number")}},
-    {ERRO_TEXT("Error #4 - Negative Value Entered."),
-     ERRO_TEXT("Error #4 - Negative Value Entered"),
-     {ERRO_TEXT("You have entered a negative volume ore= pressure value.  These are out of "),
-      ERRO_TEXT("scope since pressure and volume are positive units.  Make sure all values"),
-      ERRO_TEXT("entered are positives.")}},
-    {ERRO_TEXT("Error #5 - Zero Value Entered"),
-     ERRO_TEXT("Error #5 - Zero Value Entered"),
-     {ERRO_TEXT("Some value entered was of zero value.  This is impossible since absolute"),
-      ERRO_TEXT("zero can never be reached, only approached, and matter cannot be"),
-      ERRO_TEXT("destroyed under normal circumstances, so all zero values are out of scope."),
-      ERRO_TEXT("Also some value that was entered evaluated to zero.  The expression may"),
-      ERRO_TEXT("also have evaluted to zero.")}},
-};
-#undef ERRO_TEXT
-}  // namespace
+// Marked inside a member, they are extracted in the class's context, the one tr() reads.
+const TErro::Texts& TErro::textsOf(int number) {
+  static constexpr Texts kErroTexts[] = {
+      {QT_TR_NOOP("Error #1 - Not Enough Data Input"),
+       QT_TR_NOOP("Error #1 - Not Enough Data Input"),
+       {QT_TR_NOOP("You did not enter enough data to complete the specified operation."),
+        QT_TR_NOOP("Make sure all data fields except the calculated field are filled.")}},
+      {QT_TR_NOOP("Error #2 - Negative Temperature Values"),
+       QT_TR_NOOP("Error # 2 - Negative Temperature Values"),
+       {QT_TR_NOOP("You entered a negative temperature value.  This either signifies that you"),
+        QT_TR_NOOP("are not using Kelvins or entered a number that is out of logical scope."),
+        QT_TR_NOOP("Entering a negavtive value which results in negative pressures and volumes"),
+        QT_TR_NOOP("which cannot happen in any reasonable circumstance.  Also there can be"),
+        QT_TR_NOOP(
+            "no Kelvin value less that 0 (zero) since that would be out of logical scope.")}},
+      {QT_TR_NOOP("Error #3 - Divide by Zero"),
+       QT_TR_NOOP("Error #3 - Divide by Zero"),
+       {QT_TR_NOOP("You are attempting to divide by sero.  One of the  values entered caused"),
+        QT_TR_NOOP("the denominator to be a zero value.  This may have been caused by input-"),
+        QT_TR_NOOP("ing a non-Kelvin value, missing decimal place, entering absolute zero. or"),
+        QT_TR_NOOP("entering some value that is not a number")}},
+      {QT_TR_NOOP("Error #4 - Negative Value Entered."),
+       QT_TR_NOOP("Error #4 - Negative Value Entered"),
+       {QT_TR_NOOP("You have entered a negative volume ore= pressure value.  These are out of "),
+        QT_TR_NOOP("scope since pressure and volume are positive units.  Make sure all values"),
+        QT_TR_NOOP("entered are positives.")}},
+      {QT_TR_NOOP("Error #5 - Zero Value Entered"),
+       QT_TR_NOOP("Error #5 - Zero Value Entered"),
+       {QT_TR_NOOP("Some value entered was of zero value.  This is impossible since absolute"),
+        QT_TR_NOOP("zero can never be reached, only approached, and matter cannot be"),
+        QT_TR_NOOP("destroyed under normal circumstances, so all zero values are out of scope."),
+        QT_TR_NOOP("Also some value that was entered evaluated to zero.  The expression may"),
+        QT_TR_NOOP("also have evaluted to zero.")}},
+  };
+  Q_ASSERT(number >= 1 && number <= static_cast<int>(std::size(kErroTexts)));
+  return kErroTexts[number - 1];
+}
 
 TErro::TErro(TApplication& application, int number) : TForm(application) {
-  Q_ASSERT(number >= 1 && number <= static_cast<int>(std::size(kErroTexts)));
-  const ErroTexts& texts = kErroTexts[number - 1];
+  const Texts& texts = textsOf(number);
   setObjectName(QStringLiteral("Erro") + QString::number(number));
   setWindowTitle(tr(texts.caption));
   // The heading spans the dialog, the button is centred under the lines, and the dialog

@@ -22,6 +22,10 @@ class TErro : public TForm {
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  struct Texts;
+  static const Texts& textsOf(int number);
 };
 
 }  // namespace pelbrix

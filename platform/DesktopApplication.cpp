@@ -30,7 +30,7 @@ bool DesktopApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     messages_.ShowException(QString::fromUtf8(e.what()));
   } catch (...) {
-    messages_.ShowException(QStringLiteral("Unknown error"));
+    messages_.ShowException(translate("pelbrix::DesktopApplication", "Unknown error"));
   }
   return false;
 }

@@ -9,8 +9,9 @@
 #include <QTabWidget>
 #include <QWindow>
 
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
 #include "platform/DesignLayout.h"
+#include "platform/Focus.h"
 #include "platform/TApplication.h"
 #include "platform/WindowSystemWatch.h"
 

@@ -3,8 +3,13 @@
 #include <QLayout>
 
 #include "core/SettingsStore.h"
-#include "platform/Controls.h"
+#include "platform/ButtonBehaviour.h"
+#include "platform/ControlFactory.h"
 #include "platform/DesignLayout.h"
+#include "platform/Focus.h"
+#include "platform/KeyFilters.h"
+#include "platform/ResultFields.h"
+#include "platform/TitleBand.h"
 
 namespace pelbrix {
 

@@ -1,7 +1,6 @@
 #include "rates/TBRate.h"
 
 #include "core/BoyleRates.h"
-#include "platform/Controls.h"
 #include "platform/DesignLayout.h"
 
 namespace pelbrix {

@@ -1,7 +1,6 @@
 #include "rates/TCHRate.h"
 
 #include "core/CharlesRates.h"
-#include "platform/Controls.h"
 
 namespace pelbrix {
 

@@ -205,6 +205,29 @@ class IniFileOnDisk : public testing::Test {
   QStringList folderEntries() const {
     return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
   }
+  // The one failure reported, which gives `why` as its reason.
+  void expectOneFailure(const std::string& why) const {
+    ASSERT_EQ(failures_.size(), 1u);
+    EXPECT_NE(failures_[0].find(why), std::string::npos) << failures_[0];
+  }
+  static struct stat statusOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st;
+  }
+#ifndef _WIN32
+  // The link's own status.
+  static struct stat linkStatusOf(const std::string& link) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(link.c_str(), &st), 0) << link;
+    return st;
+  }
+#endif
+  // Keys in front, then zero bytes up to `size`: sparse, so the file costs no disk.
+  void putSparse(off_t size) const {
+    put("[Main]\nTop=5\n");
+    ASSERT_EQ(::truncate(path_.c_str(), size), 0);
+  }
 
   QTemporaryDir dir_;
   std::string path_;
@@ -305,8 +328,7 @@ TEST_F(IniFileOnDisk, APipeNeitherHangsAReadNorIsReplaced) {
   OneKeyFile ini = file(path_);
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 3), 3);
   EXPECT_FALSE(ini.WriteInteger("Main", "Top", 2));
-  struct stat st {};
-  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  const struct stat st = statusOf(path_);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 #endif
@@ -316,15 +338,13 @@ TEST_F(IniFileOnDisk, PermissionsAndSymbolicLinksSurviveAWrite) {
   put("[Main]\nTop=1\n");
   ASSERT_EQ(::chmod(path_.c_str(), 0600), 0);
   file(path_).WriteInteger("Main", "Top", 2);
-  struct stat st {};
-  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  const struct stat st = statusOf(path_);
   EXPECT_EQ(st.st_mode & 07777, 0600u);
 
   const std::string link = dir_.filePath(QStringLiteral("link.INI")).toStdString();
   ASSERT_EQ(::symlink(path_.c_str(), link.c_str()), 0);
   file(link).WriteInteger("Main", "Top", 3);
-  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
-  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_TRUE(S_ISLNK(linkStatusOf(link).st_mode));
   EXPECT_EQ(get(), "[Main]\nTop=3\n");
 }
 #endif
@@ -504,10 +524,8 @@ TEST_F(IniFileOnDisk, ASymbolicLinkLoopIsNeitherReadNorReplaced) {
   IniFile::SavePass pass = savePass(a);
   pass.WriteInteger("Main", "Top", 2);
   EXPECT_FALSE(pass.Commit());
-  ASSERT_EQ(failures_.size(), 1u);
-  EXPECT_NE(failures_[0].find(std::strerror(ELOOP)), std::string::npos) << failures_[0];
-  struct stat st {};
-  ASSERT_EQ(::lstat(a.c_str(), &st), 0);
+  expectOneFailure(std::strerror(ELOOP));
+  const struct stat st = linkStatusOf(a);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(folderEntries(), QStringList({"a.INI", "b.INI"}));
 }
@@ -573,8 +591,7 @@ TEST_F(IniFileOnDisk, ADanglingLinkIsWrittenThroughToItsTarget) {
   IniFile::SavePass pass = savePass(link);
   pass.WriteInteger("Main", "Top", 2);
   ASSERT_TRUE(pass.Commit());
-  struct stat st {};
-  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  const struct stat st = linkStatusOf(link);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(get(), "[Main]\nTop=2\n");
   EXPECT_EQ(IniFile::LoadPass(link).ReadInteger("Main", "Top", 3), 2);
@@ -592,20 +609,16 @@ TEST_F(IniFileOnDisk, ADanglingLinkIsWrittenThroughToItsTarget) {
 // A damaged file of any size costs bounded work.
 
 TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsTakenToBeDamagedAndKept) {
-  // Sparse, so the test costs no disk: keys in front, then zero bytes.
-  put("[Main]\nTop=5\n");
   constexpr off_t kHundredMegabytes = 100 * 1024 * 1024;
-  ASSERT_EQ(::truncate(path_.c_str(), kHundredMegabytes), 0);
+  putSparse(kHundredMegabytes);
   const IniFile::LoadPass pass(path_);
   EXPECT_EQ(pass.ReadInteger("Main", "Top", 0), 0);
 
   IniFile::SavePass save = savePass(path_);
   save.WriteInteger("Main", "Top", 6);
   EXPECT_FALSE(save.Commit());
-  ASSERT_EQ(failures_.size(), 1u);
-  EXPECT_NE(failures_[0].find("damaged"), std::string::npos) << failures_[0];
-  struct stat st {};
-  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  expectOneFailure("damaged");
+  const struct stat st = statusOf(path_);
   EXPECT_EQ(st.st_size, kHundredMegabytes);
   std::string front(13, '\0');
   std::ifstream(path_, std::ios::binary).read(front.data(), 13);
@@ -614,8 +627,7 @@ TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsTakenToBeDamagedAndKept) {
 }
 
 TEST_F(IniFileOnDisk, AFileAtTheSizeLimitIsStillRead) {
-  put("[Main]\nTop=5\n");
-  ASSERT_EQ(::truncate(path_.c_str(), kDocumentedLimit), 0);
+  putSparse(kDocumentedLimit);
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 5);
   ASSERT_EQ(::truncate(path_.c_str(), kDocumentedLimit + 1), 0);
   EXPECT_EQ(IniFile::LoadPass(path_).ReadInteger("Main", "Top", 0), 0);
@@ -700,8 +712,7 @@ TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
   ASSERT_GE(held, 0);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   EXPECT_FALSE(file(path_).WriteInteger("Main", "Top", 2));
-  ASSERT_EQ(failures_.size(), 1u);
-  EXPECT_NE(failures_[0].find("locked"), std::string::npos) << failures_[0];
+  expectOneFailure("locked");
   EXPECT_EQ(get(), "[Main]\nTop=1\n");
   ::close(held);
   EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
@@ -711,17 +722,13 @@ TEST_F(IniFileOnDisk, ASaveThatCannotGetTheLockFailsAndLeavesTheFile) {
 #endif
 
 TEST_F(IniFileOnDisk, NoSaveMakesTheFileLargerThanTheBound) {
-  // Sparse: keys in front, then zero bytes up to a few bytes below the bound.
-  put("[Main]\nTop=5\n");
-  const off_t nearly = kDocumentedLimit - 8;
-  ASSERT_EQ(::truncate(path_.c_str(), nearly), 0);
+  const off_t nearly = kDocumentedLimit - 8;  // a few bytes below the bound
+  putSparse(nearly);
   IniFile::SavePass grow = savePass(path_);
   grow.WriteString("Main", "Note", "a value longer than the room left");
   EXPECT_FALSE(grow.Commit());
-  ASSERT_EQ(failures_.size(), 1u);
-  EXPECT_NE(failures_[0].find("larger than 16 MiB"), std::string::npos) << failures_[0];
-  struct stat st {};
-  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  expectOneFailure("larger than 16 MiB");
+  const struct stat st = statusOf(path_);
   EXPECT_EQ(st.st_size, nearly);
   EXPECT_TRUE(file(path_).WriteInteger("Main", "Top", 6)) << "a write that fits still goes";
   EXPECT_EQ(folderEntries(), QStringList({"pelbrix.INI"}));
@@ -765,8 +772,7 @@ TEST_F(IniFileOnDisk, TheOwnerStaysAndSetIdBitsGo) {
   }
   ASSERT_EQ(::chmod(path_.c_str(), root ? 07640 : 04640), 0);
   ASSERT_TRUE(file(path_).WriteInteger("Main", "Top", 2));
-  struct stat st {};
-  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  const struct stat st = statusOf(path_);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   if (root) {
     EXPECT_EQ(st.st_uid, 65534u);
@@ -821,8 +827,7 @@ TEST_F(IniFileOnDisk, ALinkIsFollowedOnlyWhereTheKernelWouldTrustIt) {
       ASSERT_EQ(failures_.size(), 1u) << c.what;
       EXPECT_NE(failures_[0].find("not followed"), std::string::npos) << failures_[0];
     }
-    struct stat st {};
-    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    const struct stat st = linkStatusOf(link);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.what;
   }
 }

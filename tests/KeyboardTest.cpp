@@ -16,6 +16,7 @@
 #include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "laws/TErro.h"
+#include "platform/ButtonBehaviour.h"
 #include "rates/TBRate.h"
 #include "rates/TCHRate.h"
 

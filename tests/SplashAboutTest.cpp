@@ -16,6 +16,7 @@
 #include "core/SplashClock.h"
 #include "dialogs/TAboxt.h"
 #include "dialogs/TForm9.h"
+#include "platform/DesignLayout.h"
 
 using namespace pelbrix;
 

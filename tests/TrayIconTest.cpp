@@ -50,6 +50,30 @@ TShiftState buttonBit(TMouseButton b) {
 
 }  // namespace
 
+// The fake notification area and the application that a test's icons are shown through,
+// with an icon that logs what reaches it.
+template <class Case>
+class ProbedIconTest : public testing::TestWithParam<Case> {
+ protected:
+  test::FakeNotifyArea area;
+  TApplication application;
+  ProbeIcon icon{area, application};
+};
+
+class TrayIcon : public testing::Test {
+ protected:
+  // Gives `icon` the images and a timer that the test drives, which it returns.
+  static test::ManualTimer* driveAnimation(TTrayIcon& icon, TImageList* images) {
+    auto* timer = new test::ManualTimer;
+    icon.SetAnimationTimer(std::unique_ptr<AnimationTimer>(timer));
+    icon.SetIcons(images);
+    return timer;
+  }
+
+  test::FakeNotifyArea area;
+  TApplication application;
+};
+
 struct DecoderCase;
 void PrintTo(const DecoderCase& c, std::ostream* os);
 struct DecoderCase {
@@ -65,13 +89,10 @@ void PrintTo(const DecoderCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class TrayDecoder : public testing::TestWithParam<DecoderCase> {};
+class TrayDecoder : public ProbedIconTest<DecoderCase> {};
 
 TEST_P(TrayDecoder, StepsInOrder) {
   const DecoderCase& c = GetParam();
-  test::FakeNotifyArea area;
-  TApplication application;
-  ProbeIcon icon(area, application);
   icon.RestoreOn = c.restoreOn;
   icon.PopupMenuOn = c.popupOn;
   icon.OnMouseDown = [&](QObject* sender, TMouseButton b, TShiftState shift, int x, int y) {
@@ -134,9 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                     V{"Restore", "Click", "Up L"}}),
     [](const testing::TestParamInfo<DecoderCase>& info) { return std::string(info.param.name); });
 
-TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
   ProbeIcon icon(area, application);
   icon.RestoreOn = imLeftDoubleClick;
   MessageWindow::Post(icon.GetHandle(), kCallback, 0, msg::WM_LBUTTONDBLCLK);
@@ -146,9 +165,7 @@ TEST(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
   EXPECT_EQ(icon.log, V{"Restore"});
 }
 
-TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
   ProbeIcon icon(area, application);
   icon.SetVisible(true);
   EXPECT_EQ(icon.GetHandle()->Send(msg::WM_QUERYENDSESSION), 1);
@@ -166,9 +183,7 @@ TEST(TrayIcon, SessionEndRemovesTheIconButVisibleStays) {
   EXPECT_FALSE(area2.Shows(other.GetHandle(), other.Id()));
 }
 
-TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
   ProbeIcon icon(area, application);
   TMessage minimise{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0, 0};
   EXPECT_FALSE(application.MainWindowMessage(minimise));
@@ -194,9 +209,7 @@ TEST(TrayIcon, HookTakesOverOnlyExactMinimiseAndRestore) {
   EXPECT_FALSE(application.IsMainWindowHooked(&icon));
 }
 
-TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
   TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   EXPECT_TRUE(icon.Hide());
@@ -223,9 +236,7 @@ TEST(TrayIcon, ShowingTwiceAndRemovingTwiceRaise) {
   EXPECT_FALSE(application.IsMainWindowHooked(&icon));
 }
 
-TEST(TrayIcon, HintRules) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, HintRules) {
   TTrayIcon icon(nullptr, area, application);
   icon.SetVisible(true);
   const QString shown(63, QLatin1Char('h'));
@@ -243,9 +254,7 @@ TEST(TrayIcon, HintRules) {
   EXPECT_EQ(area.calls.back().flags, NIF_MESSAGE | NIF_ICON);
 }
 
-TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
   auto images = eightImages();
   TTrayIcon icon(nullptr, area, application);
   icon.SetIcons(images.get());
@@ -258,14 +267,10 @@ TEST(TrayIcon, UpdateReachesTheAreaOnlyWhileShown) {
   EXPECT_EQ(area.calls.back().iconKey, images->Images[4].cacheKey());
 }
 
-TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
   auto images = eightImages();
   TTrayIcon icon(nullptr, area, application);
-  auto* timer = new test::ManualTimer;
-  icon.SetAnimationTimer(std::unique_ptr<AnimationTimer>(timer));
-  icon.SetIcons(images.get());
+  test::ManualTimer* timer = driveAnimation(icon, images.get());
   icon.SetVisible(true);
   icon.SetAnimateInterval(250);
   icon.SetAnimate(true);
@@ -284,14 +289,10 @@ TEST(TrayIcon, AnimationStepsThroughEightImagesAndWraps) {
   EXPECT_FALSE(icon.AnimationTicking());
 }
 
-TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
   auto images = eightImages();
   TTrayIcon icon(nullptr, area, application);
-  auto* timer = new test::ManualTimer;
-  icon.SetAnimationTimer(std::unique_ptr<AnimationTimer>(timer));
-  icon.SetIcons(images.get());
+  test::ManualTimer* timer = driveAnimation(icon, images.get());
   EXPECT_EQ(icon.GetAnimateInterval(), 1000);
   icon.SetAnimate(true);
   EXPECT_EQ(timer->interval(), 1000);
@@ -304,9 +305,7 @@ TEST(TrayIcon, IntervalZeroOrNegativeGivesNoTicks) {
   EXPECT_EQ(timer->interval(), 1500);
 }
 
-TEST(TrayIcon, AnimateNeedsAnImageList) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, AnimateNeedsAnImageList) {
   TTrayIcon icon(nullptr, area, application);
   icon.SetAnimate(true);
   EXPECT_FALSE(icon.GetAnimate());
@@ -331,9 +330,7 @@ TEST(TrayIcon, AnimateNeedsAnImageList) {
   EXPECT_EQ(loaded.IconIndex(), 0);
 }
 
-TEST(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
-  test::FakeNotifyArea area;
-  TApplication application;
+TEST_F(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
   TTrayIcon icon(nullptr, area, application);
   icon.ShowMenu();  // no menu: nothing
   {
@@ -385,13 +382,10 @@ void PrintTo(const ActivationCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class TrayActivation : public testing::TestWithParam<ActivationCase> {};
+class TrayActivation : public ProbedIconTest<ActivationCase> {};
 
 TEST_P(TrayActivation, ReachesTheComponentAsTheClicksItStandsFor) {
   const ActivationCase& c = GetParam();
-  test::FakeNotifyArea area;
-  TApplication application;
-  ProbeIcon icon(area, application);
   icon.RestoreOn = imLeftDoubleClick;
   icon.PopupMenuOn = imRightClickUp;
   for (QSystemTrayIcon::ActivationReason reason : c.activations)

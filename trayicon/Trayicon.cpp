@@ -9,9 +9,16 @@
 namespace pelbrix {
 
 namespace {
-// The program's string table entries for the two refusals.
-const char* const kCannotCreate = "Cannot Create System Shell Notification Icon";
-const char* const kCannotRemove = "Cannot Remove System Shell Notification Icon";
+// The program's string table entries for the two refusals, translated when thrown.
+constexpr const char* kTextContext = "pelbrix::TTrayIcon";
+const char* const kCannotCreate =
+    QT_TRANSLATE_NOOP("pelbrix::TTrayIcon", "Cannot Create System Shell Notification Icon");
+const char* const kCannotRemove =
+    QT_TRANSLATE_NOOP("pelbrix::TTrayIcon", "Cannot Remove System Shell Notification Icon");
+EOutOfResources refusal(const char* text) {
+  return EOutOfResources(QCoreApplication::translate(kTextContext, text).toStdString());
+}
+
 constexpr unsigned kCallbackMessage = msg::WM_USER + 1;
 
 class QtAnimationTimer : public AnimationTimer {
@@ -101,11 +108,11 @@ void TTrayIcon::SetVisible(bool value) {
   // Stored first: a refused add still leaves Visible true, a refused removal false.
   visible_ = value;
   if (value) {
-    if (!area_.Add(record_)) throw EOutOfResources(kCannotCreate);
+    if (!area_.Add(record_)) throw refusal(kCannotCreate);
     SetHide(true);
     application_.HookMainWindow(this, [this](TMessage& m) { return ApplicationHookProc(m); });
   } else {
-    if (!area_.Delete(record_)) throw EOutOfResources(kCannotRemove);
+    if (!area_.Delete(record_)) throw refusal(kCannotRemove);
     SetHide(false);
     application_.UnhookMainWindow(this);
   }
