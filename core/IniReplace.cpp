@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstring>
 
+#include <QtGlobal>
+
 namespace pelbrix {
 namespace ini {
 namespace {
@@ -82,11 +84,14 @@ bool safeToFollow(const std::string& link, const sys::Status& st, std::string& r
     return false;
   }
   if (st.owner != sys::currentUser() && st.owner != folder.owner) {
-    reason = "it is a symbolic link of another user's, which is not followed";
+    reason = QT_TRANSLATE_NOOP("SettingsStore",
+                               "it is a symbolic link of another user's, which is not followed");
     return false;
   }
   if ((folder.mode & 002) != 0 && (folder.mode & 01000) == 0) {
-    reason = "it is a symbolic link in a folder anyone can write, which is not followed";
+    reason = QT_TRANSLATE_NOOP(
+        "SettingsStore",
+        "it is a symbolic link in a folder anyone can write, which is not followed");
     return false;
   }
   return true;
@@ -148,7 +153,7 @@ bool replaceFile(const std::string& path, const std::string& content, const sys:
     }
   }
   if (!file.isOpen()) {
-    reason = "no temporary file could be created beside it";
+    reason = QT_TRANSLATE_NOOP("SettingsStore", "no temporary file could be created beside it");
     return false;
   }
   auto fail = [&] {
@@ -177,14 +182,14 @@ bool commitPass(const std::string& path, const std::vector<Write>& writes, const
   const Look look = resolveTarget(path, target, st, reason);
   if (look == Look::Failed) return false;
   if (look == Look::Found && hasNoWriteBits(st)) {
-    reason = "the file is read-only";
+    reason = QT_TRANSLATE_NOOP("SettingsStore", "the file is read-only");
     return false;
   }
   const std::string folder = folderOf(target);
   sys::Status folderStatus;
   sys::Failure why;
   if (sys::lookAt(folder, true, folderStatus, why) && hasNoWriteBits(folderStatus)) {
-    reason = "the folder is read-only";
+    reason = QT_TRANSLATE_NOOP("SettingsStore", "the folder is read-only");
     return false;
   }
   // One save at a time, of this program and of every other copy: between this reading and
@@ -202,7 +207,7 @@ bool commitPass(const std::string& path, const std::vector<Write>& writes, const
     return false;
   }
   if (now == Look::Found && hasNoWriteBits(st)) {
-    reason = "the file is read-only";
+    reason = QT_TRANSLATE_NOOP("SettingsStore", "the file is read-only");
     return false;
   }
   if (now == Look::Found && writes.empty()) return true;  // nothing to change

@@ -63,8 +63,10 @@ void SettingsStore::reportWriteFailure(const std::string& path, const std::strin
           "SettingsStore",
           "The settings could not be saved to the file\n%1\n(%2).\n\n"
           "Pelbrix goes on, but will not remember these settings next time.")
-          // Both are UTF-8 on every system, whatever its code page for 8-bit text says.
-          .arg(QString::fromStdString(path), QString::fromStdString(reason)));
+          // Both are UTF-8 on every system, whatever its code page for 8-bit text says; a
+          // reason made of a fixed text alone is translated, one naming a path as it is.
+          .arg(QString::fromStdString(path),
+               QCoreApplication::translate("SettingsStore", reason.c_str())));
 }
 
 }  // namespace pelbrix

@@ -12,6 +12,8 @@
 #include <random>
 #include <thread>
 
+#include <QtGlobal>
+
 #include "core/System.h"
 
 namespace pelbrix::sys {
@@ -180,7 +182,8 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
     while (!file.lock(false)) {
       if (errno != EWOULDBLOCK && errno != EINTR) return failed(why);
       if (std::chrono::steady_clock::now() >= deadline) {
-        why.reason = "another copy of Pelbrix kept the settings locked";
+        why.reason =
+            QT_TRANSLATE_NOOP("SettingsStore", "another copy of Pelbrix kept the settings locked");
         return false;
       }
       pause(std::chrono::milliseconds(20));
@@ -195,7 +198,8 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
       return true;
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      why.reason = "another copy of Pelbrix kept the settings locked";
+      why.reason =
+          QT_TRANSLATE_NOOP("SettingsStore", "another copy of Pelbrix kept the settings locked");
       return false;
     }
   }

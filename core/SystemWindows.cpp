@@ -13,6 +13,8 @@
 #include <cwchar>
 #include <vector>
 
+#include <QtGlobal>
+
 #include "core/System.h"
 
 namespace pelbrix {
@@ -198,7 +200,7 @@ File File::openForReading(const std::string& path, bool followLink, Failure& why
   File file(valueOf(h));
   Status st;
   if (!followLink && statusOf(h, st, why) && st.kind == Kind::Link) {
-    why.reason = "it is a symbolic link";
+    why.reason = QT_TRANSLATE_NOOP("SettingsStore", "it is a symbolic link");
     return File();
   }
   return file;
@@ -377,7 +379,8 @@ bool FileLock::take(const std::string& path, std::chrono::milliseconds wait, Fai
     }
     while (!lockHandle(h, false)) {
       if (std::chrono::steady_clock::now() >= deadline) {
-        why.reason = "another copy of Pelbrix kept the settings locked";
+        why.reason =
+            QT_TRANSLATE_NOOP("SettingsStore", "another copy of Pelbrix kept the settings locked");
         return false;
       }
       pause(std::chrono::milliseconds(20));

@@ -30,6 +30,7 @@ samples=(
   "Select What to Find" "Units" "Error # 2 - Negative Temperature Values"
   "All Your Base Are Belong To Us!" "Cannot Create System Shell Notification Icon"
   "Unknown error" "Animation Speed:" "Celsius -&gt; Kelvin" "&amp;Celsius to Kelvin"
+  "another copy of Pelbrix kept the settings locked" "the folder is read-only"
 )
 for text in "${samples[@]}"; do
   grep -qF "$text</source>" "$tmp/check.ts" || fail "not extracted: $text"
