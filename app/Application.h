@@ -1,8 +1,10 @@
 #pragma once
-// The application's twelve windows and the services they are given. The owner creates
-// the windows once, hidden, in their fixed order (each creation handler runs as its
-// window is created, so the settings file is read in that order too), and destroys them
-// in reverse order. The windows are its members, by their design names (`WindowList`).
+// The application's twelve windows and the services they are given. The owner creates the
+// main window and the splash screen at start-up and every other window, hidden, the first
+// time it is asked for; the settings file is read at start-up in the windows' fixed order,
+// and a window built later is given what it would have read then. The windows go in
+// reverse order of creation. They are the owner's members, by their design names
+// (`WindowList`).
 #include <functional>
 #include <memory>
 #include <vector>
@@ -49,6 +51,9 @@ class Application : public WindowList, private ErrorPresenter {
   void show(ErrorDialog which) override;
   template <class Form, class... Args>
   Form* create(Args&&... args);
+  // `build(*this)` creates `window` when it is first asked for.
+  template <class Form, class Build>
+  void onDemand(WindowOnDemand<Form>& window, Build build);
 
   Services services_;
   std::vector<std::unique_ptr<QWidget>> windows_;  // in creation order

@@ -14,7 +14,7 @@
 namespace pelbrix {
 
 TOptxion::TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore& settings,
-                   MessageDisplay& messages)
+                   MessageDisplay& messages, const OptionsChoices* stored)
     : TForm(application), TrayIcon1(&trayIcon), settings_(settings), messages_(messages) {
   setObjectName(QStringLiteral("Optxion"));
   setWindowTitle(tr("Options"));
@@ -43,7 +43,10 @@ TOptxion::TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore
   connect(Button1, &QPushButton::clicked, this, &TOptxion::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TOptxion::Button2Click);
 
-  FormCreate();
+  if (stored)
+    FormCreate(*stored);
+  else
+    FormCreate();
 }
 
 void TOptxion::runClickHandler(void (TOptxion::*handler)()) {
@@ -56,10 +59,13 @@ void TOptxion::runClickHandler(void (TOptxion::*handler)()) {
 }
 
 void TOptxion::FormCreate() {
+  FormCreate(settings_.load().read(kOptionsKeys));
+}
+
+void TOptxion::FormCreate(const OptionsChoices& stored) {
   // A box whose stored state differs runs its click handler here, so the stored options
   // reach the icon at start-up; AniInterval comes last, so an animation started here
   // runs at the designed "3".
-  const OptionsChoices stored = settings_.load().read(kOptionsKeys);
   CheckBox1->setChecked(stored.ShowTray);
   CheckBox2->setChecked(stored.AniTray);
   CheckBox2->setEnabled(stored.AniTrayEn);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/SettingsKeys.h"
 #include "platform/TForm.h"
 #include "trayicon/Trayicon.h"
 
@@ -21,8 +22,16 @@ class TOptxion : public TForm {
  public:
   // `trayIcon` is the main window's TrayIcon1, which the dialog drives; a refusal of the
   // notification area is shown on `messages`.
+  // `stored`, when given, is what section Options held at start-up; otherwise the dialog
+  // reads it as it is created.
   TOptxion(TApplication& application, TTrayIcon& trayIcon, SettingsStore& settings,
-           MessageDisplay& messages);
+           MessageDisplay& messages, const OptionsChoices* stored = nullptr);
+
+  // Whether restoring `stored` runs a box's click handler, and so reaches the icon: only
+  // then must the dialog be created at start-up rather than when first opened.
+  static bool RestoringActs(const OptionsChoices& stored) {
+    return !stored.ShowTray || stored.AniTray;
+  }
 
   QGroupBox* GroupBox1;
   QCheckBox* CheckBox1;  // "Show TrayIcon"
@@ -35,6 +44,7 @@ class TOptxion : public TForm {
   QPushButton* Button2;  // "Cancel"
 
   void FormCreate();
+  void FormCreate(const OptionsChoices& stored);
   void CheckBox1Click();
   void CheckBox2Click();
   void Button1Click();

@@ -47,7 +47,7 @@ void calculate(ErrorPresenter& errors, const std::array<RateRelation<N>, 4>& rel
 }  // namespace
 
 RateWindow::RateWindow(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
-                       const RateWindowDesign& design)
+                       const RateWindowDesign& design, const RateWindowChoices* stored)
     : TForm(application), design_(design), settings_(settings), errors_(errors) {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -142,7 +142,10 @@ RateWindow::RateWindow(TApplication& application, SettingsStore& settings, Error
   else
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  FormCreate();
+  if (stored)
+    FormCreate(*stored);
+  else
+    FormCreate();
 }
 
 std::array<QRadioButton*, 4> RateWindow::singleButtons() const {
@@ -241,7 +244,10 @@ void RateWindow::Button4Click() {
 }
 
 void RateWindow::FormCreate() {
-  const RateWindowChoices c = settings_.load().read(design_.keys);
+  FormCreate(settings_.load().read(design_.keys));
+}
+
+void RateWindow::FormCreate(const RateWindowChoices& c) {
   const int page = c.LastPage;
   // A page index that no page has opens the first page, as a missing one does.
   PageControl1->setCurrentIndex(page >= 0 && page < PageControl1->count() ? page : 0);

@@ -82,8 +82,10 @@ class RateWindow : public TForm {
   std::int16_t MultipleMode;
 
   // Restores the page and the Solve For buttons, a restored button running its choice; runs
-  // once, at the end of the window's creation.
+  // once, at the end of the window's creation, from the file or from `stored`, the values
+  // read from it at start-up.
   void FormCreate();
+  void FormCreate(const RateWindowChoices& stored);
   // Saves the page and the Solve For buttons; runs on every close.
   void FormClose() override;
   // Each page's Calculate and Clear.
@@ -93,8 +95,10 @@ class RateWindow : public TForm {
   void Button4Click();
 
  protected:
+  // `stored`, when given, is what the window's keys held at start-up; otherwise the window
+  // reads them as it is created.
   RateWindow(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
-             const RateWindowDesign& design);
+             const RateWindowDesign& design, const RateWindowChoices* stored = nullptr);
 
   // Shows a page's captions of `mode` (1..4); a window already laid out fits each label.
   void relabelSingle(int mode);

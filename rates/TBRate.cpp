@@ -25,8 +25,9 @@ constexpr RateWindowDesign kBoyleDesign = {
 
 }  // namespace
 
-TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow(application, settings, errors, kBoyleDesign) {}
+TBRate::TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
+               const RateWindowChoices* stored)
+    : RateWindow(application, settings, errors, kBoyleDesign, stored) {}
 
 void TBRate::layOut() {
   // Laid out with the design's captions, the window stands where one laid out at creation

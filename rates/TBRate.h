@@ -10,7 +10,8 @@ namespace pelbrix {
 class TBRate : public RateWindow {
   Q_OBJECT
  public:
-  TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors);
+  TBRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
+         const RateWindowChoices* stored = nullptr);
 
  protected:
   void layOut() override;

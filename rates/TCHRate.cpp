@@ -25,7 +25,8 @@ constexpr RateWindowDesign kCharlesDesign = {
 
 }  // namespace
 
-TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors)
-    : RateWindow(application, settings, errors, kCharlesDesign) {}
+TCHRate::TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
+                 const RateWindowChoices* stored)
+    : RateWindow(application, settings, errors, kCharlesDesign, stored) {}
 
 }  // namespace pelbrix

@@ -11,7 +11,8 @@ namespace pelbrix {
 class TCHRate : public RateWindow {
   Q_OBJECT
  public:
-  TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors);
+  TCHRate(TApplication& application, SettingsStore& settings, ErrorPresenter& errors,
+          const RateWindowChoices* stored = nullptr);
 };
 
 }  // namespace pelbrix

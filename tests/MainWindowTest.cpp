@@ -17,6 +17,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/TMain.h"
+#include "dialogs/TOptxion.h"
 #include "dialogs/TTempConv.h"
 #include "laws/TErro.h"
 #include "rates/TBRate.h"
@@ -211,4 +212,36 @@ TEST(OwnedWindows, TheCalculatorsShowTheNumberedDialogsAndGoInReverseOrder) {
                        [&gone, name = w->objectName().toStdString()] { gone.push_back(name); });
   }
   EXPECT_EQ(gone, std::vector<std::string>({"CHRate", "Erro1", "Main"}));
+}
+
+TEST(OwnedWindows, AWindowOpenedLateShowsWhatTheFileHeldAtStartUpAndWritesItBack) {
+  // Values unlike every window's design, and later ones, both in the program's own layout.
+  const auto file = [](const OptionsChoices& options, const RateWindowChoices& boyle,
+                       const RateWindowChoices& charles) {
+    test::TempSettings settings;
+    SettingsStore::SavePass pass = settings.store.save();
+    pass.write(kOptionsKeys, options);
+    pass.write(kBoyleRateKeys, boyle);
+    pass.write(kCharlesRateKeys, charles);
+    pass.commit();
+    return settings.read();
+  };
+  const std::string atStart = file({true, false, false, true, true, false, true, "7"},
+                                   {1, true, false, false, false, false, true, false, false},
+                                   {1, false, true, false, false, true, false, false, false});
+  test::TestApplication app(atStart);
+  app.settings.write(file({true, false, true, false, false, false, false, "3"},
+                          {0, false, false, false, true, false, false, false, true},
+                          {0, false, false, false, true, false, false, false, true}));
+  Application& windows = app.windows;
+  ASSERT_FALSE(windows.Optxion.built() || windows.BRate.built() || windows.CHRate.built());
+  EXPECT_EQ(windows.Optxion->IntervalEdit->text(), "7");
+  EXPECT_TRUE(windows.BRate->RadioButton6->isChecked());
+  EXPECT_EQ(windows.CHRate->PageControl1->currentIndex(), 1);
+  for (TForm* window :
+       std::initializer_list<TForm*>{windows.Optxion, windows.BRate, windows.CHRate}) {
+    window->show();
+    window->close();
+  }
+  EXPECT_EQ(app.settings.read(), atStart);
 }
