@@ -67,6 +67,18 @@ std::string working(const Formula<N>& formula, const Outcome& outcome,
                      lawText(outcome.value, decimalSeparator), decimalSeparator);
 }
 
+// A law of two modes multiplies two fields and divides by the field numbered `divisor`; an
+// empty field is reported before a zero divisor.
+Outcome solveProportion(const Formula<3>& formula, std::size_t divisor,
+                        const std::array<std::string, 3>& fields,
+                        std::string_view decimalSeparator) {
+  if (const int empty = firstEmptyField(fields); empty >= 0)
+    return fail(ErrorDialog::NotEnoughData, empty);
+  const auto x = parseFields(fields, decimalSeparator);
+  if (x[divisor] == 0) return fail(ErrorDialog::DivideByZero, static_cast<int>(divisor));
+  return judge(formula, x);
+}
+
 }  // namespace
 
 const Formula<3>& boyleFormula(BoyleMode mode) {
@@ -103,19 +115,11 @@ long double gasConstant(IdealUnits units) {
 }
 
 Outcome solveBoyle(const std::array<std::string, 3>& fields, std::string_view decimalSeparator) {
-  if (const int empty = firstEmptyField(fields); empty >= 0)
-    return fail(ErrorDialog::NotEnoughData, empty);
-  const auto x = parseFields(fields, decimalSeparator);
-  if (x[2] == 0) return fail(ErrorDialog::DivideByZero, 2);
-  return judge(kBoyle[0], x);
+  return solveProportion(kBoyle[0], 2, fields, decimalSeparator);
 }
 
 Outcome solveCharles(const std::array<std::string, 3>& fields, std::string_view decimalSeparator) {
-  if (const int empty = firstEmptyField(fields); empty >= 0)
-    return fail(ErrorDialog::NotEnoughData, empty);
-  const auto y = parseFields(fields, decimalSeparator);
-  if (y[1] == 0) return fail(ErrorDialog::DivideByZero, 1);
-  return judge(kCharles[0], y);
+  return solveProportion(kCharles[0], 1, fields, decimalSeparator);
 }
 
 Outcome solveCombined(ComboMode mode, const std::array<std::string, 5>& fields,

@@ -67,17 +67,17 @@ class TBoylePage : public TwoModeLawPage {
  public:
   TBoylePage(const LawPageShared& menus, QWidget* parent = nullptr);
 
+  // The design names, each button's click handler beside it.
   QLabel*& Label19 = title_;
   QLabel *&Label1 = labels_[0], *&Label2 = labels_[1], *&Label3 = labels_[2], *&Label4 = labels_[3];
   QLineEdit *&Edit1 = edits_[0], *&Edit2 = edits_[1], *&Edit3 = edits_[2], *&Edit4 = edits_[3];
   QPushButton *&Button1 = calculate_, *&Button2 = clear_;
-  QGroupBox*& GroupBox1 = group_;
-  QRadioButton *&RadioButton1 = modes_[0], *&RadioButton2 = modes_[1];
-
-  void RadioButton1Click() { showMode(0); }
-  void RadioButton2Click() { showMode(1); }
   void Button1Click() { calculate(); }
   void Button2Click() { clear(); }
+  QGroupBox*& GroupBox1 = group_;
+  QRadioButton *&RadioButton1 = modes_[0], *&RadioButton2 = modes_[1];
+  void RadioButton1Click() { showMode(0); }
+  void RadioButton2Click() { showMode(1); }
 };
 
 class TCharlesPage : public TwoModeLawPage {
@@ -85,15 +85,15 @@ class TCharlesPage : public TwoModeLawPage {
  public:
   TCharlesPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
-  QLabel*& Label20 = title_;
-  QLabel *&Label5 = labels_[0], *&Label6 = labels_[1], *&Label7 = labels_[2], *&Label8 = labels_[3];
+  // The design names, each button's click handler beside it.
+  QLabel *&Label20 = title_, *&Label5 = labels_[0], *&Label6 = labels_[1], *&Label7 = labels_[2],
+         *&Label8 = labels_[3];
   QLineEdit *&Edit5 = edits_[0], *&Edit6 = edits_[1], *&Edit7 = edits_[2], *&Edit8 = edits_[3];
-  QPushButton *&Button3 = calculate_, *&Button4 = clear_;
   QGroupBox*& GroupBox2 = group_;
   QRadioButton *&RadioButton3 = modes_[0], *&RadioButton4 = modes_[1];
-
   void RadioButton3Click() { showMode(0); }
   void RadioButton4Click() { showMode(1); }
+  QPushButton *&Button3 = calculate_, *&Button4 = clear_;
   void Button3Click() { calculate(); }
   void Button4Click() { clear(); }
 };

@@ -2,36 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "RateTestSupport.h"
 
 using namespace pelbrix;
 
 namespace {
 using M = BoyleRateMode;
-// The result text, or "error <dialog> at <field>".
-std::string text(const RateOutcome& o) {
-  if (o.ok()) return rateText(o.value);
-  return "error " + std::to_string(static_cast<int>(o.error)) + " at " + std::to_string(o.field);
-}
-std::string single(M mode, const std::array<std::string, 3>& f) {
-  return text(solveSingleRate(mode, f));
-}
-std::string multiple(M mode, const std::array<std::string, 7>& f) {
-  return text(solveMultipleRate(mode, f));
-}
-// Either page, told by the number of fields.
-std::string page(M mode, const std::vector<std::string>& f) {
-  if (f.size() == 3) return single(mode, {f[0], f[1], f[2]});
-  return multiple(mode, {f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
-}
+const RatePages<M> rates{solveSingleRate<M>, solveMultipleRate<M>};
 }  // namespace
 
 TEST(BoyleSingleRate, EachModeReadsItsFieldsInLabelOrder) {
-  struct Case {
-    M mode;
-    std::array<std::string, 3> fields;
-    const char* text;
-  } cases[] = {
+  const SingleCase<M> cases[] = {
       // Rate of pressure from volume, pressure, rate of volume.
       {M::RateOfPressure, {"2", "3", "4"}, "-6"},
       {M::RateOfPressure, {"3", "1", "1"}, "-0.333333"},
@@ -45,17 +26,13 @@ TEST(BoyleSingleRate, EachModeReadsItsFieldsInLabelOrder) {
       {M::RateOfVolume, {"2", "8", "-4"}, "1"},  // rates keep their sign
   };
   for (const auto& c : cases)
-    EXPECT_EQ(single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
+    EXPECT_EQ(rates.single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
 }
 
 TEST(BoyleMultipleRate, EachModeBalancesBothStates) {
   // State 1 throughout: V1 = 2, P1 = 3, dV1/dt = 1, dP1/dt = 1, so P1 dV1 + V1 dP1 = 5,
   // except the worked example with dP1/dt = -1.5.
-  struct Case {
-    M mode;
-    std::array<std::string, 7> fields;
-    const char* text;
-  } cases[] = {
+  const MultipleCase<M> cases[] = {
       // V1, V2, P1, P2, dV1, dV2, dP1 -> dP2
       {M::RateOfPressure, {"2", "4", "3", "1.5", "1", "2", "-1.5"}, "-0.75"},
       {M::RateOfPressure, {"2", "5", "3", "1", "1", "-5", "1"}, "2"},
@@ -68,17 +45,13 @@ TEST(BoyleMultipleRate, EachModeBalancesBothStates) {
       {M::RateOfVolume, {"2", "4", "3", "3", "1", "1", "0.25"}, "1.33333"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(multiple(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
+    EXPECT_EQ(rates.multiple(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
 }
 
 // Empty, then a negative volume or pressure in field order, then a zero field, then the
 // computed volume or pressure's sign and zero; rates pass with either sign.
 TEST(BoyleRates, ChecksInOrderAndNameTheField) {
-  struct Case {
-    M mode;
-    std::vector<std::string> fields;
-    const char* text;
-  } cases[] = {
+  const EitherPageCase<M> cases[] = {
       {M::Volume, {"-3", "", "0"}, "error 1 at 1"},  // P, dV/dt, dP/dt
       {M::Volume, {"1", "2", ""}, "error 1 at 2"},
       {M::RateOfPressure, {"-2", "0", "4"}, "error 4 at 0"},  // V, P, dV/dt
@@ -98,16 +71,17 @@ TEST(BoyleRates, ChecksInOrderAndNameTheField) {
       // V2 = (1 × 2 + 3 × 1 − 1 × 1) ÷ (−2) = −2.
       {M::Volume, {"2", "3", "1", "1", "1", "1", "-2"}, "error 4 at -1"},
   };
-  for (const auto& c : cases) EXPECT_EQ(page(c.mode, c.fields), c.text) << c.fields[0] << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(rates.page(c.mode, c.fields), c.text) << c.fields[0] << c.text;
 }
 
 TEST(BoyleRates, HugeAndInfiniteValuesGiveTheFormattersText) {
   // 1e308 * 1e308 stays finite in the extended intermediate and is written unrounded.
-  EXPECT_EQ(single(M::RateOfPressure, {"1", "1e308", "1e308"}), "-1E0616");
-  EXPECT_EQ(single(M::RateOfPressure, {"1e-308", "1e308", "1e308"}), "-1E0924");
-  EXPECT_EQ(single(M::RateOfPressure, {"1", "1e999", "1"}), "-INF");
-  EXPECT_EQ(single(M::RateOfPressure, {"1e999", "1", "1"}), "0");  // -1 / inf
-  EXPECT_EQ(multiple(M::Volume, {"1", "1e999", "1e999", "1", "1", "1", "1"}), "NAN");
+  EXPECT_EQ(rates.single(M::RateOfPressure, {"1", "1e308", "1e308"}), "-1E0616");
+  EXPECT_EQ(rates.single(M::RateOfPressure, {"1e-308", "1e308", "1e308"}), "-1E0924");
+  EXPECT_EQ(rates.single(M::RateOfPressure, {"1", "1e999", "1"}), "-INF");
+  EXPECT_EQ(rates.single(M::RateOfPressure, {"1e999", "1", "1"}), "0");  // -1 / inf
+  EXPECT_EQ(rates.multiple(M::Volume, {"1", "1e999", "1e999", "1", "1", "1", "1"}), "NAN");
   EXPECT_EQ(rateText(0.00000123456), "1.23456E-0006");
   EXPECT_EQ(rateText(-2.5, ","), "-2,5");
 }

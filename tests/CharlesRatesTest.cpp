@@ -2,38 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "RateTestSupport.h"
 
 using namespace pelbrix;
 
 namespace {
 using M = CharlesRateMode;
-// The result text, or "error <dialog> at <field>".
-std::string text(const RateOutcome& o) {
-  if (o.ok()) return rateText(o.value);
-  return "error " + std::to_string(static_cast<int>(o.error)) + " at " + std::to_string(o.field);
-}
-std::string single(M mode, const std::array<std::string, 3>& f) {
-  return text(solveCharlesSingleRate(mode, f));
-}
-std::string multiple(M mode, const std::array<std::string, 7>& f) {
-  return text(solveCharlesMultipleRate(mode, f));
-}
-// Either page, told by the number of fields.
-std::string page(M mode, const std::vector<std::string>& f) {
-  if (f.size() == 3) return single(mode, {f[0], f[1], f[2]});
-  return multiple(mode, {f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
-}
+const RatePages<M> rates{solveCharlesSingleRate, solveCharlesMultipleRate};
 }  // namespace
 
 // One state throughout, V = 2, T = 300, dV/dt = 0.5, dT/dt = 75 (T dV/dt = V dT/dt), each
 // quantity solved for from the other three under its mode's labels.
 TEST(CharlesSingleRate, EachModeSolvesForItsQuantity) {
-  struct Case {
-    M mode;
-    std::array<std::string, 3> fields;
-    const char* text;
-  } cases[] = {
+  const SingleCase<M> cases[] = {
       {M::Volume, {"300", "0.5", "75"}, "2"},             // T, dV/dt, dT/dt
       {M::Temperature, {"2", "0.5", "75"}, "300"},        // V, dV/dt, dT/dt
       {M::RateOfVolume, {"2", "300", "75"}, "0.5"},       // V, T, dT/dt
@@ -43,7 +24,7 @@ TEST(CharlesSingleRate, EachModeSolvesForItsQuantity) {
       {M::RateOfVolume, {"2", "300", "-75"}, "-0.5"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
+    EXPECT_EQ(rates.single(c.mode, c.fields), c.text) << static_cast<int>(c.mode);
 }
 
 // Two states of one gas at one pressure share V/T and so its relative rate:
@@ -58,11 +39,7 @@ TEST(CharlesSingleRate, EachModeSolvesForItsQuantity) {
 //   V2 = 3 ÷ (1/6 + 0.4333333333333333) = 5.
 TEST(CharlesMultipleRate, EachModeSolvesTheSharedRelativeRate) {
   const std::string third = "173.3333333333333";
-  struct Case {
-    M mode;
-    std::array<std::string, 7> fields;
-    const char* text;
-  } cases[] = {
+  const MultipleCase<M> cases[] = {
       // V1, V2, T1, T2, dV1, dV2, dT1 -> dT2
       {M::RateOfTemperature, {"2", "4", "300", "600", "1", "2", "100"}, "200"},
       {M::RateOfTemperature, {"2", "5", "300", "400", "1", "3", "100"}, "173.333"},
@@ -79,17 +56,14 @@ TEST(CharlesMultipleRate, EachModeSolvesTheSharedRelativeRate) {
       {M::Volume, {"2", "300", "400", "1", "3", "100", third}, "5"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(multiple(c.mode, c.fields), c.text) << static_cast<int>(c.mode) << ' ' << c.text;
+    EXPECT_EQ(rates.multiple(c.mode, c.fields), c.text)
+        << static_cast<int>(c.mode) << ' ' << c.text;
 }
 
 // Empty, then a negative volume (#4) or temperature (#2) in field order, then a zero field,
 // then a divisor of 0, then the computed volume or temperature's sign and zero.
 TEST(CharlesRates, ChecksInOrderAndNameTheField) {
-  struct Case {
-    M mode;
-    std::vector<std::string> fields;
-    const char* text;
-  } cases[] = {
+  const EitherPageCase<M> cases[] = {
       {M::RateOfTemperature, {"-1", "", "0"}, "error 1 at 1"},      // V, T, dV/dt
       {M::RateOfTemperature, {"-2", "-5", "0"}, "error 4 at 0"},    // the volume comes first
       {M::RateOfTemperature, {"0", "-5", "1"}, "error 2 at 1"},     // before the zero volume
@@ -111,5 +85,6 @@ TEST(CharlesRates, ChecksInOrderAndNameTheField) {
       // T2 = −200 ÷ (2/4 − 1/6) = −600.
       {M::Temperature, {"2", "4", "300", "1", "2", "100", "-200"}, "error 4 at -1"},
   };
-  for (const auto& c : cases) EXPECT_EQ(page(c.mode, c.fields), c.text) << c.fields[0] << c.text;
+  for (const auto& c : cases)
+    EXPECT_EQ(rates.page(c.mode, c.fields), c.text) << c.fields[0] << c.text;
 }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -70,6 +71,11 @@ TestApplication::TestApplication(const std::string& settingsFile)
 MessageRecorder& applicationMessages() {
   static MessageRecorder messages;
   return messages;
+}
+
+void WindowsTest::type(QLineEdit* e, const QString& text) {
+  e->clear();
+  QTest::keyClicks(e, text);
 }
 
 }  // namespace pelbrix::test

@@ -4,6 +4,7 @@
 // application's windows built over fakes.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -103,6 +104,11 @@ struct TestApplication {
 // A test with a set of the application's windows of its own.
 class WindowsTest : public testing::Test {
  protected:
+  // Empties the field and types `text` into it.
+  static void type(QLineEdit* e, const QString& text);
+  // The numbers of the error dialogs shown so far.
+  std::vector<int>& shown() { return app.errors.shown; }
+
   TestApplication app;
   Application& windows = app.windows;
 };

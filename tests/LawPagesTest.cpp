@@ -16,14 +16,24 @@ using namespace pelbrix;
 
 class LawPages : public test::WindowsTest {
  protected:
-  static void type(QLineEdit* e, const QString& text) {
-    e->clear();
-    QTest::keyClicks(e, text);
+  // Types each text into the field in its place.
+  static void typeInto(const std::vector<QLineEdit*>& fields,
+                       std::initializer_list<const char*> texts) {
+    auto text = texts.begin();
+    for (QLineEdit* field : fields) type(field, *text++);
   }
-  std::vector<int>& shown() { return app.errors.shown; }
   TBoylePage* boyle = windows.Main->TabSheet1;
   TCharlesPage* charles = windows.Main->TabSheet2;
   TComboPage* combo = windows.Main->TabSheet4;
+  // The combined page's five inputs.
+  const std::vector<QLineEdit*> comboInputs{combo->Edit13, combo->Edit14, combo->Edit15,
+                                            combo->Edit16, combo->Edit17};
+  // Types the combined page's inputs, clicks Calculate and returns the result field's text.
+  QString combined(std::initializer_list<const char*> texts) {
+    typeInto(comboInputs, texts);
+    combo->Button7Click();
+    return combo->Edit18->text();
+  }
 };
 
 namespace {
@@ -71,23 +81,17 @@ TEST_F(LawPages, TheFieldsMenuCutsAndPastesWhatApplies) {
 }
 
 TEST_F(LawPages, BoyleCalculatesFromTypedText) {
-  type(boyle->Edit1, "2");
-  type(boyle->Edit2, "3");
-  type(boyle->Edit3, "4");
+  typeInto({boyle->Edit1, boyle->Edit2, boyle->Edit3}, {"2", "3", "4"});
   QTest::mouseClick(boyle->Button1, Qt::LeftButton);
   EXPECT_EQ(boyle->Edit4->text(), "1.5");
-  type(boyle->Edit2, "1");
-  type(boyle->Edit1, "1");
-  type(boyle->Edit3, "3");
+  typeInto({boyle->Edit2, boyle->Edit1, boyle->Edit3}, {"1", "1", "3"});
   QTest::mouseClick(boyle->Button1, Qt::LeftButton);
   EXPECT_EQ(boyle->Edit4->text(), "0.33333");
   EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(LawPages, OneDialogAndNoChangeOnError) {
-  type(boyle->Edit1, "2");
-  type(boyle->Edit2, "3");
-  type(boyle->Edit3, "4");
+  typeInto({boyle->Edit1, boyle->Edit2, boyle->Edit3}, {"2", "3", "4"});
   boyle->Button1Click();
   ASSERT_EQ(boyle->Edit4->text(), "1.5");
   type(boyle->Edit3, "0");
@@ -141,37 +145,30 @@ TEST_F(LawPages, ClearEmptiesAllFourAndKeepsTheMode) {
 }
 
 TEST_F(LawPages, CharlesAndInfiniteResults) {
-  type(charles->Edit5, "1");
-  type(charles->Edit6, "300");
-  type(charles->Edit7, "600");
-  charles->Button3Click();
-  EXPECT_EQ(charles->Edit8->text(), "2");
-  type(charles->Edit5, "1e999");
-  charles->Button3Click();
-  EXPECT_EQ(charles->Edit8->text(), "INF");
-  type(charles->Edit5, "1e200");
-  type(charles->Edit6, "1e-200");
-  type(charles->Edit7, "1e200");
-  charles->Button3Click();
-  EXPECT_EQ(charles->Edit8->text(), "INF");  // overflows double when rounded
+  const std::array<const char*, 4> rows[] = {
+      {"1", "300", "600", "2"},
+      {"1e999", "300", "600", "INF"},
+      {"1e200", "1e-200", "1e200", "INF"},  // overflows double when rounded
+  };
+  for (const auto& [v1, t1, t2, v2] : rows) {
+    typeInto({charles->Edit5, charles->Edit6, charles->Edit7}, {v1, t1, t2});
+    charles->Button3Click();
+    EXPECT_EQ(charles->Edit8->text(), v2) << v1;
+  }
   EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(LawPages, CombinedPageModesAndChecks) {
   EXPECT_EQ(combo->Label17->text().left(13), "Temperature 2");
-  const char* inputs[] = {"300", "1", "2", "1", "1"};
-  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
   combo->RadioButton9->click();
   EXPECT_EQ(combo->Label13->text(), "Temperature 1:");
   EXPECT_EQ(combo->Label17->text(), "Pressure 2:");
-  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
-  combo->Button7Click();
-  EXPECT_EQ(combo->Edit18->text(), "600");
+  EXPECT_EQ(combined({"300", "1", "2", "1", "1"}), "600");
   type(combo->Edit13, "-1");
   combo->Button7Click();
   EXPECT_EQ(shown(), std::vector<int>({2}));
   combo->Button8Click();
-  for (QLineEdit* e : fields) EXPECT_TRUE(e->text().isEmpty());
+  for (QLineEdit* e : comboInputs) EXPECT_TRUE(e->text().isEmpty());
   EXPECT_TRUE(combo->Edit18->text().isEmpty());
   combo->RadioButton7->click();
   EXPECT_EQ(combo->Label17->text(), "Temperature 2:");
@@ -250,17 +247,13 @@ TEST_F(LawPages, CombinedModesRelabelAllFiveInputs) {
 
 TEST_F(LawPages, CombinedErrorLeavesEveryFieldAndClearKeepsTheMode) {
   combo->RadioButton8->click();
-  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
-  const char* inputs[] = {"1", "2", "1", "300", "150"};
-  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
-  combo->Button7Click();
-  ASSERT_EQ(combo->Edit18->text(), "1");
+  ASSERT_EQ(combined({"1", "2", "1", "300", "150"}), "1");
   type(combo->Edit15, "0");
   combo->Button7Click();
   EXPECT_EQ(shown(), std::vector<int>({3}));
   EXPECT_EQ(combo->Edit18->text(), "1");
   QTest::mouseClick(combo->Button8, Qt::LeftButton);
-  for (QLineEdit* e : fields) EXPECT_TRUE(e->text().isEmpty());
+  for (QLineEdit* e : comboInputs) EXPECT_TRUE(e->text().isEmpty());
   EXPECT_TRUE(combo->Edit18->text().isEmpty());
   EXPECT_TRUE(combo->RadioButton8->isChecked());
   EXPECT_EQ(combo->Label15->text(), "Volume 2:");
@@ -278,9 +271,7 @@ TEST_F(LawPages, WorkingKelvinFieldsAndTheFieldInError) {
             QStringList({"", "K", "K", ""}));
   EXPECT_EQ(placeholders({combo->Edit13, combo->Edit16, combo->Edit17}),
             QStringList({"", "K", "K"}));
-  type(charles->Edit5, "2");
-  type(charles->Edit6, "27");
-  type(charles->Edit7, "127");
+  typeInto({charles->Edit5, charles->Edit6, charles->Edit7}, {"2", "27", "127"});
   charles->Button3Click();
   const QString working = "V2 = V1 × T2 ÷ T1 = 2 × 127 ÷ 27 = 9.4074 (T1, T2 in kelvins)";
   EXPECT_EQ(charles->Edit8->toolTip(), working);
@@ -307,10 +298,7 @@ TEST_F(LawPages, WorkingKelvinFieldsAndTheFieldInError) {
   combo->RadioButton9->click();
   EXPECT_EQ(placeholders({combo->Edit13, combo->Edit16, combo->Edit17}),
             QStringList({"K", "", ""}));
-  const char* inputs[] = {"300", "1", "2", "1", "0"};
-  QLineEdit* fields[] = {combo->Edit13, combo->Edit14, combo->Edit15, combo->Edit16, combo->Edit17};
-  for (int i = 0; i < 5; ++i) type(fields[i], inputs[i]);
-  combo->Button7Click();  // a zero result: P2 is the field read as 0
+  combined({"300", "1", "2", "1", "0"});  // a zero result: P2 is the field read as 0
   EXPECT_EQ(windows.Main->focusWidget(), combo->Edit17);
   type(combo->Edit17, "1");
   combo->Button7Click();

@@ -89,15 +89,25 @@ void expectEachModeComputesWhatItsLabelSays(RateWindow& f, const std::map<QStrin
 
 }  // namespace
 
-class BoyleRate : public testing::Test {
+// A rate window over its own settings file and recorded dialogs.
+template <class Window>
+class RateWindowTest : public testing::Test {
  protected:
-  TApplication application;
   // Creates the window over a settings file holding `content` (no file when empty).
-  TBRate& open(const std::string& content = {}) {
+  Window& open(const std::string& content = {}) {
     if (!content.empty()) settings.write(content);
-    form = std::make_unique<TBRate>(application, settings.store, errors);
+    form = std::make_unique<Window>(application, settings.store, errors);
     return *form;
   }
+
+  TApplication application;
+  test::TempSettings settings;
+  test::ErrorRecorder errors;
+  std::unique_ptr<Window> form;
+};
+
+class BoyleRate : public RateWindowTest<TBRate> {
+ protected:
   QStringList singleLabels() const {
     return texts({form->Label1, form->Label2, form->Label3, form->Label4});
   }
@@ -116,10 +126,6 @@ class BoyleRate : public testing::Test {
     for (int k = 0; k < 7; ++k) type(edits[k], values[k]);
   }
   std::vector<int>& shown() { return errors.shown; }
-
-  test::TempSettings settings;
-  test::ErrorRecorder errors;
-  std::unique_ptr<TBRate> form;
 
   const QStringList designSingle{"Volume", "Pressure", "Rate of Volume",
                                  "Calculated: Rate of Pressure"};
@@ -393,23 +399,14 @@ TEST_F(BoyleRate, WorkingFollowsCalculationAndClear) {
   EXPECT_TRUE(f.Edit4->toolTip().isEmpty());
 }
 
-class CharlesRate : public testing::Test {
+class CharlesRate : public RateWindowTest<TCHRate> {
  protected:
-  TApplication application;
-  TCHRate& open(const std::string& content = {}) {
-    if (!content.empty()) settings.write(content);
-    form = std::make_unique<TCHRate>(application, settings.store, errors);
-    return *form;
-  }
   // Each field's placeholder, "" for none, in field order.
   static QStringList placeholders(std::initializer_list<const QLineEdit*> fields) {
     QStringList out;
     for (const QLineEdit* e : fields) out << e->placeholderText();
     return out;
   }
-  test::TempSettings settings;
-  test::ErrorRecorder errors;
-  std::unique_ptr<TCHRate> form;
 };
 
 TEST_F(CharlesRate, OpensOnRateOfTemperatureWithEmptyFields) {

@@ -15,11 +15,6 @@ using namespace pelbrix;
 
 class TempConverter : public test::WindowsTest {
  protected:
-  static void type(QLineEdit* e, const QString& text) {
-    e->clear();
-    QTest::keyClicks(e, text);
-  }
-  std::vector<int>& shown() { return app.errors.shown; }
   TTempConv* f = windows.TempConv;
 };
 

@@ -41,6 +41,17 @@ std::unique_ptr<TImageList> eightImages() {
   return list;
 }
 
+// The record of icon `id` of `window`, with its message and the animation's first frame.
+NotifyIconData iconRecord(QObject& window, unsigned id) {
+  NotifyIconData data;
+  data.hWnd = &window;
+  data.uID = id;
+  data.uFlags = NIF_MESSAGE | NIF_ICON;
+  initResources();
+  data.hIcon = TrayIconFrame(0);
+  return data;
+}
+
 const char* buttonName(TMouseButton b) {
   return b == mbLeft ? "L" : b == mbRight ? "R" : "M";
 }
@@ -74,20 +85,21 @@ class TrayIcon : public testing::Test {
   TApplication application;
 };
 
-struct DecoderCase;
-void PrintTo(const DecoderCase& c, std::ostream* os);
-struct DecoderCase {
+// A parameterised case, named by `name` in the test's output.
+template <class Case>
+struct NamedCase {
   const char* name;
+  friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+  static std::string testName(const testing::TestParamInfo<Case>& info) { return info.param.name; }
+};
+
+struct DecoderCase : NamedCase<DecoderCase> {
   unsigned lParam;
   TTrayIconMessage restoreOn;
   TTrayIconMessage popupOn;
   bool withOnClick;
   std::vector<std::string> expected;
 };
-
-void PrintTo(const DecoderCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TrayDecoder : public ProbedIconTest<DecoderCase> {};
 
@@ -153,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderCase{"ClickWithoutListener", 0x202, imClick, imClick, false, V{"Up L"}},
         DecoderCase{"ClickWithListener", 0x202, imClick, imNone, true,
                     V{"Restore", "Click", "Up L"}}),
-    [](const testing::TestParamInfo<DecoderCase>& info) { return std::string(info.param.name); });
+    DecoderCase::testName);
 
 TEST_F(TrayIcon, NotificationsPostedToTheHiddenWindowReachTheDecoder) {
   ProbeIcon icon(area, application);
@@ -349,12 +361,7 @@ TEST_F(TrayIcon, ShowMenuPopsUpTheMenuAtTheCursor) {
 TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
   QtNotifyArea area;
   QObject window;
-  NotifyIconData data;
-  data.hWnd = &window;
-  data.uID = 7;
-  data.uFlags = NIF_MESSAGE | NIF_ICON;
-  initResources();
-  data.hIcon = TrayIconFrame(0);
+  NotifyIconData data = iconRecord(window, 7);
   ASSERT_FALSE(data.hIcon.isNull());
   EXPECT_FALSE(area.Modify(data));
   EXPECT_FALSE(area.Delete(data));
@@ -371,16 +378,12 @@ TEST(QtNotifyAreaTest, RefusesAsTheShellDoes) {
 
 // What each of Qt's activations does to an icon set up as the main window's, under each
 // kind of notification area.
-struct ActivationCase {
-  const char* name;
+struct ActivationCase : NamedCase<ActivationCase> {
   QtNotifyArea::Kind kind;
   std::vector<QSystemTrayIcon::ActivationReason> activations;
   bool hostDrawsMenu;
   std::vector<std::string> expected;
 };
-void PrintTo(const ActivationCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TrayActivation : public ProbedIconTest<ActivationCase> {};
 
@@ -417,21 +420,14 @@ INSTANTIATE_TEST_SUITE_P(
         ActivationCase{"HostSecondaryActivate", K::StatusNotifierItem,
                        A{QSystemTrayIcon::MiddleClick}, true, V{}},
         ActivationCase{"Unknown", K::StatusNotifierItem, A{QSystemTrayIcon::Unknown}, true, V{}}),
-    [](const testing::TestParamInfo<ActivationCase>& info) {
-      return std::string(info.param.name);
-    });
+    ActivationCase::testName);
 
 #ifndef _WIN32  // the Windows shell always has its notification area
 TEST(QtNotifyAreaTest, AnIconNoHostShowsCannotGiveTheApplicationBack) {
   // Offscreen and without a session bus: no tray embeds the icon and no host draws it.
   QtNotifyArea area;
   QObject window;
-  NotifyIconData data;
-  data.hWnd = &window;
-  data.uID = 1;
-  data.uFlags = NIF_MESSAGE | NIF_ICON;
-  initResources();
-  data.hIcon = TrayIconFrame(0);
+  NotifyIconData data = iconRecord(window, 1);
   EXPECT_FALSE(area.Available());
   ASSERT_TRUE(area.Add(data));
   EXPECT_EQ(area.kind(), QtNotifyArea::Kind::XEmbed);

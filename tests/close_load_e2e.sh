@@ -15,18 +15,11 @@ name=close_load_e2e
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_polls_per_second=50
 e2e_poll_interval=0.02
-need_display
-need_tools openbox
-
-work=$(mktemp -d)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
-unset QT_QPA_PLATFORM
-start_openbox
+# shellcheck disable=SC2119 # no tools beyond openbox
+start_desktop
 cp "$exe" "$work/pelbrix"
 for _ in 1 2; do start_bg bash -c 'while :; do :; done'; done
 
-window_of() { "$x11_window" find "$1" "$2" 2>/dev/null; }
-shown() { [[ -n "$(window_of "$1" "$2")" ]]; }
 # Closes whatever of the program is shown (the splash screen, being modal, first) until it
 # has ended.
 close_all() {

@@ -70,10 +70,40 @@ start_openbox() {
   wait_for 10 wm_running || fail "the window manager did not start: $(cat "$work/openbox.txt")"
 }
 
+# Readies a desktop for a test of the program's own windows: checks for a display and for
+# openbox and the tools named, makes $work unless the test already has, and starts openbox,
+# with no session bus and the platform left for Qt to choose.
+start_desktop() {
+  need_display
+  need_tools openbox "$@"
+  [[ -n "${work:-}" ]] || work=$(mktemp -d)
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
+  unset QT_QPA_PLATFORM
+  start_openbox
+}
+# The window titled $2 of the process with PID $1, as the x11_window helper (its path in
+# $x11_window) finds it, and whether there is one.
+window_of() { "${x11_window:?the test names its x11_window helper}" find "$1" "$2" 2>/dev/null; }
+shown() { [[ -n "$(window_of "$1" "$2")" ]]; }
+
 # The first shown window whose title matches the pattern $1, and whether there is one.
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 window_shown() { [[ -n "$(find_window "$1")" ]]; }
 window_gone() { ! window_shown "$1"; }
+
+# Starts a copy of the program $exe, so its settings file is new and lies in $work, its
+# output in $work/out.txt, and waits for its main window: the program's PID is in $app
+# then, the window's title pattern in $title and its id in $main.
+start_program_copy() {
+  cp "${exe:?the test names the program}" "$work/pelbrix"
+  start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
+  app=$bg_pid
+  title='^Pelbrix v4\.0$'
+  wait_for 15 main_visible || fail "the main window did not appear"
+  # shellcheck disable=SC2034 # read by the tests
+  main=$(find_window "$title")
+}
+main_visible() { window_shown "$title"; }
 
 # Minimises window $1 (up to three times) until no window titled $2 is shown; fails with
 # $3 when it stays.

@@ -44,15 +44,7 @@ start_host() {
 start_openbox
 start_host 1
 
-# A copy of the program, so its settings file is new and lies in the temporary folder.
-cp "$exe" "$work/pelbrix"
-start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
-app=$bg_pid
-
-title='^Pelbrix v4\.0$'
-main_visible() { window_shown "$title"; }
-wait_for 15 main_visible || fail "the main window did not appear"
-main=$(find_window "$title")
+start_program_copy
 # Iconic: minimised, with its taskbar entry; a hidden window is withdrawn instead.
 main_iconic() { xprop -id "$main" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
 

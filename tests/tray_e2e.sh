@@ -34,15 +34,7 @@ for attempt in 1 2 3; do
   ((attempt < 3)) || fail "the tray did not appear: $(cat "$work/trayer.txt")"
 done
 
-# A copy of the program, so its settings file is new and lies in the temporary folder.
-cp "$exe" "$work/pelbrix"
-start_bg "$work/pelbrix" >"$work/out.txt" 2>&1
-app=$bg_pid
-
-title='^Pelbrix v4\.0$'
-main_visible() { window_shown "$title"; }
-wait_for 15 main_visible || fail "the main window did not appear"
-main=$(find_window "$title")
+start_program_copy
 
 # The icon: a window the tray embedded, at least 16 pixels wide.
 icon_geometry() {

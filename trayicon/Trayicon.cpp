@@ -225,69 +225,59 @@ void TTrayIcon::DoMessage(TMessage& message) {
     shift = ShiftState() | button;
     at = QCursor::pos();
   };
-  switch (static_cast<unsigned>(message.LParam)) {
-    case msg::WM_MOUSEMOVE:
-      if (OnMouseMove) take(0);
-      DoMouseMove(shift, at.x(), at.y());
-      break;
-    case msg::WM_LBUTTONDOWN:
-      take(ssLeft);
-      DoMouseDown(mbLeft, shift, at.x(), at.y());
-      break;
-    case msg::WM_LBUTTONUP:
-      take(ssLeft);
+  const unsigned notification = static_cast<unsigned>(message.LParam);
+  if (notification == msg::WM_MOUSEMOVE) {
+    if (OnMouseMove) take(0);
+    DoMouseMove(shift, at.x(), at.y());
+    return;
+  }
+  // Each button's messages and the actions its release and double click trigger; the
+  // middle button's trigger none.
+  struct ButtonMessages {
+    TMouseButton button;
+    TShiftState held;
+    unsigned down, up, doubleClick;
+    TTrayIconMessage upAction, doubleClickAction;
+  };
+  static constexpr ButtonMessages kButtons[] = {
+      {mbLeft, ssLeft, msg::WM_LBUTTONDOWN, msg::WM_LBUTTONUP, msg::WM_LBUTTONDBLCLK, imLeftClickUp,
+       imLeftDoubleClick},
+      {mbRight, ssRight, msg::WM_RBUTTONDOWN, msg::WM_RBUTTONUP, msg::WM_RBUTTONDBLCLK,
+       imRightClickUp, imRightDoubleClick},
+      {mbMiddle, ssMiddle, msg::WM_MBUTTONDOWN, msg::WM_MBUTTONUP, msg::WM_MBUTTONDBLCLK, imNone,
+       imNone},
+  };
+  for (const ButtonMessages& b : kButtons) {
+    if (notification == b.down) {
+      take(b.held);
+      DoMouseDown(b.button, shift, at.x(), at.y());
+    } else if (notification == b.up) {
+      take(b.held);
       // The click step runs only for a listener; RestoreOn/PopupMenuOn = imClick
       // therefore take effect only while OnClick is assigned.
-      if (OnClick) DoClick();
-      DoMouseUp(mbLeft, shift, at.x(), at.y());
-      if (RestoreOn == imLeftClickUp) Restore();
-      if (PopupMenuOn == imLeftClickUp) ShowMenu();
-      break;
-    case msg::WM_LBUTTONDBLCLK:
+      if (b.button == mbLeft && OnClick) DoClick();
+      DoMouseUp(b.button, shift, at.x(), at.y());
+      act(b.upAction);
+    } else if (notification == b.doubleClick) {
       DoDblClick();
-      if (RestoreOn == imLeftDoubleClick) Restore();
-      if (PopupMenuOn == imLeftDoubleClick) ShowMenu();
-      break;
-    case msg::WM_RBUTTONDOWN:
-      take(ssRight);
-      DoMouseDown(mbRight, shift, at.x(), at.y());
-      break;
-    case msg::WM_RBUTTONUP:
-      take(ssRight);
-      DoMouseUp(mbRight, shift, at.x(), at.y());
-      if (RestoreOn == imRightClickUp) Restore();
-      if (PopupMenuOn == imRightClickUp) ShowMenu();
-      break;
-    case msg::WM_RBUTTONDBLCLK:
-      DoDblClick();
-      if (RestoreOn == imRightDoubleClick) Restore();
-      if (PopupMenuOn == imRightDoubleClick) ShowMenu();
-      break;
-    case msg::WM_MBUTTONDOWN:
-      take(ssMiddle);
-      DoMouseDown(mbMiddle, shift, at.x(), at.y());
-      break;
-    case msg::WM_MBUTTONUP:
-      take(ssMiddle);
-      DoMouseUp(mbMiddle, shift, at.x(), at.y());
-      break;
-    case msg::WM_MBUTTONDBLCLK:
-      DoDblClick();
-      break;
-    default:
-      break;
+      act(b.doubleClickAction);
+    }
   }
 }
 
+void TTrayIcon::act(TTrayIconMessage action) {
+  if (action == imNone) return;
+  if (RestoreOn == action) Restore();
+  if (PopupMenuOn == action) ShowMenu();
+}
+
 void TTrayIcon::DoClick() {
-  if (RestoreOn == imClick) Restore();
-  if (PopupMenuOn == imClick) ShowMenu();
+  act(imClick);
   if (OnClick) OnClick(this);
 }
 
 void TTrayIcon::DoDblClick() {
-  if (RestoreOn == imDoubleClick) Restore();
-  if (PopupMenuOn == imDoubleClick) ShowMenu();
+  act(imDoubleClick);
   if (OnDblClick) OnDblClick(this);
 }
 
@@ -296,14 +286,12 @@ void TTrayIcon::DoMouseMove(TShiftState shift, int x, int y) {
 }
 
 void TTrayIcon::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (RestoreOn == imMouseDown) Restore();
-  if (PopupMenuOn == imMouseDown) ShowMenu();
+  act(imMouseDown);
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
 
 void TTrayIcon::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (RestoreOn == imMouseUp) Restore();
-  if (PopupMenuOn == imMouseUp) ShowMenu();
+  act(imMouseUp);
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 

@@ -145,6 +145,8 @@ class TTrayIcon : public QObject {
   bool ApplicationHookProc(TMessage& message);
 
  private:
+  // Restores the application and/or shows the menu where they are set to follow `action`.
+  void act(TTrayIconMessage action);
   static QIcon applicationIcon();
   void updateTimer();
 

@@ -11,25 +11,18 @@
 # evenly, always keeping the first and the last call of each pass.
 set -uo pipefail
 
-exe=${1:?usage: settings_crash.sh pelbrix shim.so x11_window}
-shim=${2:?usage: settings_crash.sh pelbrix shim.so x11_window}
-x11_window=${3:?usage: settings_crash.sh pelbrix shim.so x11_window}
-max_runs=${SETTINGS_CRASH_MAX_RUNS:-30}
 name=settings_crash
 source "$(dirname "$0")/../e2e_lib.sh"
 # Polled finer than the other tests: twenty tries a second.
 e2e_polls_per_second=20
 e2e_poll_interval=0.05
-need_display
-need_tools openbox xdotool xprop
-
+usage="usage: $name.sh pelbrix shim.so x11_window"
+exe=${1:?$usage} shim=${2:?$usage} x11_window=${3:?$usage}
+max_runs=${SETTINGS_CRASH_MAX_RUNS:-30}
 # Beside the build, so the program can be hard-linked: its settings file follows the
 # name it was started under.
 work=$(mktemp -d "$(dirname "$exe")/settings-crash.XXXXXX")
-
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
-unset QT_QPA_PLATFORM
-start_openbox
+start_desktop xdotool xprop
 
 # A file edited by hand: both passes change lines, add keys and sections, and must keep
 # the comment and the unknown section.
@@ -48,10 +41,6 @@ ShowTray=2
 AniInterval=3
 EOF
 
-window_of() {  # pid title -> the window's id, when it is shown
-  "$x11_window" find "$1" "$2" 2>/dev/null
-}
-shown() { [[ -n "$(window_of "$1" "$2")" ]]; }
 gone() { ! kill -0 "$1" 2>/dev/null || ! shown "$1" "$2"; }
 dead() { ! kill -0 "$1" 2>/dev/null; }
 close_window() {  # pid title: asks the window to close, as its close box does

@@ -123,45 +123,31 @@ static const char* fdName(int fd) {
   return fdName_;
 }
 
-#define OPEN_LIKE(fn)                                            \
-  int fn(const char* path, int flags, ...) {                     \
-    static int (*real)(const char*, int, ...);                   \
-    if (!real) real = (int (*)(const char*, int, ...))next(#fn); \
-    mode_t mode = 0;                                             \
-    if (flags & (O_CREAT | __O_TMPFILE)) {                       \
-      va_list args;                                              \
-      va_start(args, flags);                                     \
-      mode = va_arg(args, mode_t);                               \
-      va_end(args);                                              \
-    }                                                            \
-    const int ours = isOurs(path);                               \
-    if (ours) counted(#fn, path);                                \
-    const int fd = real(path, flags, mode);                      \
-    if (ours) track(fd, 1);                                      \
-    return fd;                                                   \
+// open and openat alike; `at` is the folder parameter openat puts first and `atArg` its
+// argument (both empty for open). The mode is read only when the flags create a file.
+#define OPEN_LIKE(fn, at, atArg, isOursTest)                        \
+  int fn(at const char* path, int flags, ...) {                     \
+    static int (*real)(at const char*, int, ...);                   \
+    if (!real) real = (int (*)(at const char*, int, ...))next(#fn); \
+    mode_t mode = 0;                                                \
+    if (flags & (O_CREAT | __O_TMPFILE)) {                          \
+      va_list args;                                                 \
+      va_start(args, flags);                                        \
+      mode = va_arg(args, mode_t);                                  \
+      va_end(args);                                                 \
+    }                                                               \
+    const int ours = isOursTest;                                    \
+    if (ours) counted(#fn, path);                                   \
+    const int fd = real(atArg path, flags, mode);                   \
+    if (ours) track(fd, 1);                                         \
+    return fd;                                                      \
   }
-OPEN_LIKE(open)
-OPEN_LIKE(open64)
-
-#define OPENAT_LIKE(fn)                                               \
-  int fn(int dir, const char* path, int flags, ...) {                 \
-    static int (*real)(int, const char*, int, ...);                   \
-    if (!real) real = (int (*)(int, const char*, int, ...))next(#fn); \
-    mode_t mode = 0;                                                  \
-    if (flags & (O_CREAT | __O_TMPFILE)) {                            \
-      va_list args;                                                   \
-      va_start(args, flags);                                          \
-      mode = va_arg(args, mode_t);                                    \
-      va_end(args);                                                   \
-    }                                                                 \
-    const int ours = isTracked(dir) || isOurs(path);                  \
-    if (ours) counted(#fn, path);                                     \
-    const int fd = real(dir, path, flags, mode);                      \
-    if (ours) track(fd, 1);                                           \
-    return fd;                                                        \
-  }
-OPENAT_LIKE(openat)
-OPENAT_LIKE(openat64)
+#define IN_FOLDER int dir,
+#define FOLDER dir,
+OPEN_LIKE(open, , , isOurs(path))
+OPEN_LIKE(open64, , , isOurs(path))
+OPEN_LIKE(openat, IN_FOLDER, FOLDER, isTracked(dir) || isOurs(path))
+OPEN_LIKE(openat64, IN_FOLDER, FOLDER, isTracked(dir) || isOurs(path))
 
 #define PATH_CALL(ret, fn, params, args, path)  \
   ret fn params {                               \

@@ -9,22 +9,13 @@
 # SETTINGS_RACE_RUNS (default 10) overlapping runs.
 set -uo pipefail
 
-exe=${1:?usage: settings_race.sh pelbrix shim.so x11_window}
-shim=${2:?usage: settings_race.sh pelbrix shim.so x11_window}
-x11_window=${3:?usage: settings_race.sh pelbrix shim.so x11_window}
-runs=${SETTINGS_RACE_RUNS:-10}
 name=settings_race
 source "$(dirname "$0")/../e2e_lib.sh"
-need_display
-need_tools openbox xdotool xprop
+usage="usage: $name.sh pelbrix shim.so x11_window"
+exe=${1:?$usage} shim=${2:?$usage} x11_window=${3:?$usage}
+runs=${SETTINGS_RACE_RUNS:-10}
+start_desktop xdotool xprop
 
-work=$(mktemp -d)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
-unset QT_QPA_PLATFORM
-start_openbox
-
-window_of() { "$x11_window" find "$1" "$2" 2>/dev/null; }
-shown() { [[ -n "$(window_of "$1" "$2")" ]]; }
 gone() { ! shown "$1" "$2"; }
 close_window() {  # pid title
   local id
