@@ -86,16 +86,16 @@ class TCharlesPage : public TwoModeLawPage {
   TCharlesPage(const LawPageShared& menus, QWidget* parent = nullptr);
 
   // The design names, each button's click handler beside it.
-  QLabel *&Label20 = title_, *&Label5 = labels_[0], *&Label6 = labels_[1], *&Label7 = labels_[2],
-         *&Label8 = labels_[3];
+  QLabel*& Label20 = title_;
+  QLabel *&Label5 = labels_[0], *&Label6 = labels_[1], *&Label7 = labels_[2], *&Label8 = labels_[3];
   QLineEdit *&Edit5 = edits_[0], *&Edit6 = edits_[1], *&Edit7 = edits_[2], *&Edit8 = edits_[3];
+  QPushButton *&Button3 = calculate_, *&Button4 = clear_;
+  void Button3Click() { calculate(); }
+  void Button4Click() { clear(); }
   QGroupBox*& GroupBox2 = group_;
   QRadioButton *&RadioButton3 = modes_[0], *&RadioButton4 = modes_[1];
   void RadioButton3Click() { showMode(0); }
   void RadioButton4Click() { showMode(1); }
-  QPushButton *&Button3 = calculate_, *&Button4 = clear_;
-  void Button3Click() { calculate(); }
-  void Button4Click() { clear(); }
 };
 
 class TComboPage : public QWidget {
