@@ -47,27 +47,21 @@ int scaled(int designPixels, double scale) {
   return static_cast<int>(std::lround(designPixels * scale));
 }
 
+DesignAnchor anchorOf(const QWidget* w) {
+  return static_cast<DesignAnchor>(w->property(kAnchor).toInt());
+}
+
+// A designed widget with what the layout reads of it more than once: its design rectangle
+// and anchor, and its own designed children. Each is read once per layout.
 struct Child {
   QWidget* widget;
   QRect design;
+  DesignAnchor anchor;
+  std::vector<Child> inner;
 };
-
-std::vector<Child> designedChildren(const QWidget* parent) {
-  std::vector<Child> out;
-  for (QObject* o : parent->children()) {
-    auto* w = qobject_cast<QWidget*>(o);
-    QRect d;
-    if (w && !w->isWindow() && designRect(w, d)) out.push_back({w, d});
-  }
-  return out;
-}
 
 bool overlapping(int a0, int a1, int b0, int b1) {
   return a0 < b1 && b0 < a1;
-}
-
-DesignAnchor anchorOf(const QWidget* w) {
-  return static_cast<DesignAnchor>(w->property(kAnchor).toInt());
 }
 
 // The design rectangle with a natural width or height read back from the widget.
@@ -157,8 +151,8 @@ int lineEditWidthFor(const QLineEdit* edit, const QString& text) {
       .width();
 }
 
-bool isBand(const QWidget* w) {
-  return anchorOf(w) == DesignAnchor::FullWidth && w->autoFillBackground();
+bool isBand(const Child& c) {
+  return c.anchor == DesignAnchor::FullWidth && c.widget->autoFillBackground();
 }
 
 // The size that holds the children: each keeps its design distance to the right and bottom
@@ -180,7 +174,7 @@ QSize holdingSize(const std::vector<Child>& children, QSize designSize, double s
         fixedHeight ? std::max(0, designSize.height() - c.design.top() - c.design.height()) : 8;
     marginX = std::max(marginX, leastMargin);
     marginY = std::max(marginY, leastMargin);
-    if (anchorOf(w) == DesignAnchor::None)
+    if (c.anchor == DesignAnchor::None)
       need.setWidth(std::max(need.width(), w->x() + w->width() + scaled(marginX, scale)));
     need.setHeight(std::max(need.height(), w->y() + w->height() + scaled(marginY, scale)));
   }
@@ -189,21 +183,24 @@ QSize holdingSize(const std::vector<Child>& children, QSize designSize, double s
 
 void applyAnchors(const std::vector<Child>& children, int parentWidth) {
   for (const Child& c : children) {
-    const DesignAnchor anchor = anchorOf(c.widget);
-    if (anchor == DesignAnchor::FullWidth)
+    if (c.anchor == DesignAnchor::FullWidth)
       c.widget->setGeometry(0, c.widget->y(), parentWidth, c.widget->height());
-    if (anchor == DesignAnchor::Centred)
+    if (c.anchor == DesignAnchor::Centred)
       c.widget->move((parentWidth - c.widget->width()) / 2, c.widget->y());
   }
 }
 
-// Sizes `w`'s designed children (after their own children), then what holds them.
-void layOutChildren(QWidget* w, double scale) {
+// Sizes `w`'s designed children (after their own children), then what holds them; returns
+// the designed children.
+std::vector<Child> layOutChildren(QWidget* w, double scale) {
+  std::vector<Child> children;
   for (QObject* o : w->children())
-    if (auto* child = qobject_cast<QWidget*>(o); child && !child->isWindow())
-      layOutChildren(child, scale);
-  std::vector<Child> children = designedChildren(w);
-  if (children.empty()) return;
+    if (auto* child = qobject_cast<QWidget*>(o); child && !child->isWindow()) {
+      std::vector<Child> inner = layOutChildren(child, scale);
+      if (QRect d; designRect(child, d))
+        children.push_back({child, d, anchorOf(child), std::move(inner)});
+    }
+  if (children.empty()) return children;
   for (const Child& c : children) {
     QWidget* cw = c.widget;
     // A band's face is as much larger than the design's as the desktop's font is.
@@ -226,7 +223,7 @@ void layOutChildren(QWidget* w, double scale) {
         r.setWidth(std::max(r.width(), lineEditWidthFor(edit, widest.toString())));
     }
     // A container holds its children (laid out above) and, for a group box, its title.
-    if (const std::vector<Child> inner = designedChildren(cw); !inner.empty()) {
+    if (const std::vector<Child>& inner = c.inner; !inner.empty()) {
       r.setSize(r.size().expandedTo(holdingSize(inner, c.design.size(), scale)));
       if (qobject_cast<QGroupBox*>(cw))
         r.setWidth(std::max(r.width(), cw->minimumSizeHint().width()));
@@ -258,6 +255,7 @@ void layOutChildren(QWidget* w, double scale) {
   QRect own;
   if (!designRect(w, own) && !w->isWindow())
     w->setMinimumSize(holdingSize(children, QSize(), scale));
+  return children;
 }
 
 }  // namespace
@@ -309,9 +307,7 @@ void layOutFromDesign(QWidget* window) {
   window->setProperty(kLaidOut, true);
   window->ensurePolished();
   const double scale = designScale(window->font());
-  layOutChildren(window, scale);
-
-  const std::vector<Child> children = designedChildren(window);
+  const std::vector<Child> children = layOutChildren(window, scale);
   const QVariant client = window->property(kClient);
   const auto sizing = static_cast<WindowSizing>(window->property(kSizing).toInt());
   if (QLayout* layout = window->layout()) {
@@ -331,14 +327,14 @@ void layOutFromDesign(QWidget* window) {
   const int margin = scaled(kDesignSpacing, scale);
   int left = INT_MAX, top = INT_MAX;
   for (const Child& c : children) {
-    if (isBand(c.widget)) continue;
-    if (anchorOf(c.widget) == DesignAnchor::None) left = std::min(left, c.widget->x());
+    if (isBand(c)) continue;
+    if (c.anchor == DesignAnchor::None) left = std::min(left, c.widget->x());
     top = std::min(top, c.widget->y());
   }
   const QPoint shift(left == INT_MAX ? 0 : std::max(0, margin - left),
                      top == INT_MAX ? 0 : std::max(0, margin - top));
   for (const Child& c : children)
-    if (!isBand(c.widget)) c.widget->move(c.widget->pos() + shift);
+    if (!isBand(c)) c.widget->move(c.widget->pos() + shift);
   const QSize need =
       holdingSize(children, client.isValid() ? client.toSize() : QSize(), scale, kDesignSpacing);
   applyAnchors(children, need.width());
