@@ -27,9 +27,13 @@ QPoint FramePlacement::corner() const {
 
 QMargins FramePlacement::frameMarginsNow() const {
   // Not frameGeometry(): the widget learns of its frame only when it moves or is resized,
-  // and a window manager that frames the window where it stands does neither.
-  if (const QWindow* window = window_.windowHandle()) return window->frameMargins();
-  return {};
+  // and a window manager that frames the window where it stands does neither. On X11 not
+  // QWindow::frameMargins() either, which may go on answering "no frame" then.
+  const QWindow* window = window_.windowHandle();
+  if (!window) return {};
+  if (const std::optional<QMargins> borders = WindowSystemWatch::frameBorders(window))
+    return *borders;
+  return window->frameMargins();
 }
 
 void FramePlacement::placeAt(QPoint corner) {

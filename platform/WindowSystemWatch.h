@@ -6,10 +6,14 @@
 // window that a minimised modal window blocks, Qt hands the focus on to the modal window, which
 // cannot take it while minimised, and tells nobody.
 #include <QAbstractNativeEventFilter>
+#include <QMargins>
 #include <QObject>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
+
+class QWindow;
 
 namespace pelbrix {
 
@@ -25,6 +29,12 @@ class WindowSystemWatch : public QObject, public QAbstractNativeEventFilter {
   ~WindowSystemWatch() override;
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+  // The borders an X11 window manager has put around `window`, as it states them, once it has
+  // framed the window; nothing before that or on other window systems. Qt keeps the first
+  // answer it found until the window is next moved or resized, which may be "no frame" for
+  // good when the window manager frames the window where it stands.
+  static std::optional<QMargins> frameBorders(const QWindow* window);
 
  private:
   std::vector<unsigned char> notices_;
