@@ -32,9 +32,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 }
 
 // The application icon at the sizes window systems and notification areas ask for; each
-// size is read from the resources only when it is first drawn.
+// size is read from the resources only when it is first drawn. X11 window managers are
+// given every size as the window appears, so the sizes are bare pixel rows: no decoding.
 QIcon applicationIcon() {
-  return pelbrix::lazyIcon(QStringLiteral(":/icons/pelbrix-%1.png"), {16, 22, 24, 32, 48, 64});
+  return pelbrix::lazyIcon(QStringLiteral(":/icons/pelbrix-%1.rgba"), {16, 22, 24, 32, 48, 64});
 }
 
 // Pelbrix places its windows (the stored position, the splash screen over the main

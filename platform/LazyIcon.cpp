@@ -6,9 +6,11 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
@@ -76,14 +78,33 @@ class LazyIconEngine : public QIconEngine {
   QPixmap load(int side) {
     auto it = loaded_.find(side);
     if (it == loaded_.end()) {
-      // Read as the format the name gives: asked to detect it, Qt would first load every
-      // image plugin installed to ask whether one of them reads the file.
       const QString file = pattern_.arg(side);
-      QImageReader reader(file, QFileInfo(file).suffix().toLower().toLatin1());
-      reader.setAutoDetectImageFormat(false);
-      it = loaded_.emplace(side, QPixmap::fromImage(reader.read())).first;
+      const QString suffix = QFileInfo(file).suffix().toLower();
+      QImage image;
+      if (suffix == QLatin1String("rgba")) {
+        image = rgbaRows(file, side);
+      } else {
+        // Read as the format the name gives: asked to detect it, Qt would first load every
+        // image plugin installed to ask whether one of them reads the file.
+        QImageReader reader(file, suffix.toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        image = reader.read();
+      }
+      it = loaded_.emplace(side, QPixmap::fromImage(image)).first;
     }
     return it->second;
+  }
+
+  // A file of bare pixel rows, top row first: red, green, blue and alpha bytes, not
+  // premultiplied. A file of any other length than the size asks for gives no image.
+  static QImage rgbaRows(const QString& file, int side) {
+    const QByteArray rows = QResource(file).uncompressedData();
+    const qsizetype stride = qsizetype(side) * 4;
+    if (rows.size() != stride * side) return {};
+    QImage image(side, side, QImage::Format_RGBA8888);
+    for (int y = 0; y < side; ++y)
+      std::memcpy(image.scanLine(y), rows.constData() + stride * y, static_cast<size_t>(stride));
+    return image;
   }
 
   QString pattern_;

@@ -8,7 +8,8 @@
 
 namespace pelbrix {
 
-// `pattern` names the file of one size, with %1 standing for the size in pixels (square).
+// `pattern` names the file of one size, with %1 standing for the size in pixels (square):
+// an image file, or a resource of bare pixel rows named .rgba (red, green, blue, alpha).
 QIcon lazyIcon(const QString& pattern, std::initializer_list<int> sizes);
 
 }  // namespace pelbrix

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Rewrites 8-bit RGBA PNG files with unfiltered rows in stored (uncompressed) blocks, the
-pixels and other chunks unchanged. Pelbrix reads its window icon as it starts, and stored
-data costs it a copy instead of inflating and unfiltering. Standard library only.
-Usage: store-png.py FILE.png..."""
+pixels and other chunks unchanged: a tray frame costs a copy instead of inflating and
+unfiltering. With --raw, writes FILE.rgba beside each file instead: the pixel rows alone,
+red, green, blue and alpha bytes, which Pelbrix reads in place for its window icon as it
+starts. Standard library only.
+Usage: store-png.py [--raw] FILE.png..."""
 import struct
 import sys
 import zlib
@@ -40,13 +42,19 @@ def chunk(tag, data):
     return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data))
 
 
-for path in sys.argv[1:]:
+raw = sys.argv[1:2] == ["--raw"]
+for path in sys.argv[1 + raw:]:
     parts = list(chunks(open(path, "rb").read()))
     header = dict(parts)[b"IHDR"]
     width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", header)
     if (depth, colour, interlace) != (8, 6, 0):
         sys.exit(f"store-png: {path} is not 8-bit RGBA without interlacing")
     pixels = unfiltered(width, height, zlib.decompress(b"".join(d for t, d in parts if t == b"IDAT")))
+    if raw:
+        with open(path[:-len(".png")] + ".rgba", "wb") as out:
+            out.write(b"".join(pixels[row * (1 + width * 4) + 1:(row + 1) * (1 + width * 4)]
+                               for row in range(height)))
+        continue
     others = b"".join(chunk(t, d) for t, d in parts if t not in (b"IHDR", b"IDAT", b"IEND"))
     with open(path, "wb") as out:
         out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + others +
