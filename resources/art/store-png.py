@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Rewrites 8-bit RGBA PNG files with unfiltered rows in stored (uncompressed) blocks, the
-pixels and other chunks unchanged: a tray frame costs a copy instead of inflating and
-unfiltering. With --raw, writes FILE.rgba beside each file instead: the pixel rows alone,
-red, green, blue and alpha bytes, which Pelbrix reads in place for its window icon as it
-starts. Standard library only.
+pixels and other chunks unchanged, so that reading one costs a copy instead of inflating
+and unfiltering. With --raw, writes FILE.rgba beside each file instead: the pixel rows
+alone, red, green, blue and alpha bytes, as Pelbrix keeps its window icon's sizes.
+Standard library only.
 Usage: store-png.py [--raw] FILE.png..."""
 import struct
 import sys
