@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
@@ -101,10 +100,10 @@ class LazyIconEngine : public QIconEngine {
     const QByteArray rows = QResource(file).uncompressedData();
     const qsizetype stride = qsizetype(side) * 4;
     if (rows.size() != stride * side) return {};
-    QImage image(side, side, QImage::Format_RGBA8888);
-    for (int y = 0; y < side; ++y)
-      std::memcpy(image.scanLine(y), rows.constData() + stride * y, static_cast<size_t>(stride));
-    return image;
+    // Copied: the rows of a compressed resource live only as long as `rows`.
+    return QImage(reinterpret_cast<const uchar*>(rows.constData()), side, side, stride,
+                  QImage::Format_RGBA8888)
+        .copy();
   }
 
   QString pattern_;
