@@ -1,4 +1,5 @@
 // Pelbrix: gas-law calculator.
+#include <QByteArray>
 #include <QDateTime>
 #include <QIcon>
 #include <QtGlobal>
@@ -20,13 +21,18 @@
 namespace {
 
 // Normal use prints nothing on the console. When no display can be reached, Qt ends the
-// process with a fatal message and an abort; say so in one line and exit instead.
+// process with a fatal message and an abort; say so in one line, naming the display that
+// was tried, and exit instead.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type != QtFatalMsg) return;
-  if (message.contains(QLatin1String("platform plugin")))
+  const QByteArray display = qgetenv("DISPLAY");
+  if (!message.contains(QLatin1String("platform plugin")))
+    std::fprintf(stderr, "pelbrix: %s\n", qPrintable(message));
+  else if (display.isEmpty())
     std::fputs("pelbrix: cannot open a window: no graphical display is available\n", stderr);
   else
-    std::fprintf(stderr, "pelbrix: %s\n", qPrintable(message));
+    std::fprintf(stderr, "pelbrix: cannot open a window: the display %s does not answer\n",
+                 display.constData());
   std::fflush(stderr);
   std::_Exit(1);
 }
