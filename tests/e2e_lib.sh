@@ -63,6 +63,15 @@ wait_for() {
 # Whether the process with PID $1 (default $app) has ended.
 ended() { ! kill -0 "${1:-$app}" 2>/dev/null; }
 
+# Starts an X server of the test's own, any further arguments passed to Xvfb, and exports
+# its DISPLAY. It never resets: a resetting Xvfb drops a client that connects while its last
+# one leaves, as a program started right after a probe of the display does.
+start_xvfb() {
+  start_bg Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 "$@" \
+    3>"$work/display" >/dev/null 2>&1
+  wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=:$(cat "$work/display")
+}
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 # Starts openbox on $DISPLAY, its output in $work/openbox.txt, and waits for it to run.
 start_openbox() {

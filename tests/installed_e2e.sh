@@ -35,9 +35,7 @@ setpriv --reuid=nobody --regid=nogroup --clear-groups test -r "$exe" -a ! -w "$p
   fail "nobody should read the install but not write its folder"
 
 # An X server of its own, open to the other user; then the window manager.
-start_bg Xvfb -displayfd 3 -ac -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+start_xvfb -ac
 start_bg openbox >"$work/openbox.log" 2>&1
 wait_for 10 wm_running || fail "openbox did not start"
 

@@ -17,9 +17,7 @@ work=$(mktemp -d)
 fail_logs() { for f in "$work"/run*.txt; do [[ -s "$f" ]] && sed "s/^/$(basename "$f"): /" "$f"; done; }
 trap 'wine_stop; e2e_cleanup' EXIT
 
-start_bg Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+start_xvfb
 start_openbox
 wine_start "$work/wine" || fail "Wine could not set up its prefix"
 

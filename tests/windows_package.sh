@@ -36,9 +36,7 @@ if grep -Ei '\.(a|h|lib|cmake|prl|pc)$|/include/' "$work/contents"; then fail "t
 unzip -q "$zip" -d "$work/zip"
 x86_64-w64-mingw32-objdump -h "$work/zip/$top/Qt6Core.dll" | grep -q '\.debug_' && fail "the DLLs are not stripped"
 
-start_bg Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+start_xvfb
 start_openbox
 unset WINEPATH  # only what lies beside the program
 wine_start "$work/wine" || fail "Wine could not set up its prefix"
